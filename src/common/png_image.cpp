@@ -1,0 +1,142 @@
+// png_image.cpp -- PNG through libpng
+#include "common/png_image.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace common {
+namespace {
+
+struct File {
+  FILE* f;
+  ~File() {
+    if (f) std::fclose(f);
+  }
+};
+
+bool write(const std::string& path, int width, int height, int colorType, int channels,
+           const uint8_t* data, const std::vector<uint8_t>* palette, std::string& error) {
+  File file{std::fopen(path.c_str(), "wb")};
+  if (!file.f) {
+    error = "cannot open " + path + " for writing";
+    return false;
+  }
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  if (!info) {
+    png_destroy_write_struct(&png, nullptr);
+    error = "out of memory";
+    return false;
+  }
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    error = "cannot write " + path;
+    return false;
+  }
+  png_init_io(png, file.f);
+  png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, colorType, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  std::vector<png_color> colours;
+  if (palette) {
+    for (size_t i = 0; i + 2 < palette->size() && colours.size() < 256; i += 3)
+      colours.push_back(png_color{(*palette)[i], (*palette)[i + 1], (*palette)[i + 2]});
+    png_set_PLTE(png, info, colours.data(), int(colours.size()));
+  }
+  png_write_info(png, info);
+  for (int y = 0; y < height; ++y)
+    png_write_row(png, const_cast<png_bytep>(data + size_t(y) * width * channels));
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return true;
+}
+
+}  // namespace
+
+bool writeRgbPng(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb,
+                 std::string& error) {
+  if (rgb.size() < size_t(width) * height * 3) return error = "too few pixels", false;
+  return write(path, width, height, PNG_COLOR_TYPE_RGB, 3, rgb.data(), nullptr, error);
+}
+
+bool writeRgbaPng(const std::string& path, int width, int height, const std::vector<uint8_t>& rgba,
+                  std::string& error) {
+  if (rgba.size() < size_t(width) * height * 4) return error = "too few pixels", false;
+  return write(path, width, height, PNG_COLOR_TYPE_RGBA, 4, rgba.data(), nullptr, error);
+}
+
+bool writeIndexedPng(const std::string& path, int width, int height,
+                     const std::vector<uint8_t>& indices, const std::vector<uint8_t>& palette,
+                     std::string& error) {
+  if (indices.size() < size_t(width) * height) return error = "too few pixels", false;
+  return write(path, width, height, PNG_COLOR_TYPE_PALETTE, 1, indices.data(), &palette, error);
+}
+
+bool readPng(const std::string& path, RgbaImage& image, std::string& error) {
+  File file{std::fopen(path.c_str(), "rb")};
+  if (!file.f) return error = "cannot open " + path, false;
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  if (!info) {
+    png_destroy_read_struct(&png, nullptr, nullptr);
+    return error = "out of memory", false;
+  }
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_read_struct(&png, &info, nullptr);
+    return error = path + " is not a readable PNG file", false;
+  }
+  png_init_io(png, file.f);
+  png_read_info(png, info);
+  const int w = int(png_get_image_width(png, info)), h = int(png_get_image_height(png, info));
+  const int colorType = png_get_color_type(png, info), depth = png_get_bit_depth(png, info);
+  if (w <= 0 || h <= 0 || size_t(w) * size_t(h) > (size_t(1) << 26)) {
+    png_destroy_read_struct(&png, &info, nullptr);
+    return error = path + ": picture too large", false;
+  }
+  image = RgbaImage{};
+  image.width = w;
+  image.height = h;
+  // Palettized 8-bit files also keep their indices, so the tools can use them as they are.
+  std::vector<uint8_t> raw;
+  if (colorType == PNG_COLOR_TYPE_PALETTE && depth == 8) {
+    png_colorp colours = nullptr;
+    int count = 0;
+    png_get_PLTE(png, info, &colours, &count);
+    for (int i = 0; i < count; ++i) {
+      image.palette.push_back(colours[i].red);
+      image.palette.push_back(colours[i].green);
+      image.palette.push_back(colours[i].blue);
+    }
+    png_bytep alpha = nullptr;
+    int alphaCount = 0;
+    png_color_16p unused = nullptr;
+    if (png_get_valid(png, info, PNG_INFO_tRNS)) png_get_tRNS(png, info, &alpha, &alphaCount, &unused);
+    image.indices.resize(size_t(w) * h);
+    for (int y = 0; y < h; ++y) png_read_row(png, image.indices.data() + size_t(y) * w, nullptr);
+    image.rgba.resize(size_t(w) * h * 4);
+    for (size_t i = 0; i < image.indices.size(); ++i) {
+      const int k = image.indices[i];
+      const bool known = k < count;
+      image.rgba[4 * i] = known ? colours[k].red : 0;
+      image.rgba[4 * i + 1] = known ? colours[k].green : 0;
+      image.rgba[4 * i + 2] = known ? colours[k].blue : 0;
+      image.rgba[4 * i + 3] = k < alphaCount ? alpha[k] : 255;
+    }
+    png_read_end(png, nullptr);
+    png_destroy_read_struct(&png, &info, nullptr);
+    return true;
+  }
+  png_set_expand(png);
+  png_set_strip_16(png);
+  png_set_gray_to_rgb(png);
+  png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+  png_read_update_info(png, info);
+  image.rgba.resize(size_t(w) * h * 4);
+  for (int y = 0; y < h; ++y) png_read_row(png, image.rgba.data() + size_t(y) * w * 4, nullptr);
+  png_read_end(png, nullptr);
+  png_destroy_read_struct(&png, &info, nullptr);
+  return true;
+}
+
+}  // namespace common

@@ -1,0 +1,30 @@
+// pixel_page.cpp -- row tables and the four pages
+#include "display/pixel_page.h"
+
+#include <new>
+
+#include "platform/faults.h"
+
+namespace display {
+namespace {
+int rowTablesMade = 0;
+}
+
+PixelPage* APAGE = nullptr;
+PixelPage* APAGE1 = nullptr;
+PixelPage* VPAGE = nullptr;
+PixelPage* MPAGE = nullptr;
+
+PixelPage::~PixelPage() { delete[] rows; }
+
+int PixelPage::BindRows(uint8_t* base, int pitch, int count) {
+  if (++rowTablesMade == platform::faults().failRowTableNumber) return 0;
+  uint8_t** table = new (std::nothrow) uint8_t*[count];
+  if (!table) return 0;
+  for (int y = 0; y < count; ++y) table[y] = base + y * pitch;
+  delete[] rows;
+  rows = table;
+  return 1;
+}
+
+}  // namespace display

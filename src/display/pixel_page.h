@@ -1,0 +1,37 @@
+// pixel_page.h -- an 8-bit page addressed through a table of row starts, and the four pages
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+namespace display {
+
+constexpr int kPageWidth = 640;
+constexpr int kPageHeight = 480;
+
+class PixelPage {
+ public:
+  PixelPage() = default;
+  ~PixelPage();
+  PixelPage(const PixelPage&) = delete;
+  PixelPage& operator=(const PixelPage&) = delete;
+
+  // Builds the row table: entry 0 is base, each further entry the previous plus
+  // pitch. 1 on success, 0 when the table cannot be allocated.
+  int BindRows(uint8_t* base, int pitch, int count);
+  // No bounds check: callers keep (x, y) inside the page.
+  void PutPixel(int x, int y, uint8_t colour) { rows[y][x] = colour; }
+  uint8_t* row(int y) const { return rows[y]; }
+  bool bound() const { return rows != nullptr; }
+
+  uint8_t** rows = nullptr;
+};
+
+// The drawing page, bound to DrawSurface; every software drawing routine writes here.
+extern PixelPage* APAGE;
+// Bound at start-up to the back buffer, the primary surface and the strip; nothing draws into them.
+extern PixelPage* APAGE1;
+extern PixelPage* VPAGE;
+extern PixelPage* MPAGE;
+
+}  // namespace display

@@ -1,0 +1,79 @@
+// main.cpp -- the `game` program: options, backend choice, start
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/backend.h"
+#include "platform/headless/headless_backend.h"
+#include "platform/keyboard.h"
+#include "platform/screen.h"
+#include "platform/sdl/sdl_backend.h"
+#include "platform/window.h"
+#include "shell/command_line.h"
+#include "shell/game_thread.h"
+#include "shell/shell_state.h"
+#include "shell/state_dump.h"
+
+namespace {
+
+int usageError(const std::string& message) {
+  std::fprintf(stderr, "game: %s\n", message.c_str());
+  return 2;
+}
+
+bool chooseBackend(const shell::Options& o, std::string& error) {
+  if (o.headless) {
+    platform::setBackend(platform::makeHeadlessBackend());
+    return true;
+  }
+  platform::SdlOptions sdl;
+  sdl.fullScreen = !o.window;
+  sdl.scale = o.scale;
+  auto b = platform::makeSdlBackend(sdl, error);
+  if (!b) return false;
+  platform::setBackend(std::move(b));
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  shell::Options o;
+  std::string error;
+  if (!shell::parseCommandLine(argc, argv, o, error)) return usageError(error);
+  if (o.help) {
+    std::fputs(shell::usageText(), stdout);
+    return 0;
+  }
+  if (o.version) {
+    std::printf("game (Pelmo engine) %s\n", PELMO_VERSION);
+    return 0;
+  }
+  if (!o.dataDir.empty() && chdir(o.dataDir.c_str()) != 0)
+    return usageError("cannot change to the data folder '" + o.dataDir + "'");
+  if (!o.inputScript.empty() && !platform::useKeyScript(o.inputScript, error)) return usageError(error);
+  if (!o.recordScript.empty() && !platform::recordKeyScript(o.recordScript, error))
+    return usageError(error);
+  if (!chooseBackend(o, error)) return usageError(error);
+
+  platform::ScreenHooks hooks;
+  hooks.shots = o.shots;
+  hooks.loseSurfacesAt = o.loseSurfacesAt;
+  hooks.stopAfter = o.frames;
+  platform::setScreenHooks(hooks);
+  shell::SeedOverride = o.seed;
+
+  const int status = shell::runWindowThread();
+
+  platform::finishKeyRecording();
+  if (!o.dumpPath.empty() && !shell::writeStateDump(o.dumpPath, error))
+    std::fprintf(stderr, "game: %s\n", error.c_str());
+  if (platform::gameThreadParked()) {
+    // The game thread is parked for good; the process ends with it.
+    std::fflush(nullptr);
+    std::_Exit(status);
+  }
+  platform::setBackend(nullptr);
+  return status;
+}

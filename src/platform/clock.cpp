@@ -1,0 +1,11 @@
+// clock.cpp -- time through the backend
+#include "platform/clock.h"
+
+#include "platform/backend.h"
+
+namespace platform {
+
+uint32_t millis() { return backend().millis(); }
+void sleepMs(uint32_t ms) { backend().sleepMs(ms); }
+
+}  // namespace platform

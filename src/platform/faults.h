@@ -1,0 +1,16 @@
+// faults.h -- failures injected on demand, so that the game's failure paths can be tested
+#pragma once
+
+namespace platform {
+
+struct Faults {
+  bool displayDevice = false;   // the display device cannot be created
+  bool keyboardDevice = false;  // the keyboard device cannot be created
+  int failSurfaceOfSize = 0;    // surfaces this many rows high cannot be created (0: none)
+  int failRowTableNumber = 0;   // the Nth row table (from 1) cannot be allocated (0: none)
+};
+
+Faults& faults();
+void resetFaults();
+
+}  // namespace platform

@@ -1,0 +1,45 @@
+// headless_backend.cpp -- the backend for tests and servers: no window, time counted in frames
+#include "platform/headless/headless_backend.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "platform/screen.h"
+#include "platform/window.h"
+
+namespace platform {
+namespace {
+
+class HeadlessBackend final : public Backend {
+ public:
+  bool createWindow(const char*) override { return true; }
+
+  void pumpWhileRunning() override {
+    while (!waitAppStopped(100)) {
+    }
+  }
+
+  void destroyWindow() override {}
+
+  // The screen stays readable through the primary surface; nothing else to do.
+  void show(const uint8_t*, const PaletteEntry*, bool) override {}
+
+  void readKeys(uint8_t state[256]) override { std::memset(state, 0, 256); }
+
+  void messageBox(const std::string& title, const std::string& text) override {
+    std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+  }
+
+  // Nothing depends on the wall clock: time advances with the presented frames.
+  uint32_t millis() override { return static_cast<uint32_t>(presentedFrames() * 1000 / 60); }
+
+  void sleepMs(uint32_t) override {}
+
+  bool headless() const override { return true; }
+};
+
+}  // namespace
+
+std::unique_ptr<Backend> makeHeadlessBackend() { return std::make_unique<HeadlessBackend>(); }
+
+}  // namespace platform

@@ -1,0 +1,88 @@
+// keyboard.cpp -- the keyboard device: the backend's keys, or a key script, and the recorder
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "platform/backend.h"
+#include "platform/faults.h"
+#include "platform/key_script.h"
+#include "platform/keyboard.h"
+#include "platform/window.h"
+
+namespace platform {
+namespace {
+bool deviceExists = false;
+uint64_t reads = 0;
+std::unique_ptr<KeyScriptPlayer> player;
+std::unique_ptr<KeyRecorder> recorder;
+std::string recordPath;
+}  // namespace
+
+bool createKeyboardDevice() {
+  if (faults().keyboardDevice) return false;
+  deviceExists = true;
+  return true;
+}
+
+void releaseKeyboardDevice() { deviceExists = false; }
+bool keyboardDeviceExists() { return deviceExists; }
+
+void readKeyboardState(uint8_t state[256]) {
+  parkIfStopRequested();
+  if (player) {
+    player->stateAtRead(reads, state);
+  } else if (hasBackend()) {
+    backend().readKeys(state);
+  } else {
+    std::memset(state, 0, 256);
+  }
+  if (recorder) recorder->observe(reads, state);
+  ++reads;
+}
+
+uint64_t keyboardReads() { return reads; }
+
+bool useKeyScript(const std::string& path, std::string& error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = path + ": cannot be read";
+    return false;
+  }
+  std::stringstream text;
+  text << in.rdbuf();
+  std::vector<KeyChange> changes;
+  if (!parseKeyScript(text.str(), changes, error)) {
+    error = path + ": " + error;
+    return false;
+  }
+  player = std::make_unique<KeyScriptPlayer>(std::move(changes));
+  return true;
+}
+
+bool recordKeyScript(const std::string& path, std::string& error) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) {
+    error = path + ": cannot be written";
+    return false;
+  }
+  recorder = std::make_unique<KeyRecorder>();
+  recordPath = path;
+  return true;
+}
+
+void finishKeyRecording() {
+  if (!recorder) return;
+  std::ofstream out(recordPath, std::ios::binary | std::ios::trunc);
+  out << "# keys recorded by game: READ KEY down|up\n" << recorder->text();
+}
+
+void resetKeyboard() {
+  deviceExists = false;
+  reads = 0;
+  player.reset();
+  recorder.reset();
+  recordPath.clear();
+}
+
+}  // namespace platform

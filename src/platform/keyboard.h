@@ -1,0 +1,47 @@
+// keyboard.h -- the keyboard as a 256-byte state indexed by DirectInput key codes
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+namespace dik {
+constexpr uint8_t ESCAPE = 0x01;
+constexpr uint8_t KEY_1 = 0x02;
+constexpr uint8_t RETURN = 0x1C;
+constexpr uint8_t LCONTROL = 0x1D;
+constexpr uint8_t LMENU = 0x38;
+constexpr uint8_t SPACE = 0x39;
+constexpr uint8_t F1 = 0x3B;
+constexpr uint8_t F2 = 0x3C;
+constexpr uint8_t NUMPAD4 = 0x4B;
+constexpr uint8_t NUMPAD6 = 0x4D;
+constexpr uint8_t LEFT = 0xCB;
+constexpr uint8_t RIGHT = 0xCD;
+}  // namespace dik
+
+// The DirectInput name of a key code without its "DIK_" prefix, or null.
+const char* dikName(uint8_t code);
+// A key name ("SPACE") or code ("0x39") to its code; false when unknown.
+bool parseDikKey(const std::string& token, uint8_t& code);
+
+// The keyboard device: created at start-up, read by the game thread.
+bool createKeyboardDevice();
+void releaseKeyboardDevice();
+bool keyboardDeviceExists();
+// Fills state with the keyboard as it is now (or as the key script says),
+// records it when recording, and counts the read. Blocking: parks the game
+// thread when it is to stop.
+void readKeyboardState(uint8_t state[256]);
+uint64_t keyboardReads();
+
+// Plays a key script instead of the keyboard; false with a message naming the
+// file and line when it cannot be read.
+bool useKeyScript(const std::string& path, std::string& error);
+// Writes the keys of this run as a key script to path.
+bool recordKeyScript(const std::string& path, std::string& error);
+void finishKeyRecording();
+void resetKeyboard();
+
+}  // namespace platform

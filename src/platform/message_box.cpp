@@ -1,0 +1,36 @@
+// message_box.cpp -- message boxes through the backend, each one recorded
+#include "platform/message_box.h"
+
+#include <mutex>
+
+#include "platform/backend.h"
+#include "platform/encoding.h"
+#include "platform/window.h"
+
+namespace platform {
+namespace {
+std::mutex m;
+std::vector<ShownMessage>& shown() {
+  static std::vector<ShownMessage> list;
+  return list;
+}
+}  // namespace
+
+void messageBox(const std::string& title, const std::string& text) {
+  parkIfStopRequested();
+  {
+    std::lock_guard lock(m);
+    shown().push_back({title, text});
+  }
+  if (hasBackend()) backend().messageBox(cp949ToUtf8(title), cp949ToUtf8(text));
+  parkIfStopRequested();
+}
+
+const std::vector<ShownMessage>& shownMessages() { return shown(); }
+
+void clearShownMessages() {
+  std::lock_guard lock(m);
+  shown().clear();
+}
+
+}  // namespace platform

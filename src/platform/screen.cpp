@@ -1,0 +1,73 @@
+// screen.cpp -- presented frames and what happens after them (shots, lost surfaces, the stop)
+#include "platform/screen.h"
+
+#include <atomic>
+#include <cstdio>
+
+#include "common/png_image.h"
+#include "platform/backend.h"
+#include "platform/window.h"
+
+namespace platform {
+namespace {
+std::atomic<uint64_t> frames{0};
+ScreenHooks hooks;
+
+const PaletteEntry* screenPalette() {
+  static const PaletteEntry black[256] = {};
+  Surface* s = screenSurface();
+  return (s && s->palette()) ? s->palette()->entries() : black;
+}
+
+void runHooks(uint64_t frame) {
+  for (const auto& [at, path] : hooks.shots) {
+    if (at != frame) continue;
+    std::string error;
+    if (!common::writeRgbPng(path, kScreenWidth, kScreenHeight, screenRgb(), error))
+      std::fprintf(stderr, "game: cannot write shot %s: %s\n", path.c_str(), error.c_str());
+  }
+  if (hooks.loseSurfacesAt == frame) loseAllSurfaces();
+  if (hooks.stopAfter == frame) {
+    requestGameStop();
+    setAppRunning(0);
+  }
+}
+}  // namespace
+
+void presentScreen(bool wait) {
+  if (wait) parkIfStopRequested();
+  Surface* s = screenSurface();
+  if (s && hasBackend()) backend().show(s->pixels(), screenPalette(), wait);
+  runHooks(++frames);
+}
+
+void refreshScreen() {
+  Surface* s = screenSurface();
+  if (s && hasBackend()) backend().show(s->pixels(), screenPalette(), false);
+}
+
+uint64_t presentedFrames() { return frames; }
+
+std::vector<uint8_t> screenRgb() {
+  std::vector<uint8_t> rgb(size_t(kScreenWidth) * kScreenHeight * 3, 0);
+  Surface* s = screenSurface();
+  if (!s) return rgb;
+  const PaletteEntry* pal = screenPalette();
+  const uint8_t* px = s->pixels();
+  for (size_t i = 0; i < size_t(kScreenWidth) * kScreenHeight; ++i) {
+    const PaletteEntry& e = pal[px[i]];
+    rgb[3 * i] = e.red;
+    rgb[3 * i + 1] = e.green;
+    rgb[3 * i + 2] = e.blue;
+  }
+  return rgb;
+}
+
+void setScreenHooks(const ScreenHooks& h) { hooks = h; }
+
+void resetScreen() {
+  frames = 0;
+  hooks = ScreenHooks{};
+}
+
+}  // namespace platform

@@ -1,0 +1,31 @@
+// screen.h -- what the display shows: presented frames, shots, and the frame clock
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/video.h"
+
+namespace platform {
+
+// Called when the primary surface was flipped (wait = true) or blitted directly.
+// Counts the presented frame, shows it and runs the per-frame hooks.
+void presentScreen(bool wait);
+// Content or palette of the screen changed without a new frame (an unlock, SetEntries).
+void refreshScreen();
+
+uint64_t presentedFrames();
+
+// The current screen converted through its palette to 8-bit RGB, row by row.
+std::vector<uint8_t> screenRgb();
+
+struct ScreenHooks {
+  std::vector<std::pair<uint64_t, std::string>> shots;  // frame -> PNG path
+  uint64_t loseSurfacesAt = 0;                          // 0: never
+  uint64_t stopAfter = 0;                               // 0: never
+};
+void setScreenHooks(const ScreenHooks& hooks);
+void resetScreen();
+
+}  // namespace platform

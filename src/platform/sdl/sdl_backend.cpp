@@ -1,0 +1,341 @@
+// sdl_backend.cpp -- a real window: presenter, keyboard, message boxes and the frame clock
+#include "platform/sdl/sdl_backend.h"
+
+#include <SDL.h>
+
+#include <array>
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <thread>
+
+#include "platform/window.h"
+
+namespace platform {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int kPresentEvent = 0;
+constexpr int kMessageEvent = 1;
+
+// Where the 640 x 480 picture lands in an output of w x h pixels. A whole-number
+// scale keeps every pixel the same size; it is used unless it would waste much
+// of the screen, in which case the picture fills the height (or width) at 4:3.
+SDL_Rect pictureRect(int w, int h) {
+  const double fit = std::min(w / 640.0, h / 480.0);
+  const int whole = int(fit);
+  const double scale = (whole >= 1 && whole >= 0.85 * fit) ? whole : fit;
+  const int pw = int(640 * scale), ph = int(480 * scale);
+  return SDL_Rect{(w - pw) / 2, (h - ph) / 2, pw, ph};
+}
+
+class SdlBackend final : public Backend {
+ public:
+  SdlBackend(const SdlOptions& options, Uint32 firstEvent)
+      : options_(options), firstEvent_(firstEvent), mainThread_(std::this_thread::get_id()) {}
+
+  ~SdlBackend() override {
+    destroyWindow();
+    SDL_Quit();
+  }
+
+  bool createWindow(const char* caption) override {
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    int scale = options_.scale;
+    if (scale <= 0) scale = defaultScale();
+    windowW_ = 640 * scale;
+    windowH_ = 480 * scale;
+    Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+    if (options_.fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    window_ = SDL_CreateWindow(caption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, windowW_,
+                               windowH_, flags);
+    if (!window_) return false;
+    fullScreen_ = options_.fullScreen;
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer_) return false;
+    if (!createTexture()) return false;
+    SDL_ShowCursor(SDL_DISABLE);  // the mouse cursor is never shown over the game
+    origin_ = Clock::now();
+    render();
+    return true;
+  }
+
+  void pumpWhileRunning() override {
+    while (appRunning()) {
+      SDL_Event e;
+      if (!SDL_WaitEventTimeout(&e, 100)) continue;
+      handle(e);
+      while (SDL_PollEvent(&e)) handle(e);
+    }
+  }
+
+  void destroyWindow() override {
+    if (texture_) SDL_DestroyTexture(texture_);
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (window_) SDL_DestroyWindow(window_);
+    texture_ = nullptr;
+    renderer_ = nullptr;
+    window_ = nullptr;
+  }
+
+  void show(const uint8_t* pixels, const PaletteEntry* palette, bool wait) override {
+    if (wait) waitForTick();
+    uint64_t serial;
+    bool post;
+    {
+      std::lock_guard lock(m_);
+      std::memcpy(slotPixels_.data(), pixels, slotPixels_.size());
+      std::memcpy(slotPalette_.data(), palette, sizeof(PaletteEntry) * 256);
+      serial = ++requested_;
+      post = !eventPending_;
+      eventPending_ = true;
+    }
+    if (onMainThread()) {
+      render();
+      return;
+    }
+    if (post) pushEvent(kPresentEvent);
+    if (!wait) return;
+    std::unique_lock lock(m_);
+    while (shown_ < serial) {
+      if (gameStopRequested()) {
+        lock.unlock();
+        parkForGood();
+      }
+      cv_.wait_for(lock, std::chrono::milliseconds(20));
+    }
+  }
+
+  void readKeys(uint8_t state[256]) override {
+    std::lock_guard lock(m_);
+    std::memcpy(state, keys_.data(), 256);
+  }
+
+  void messageBox(const std::string& title, const std::string& text) override {
+    if (onMainThread()) {
+      SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), window_);
+      return;
+    }
+    std::unique_lock lock(m_);
+    messageTitle_ = title;
+    messageText_ = text;
+    messageAnswered_ = false;
+    lock.unlock();
+    pushEvent(kMessageEvent);
+    lock.lock();
+    while (!messageAnswered_) {
+      if (gameStopRequested()) {
+        lock.unlock();
+        parkForGood();
+      }
+      cv_.wait_for(lock, std::chrono::milliseconds(20));
+    }
+  }
+
+  uint32_t millis() override { return SDL_GetTicks(); }
+  void sleepMs(uint32_t ms) override { SDL_Delay(ms); }
+  bool headless() const override { return false; }
+
+ private:
+  bool onMainThread() const { return std::this_thread::get_id() == mainThread_; }
+
+  int defaultScale() const {
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return 1;
+    int s = std::min((mode.w - 80) / 640, (mode.h - 120) / 480);
+    return std::max(1, s);
+  }
+
+  bool createTexture() {
+    if (texture_) SDL_DestroyTexture(texture_);
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                 640, 480);
+    return texture_ != nullptr;
+  }
+
+  void pushEvent(int code) {
+    SDL_Event e{};
+    e.type = firstEvent_;
+    e.user.code = code;
+    SDL_PushEvent(&e);
+  }
+
+  // The frame clock ticks 60 times a second, whatever the monitor's rate; a flip
+  // waits for the next tick after the previous flip's.
+  void waitForTick() {
+    const auto period = std::chrono::nanoseconds(1'000'000'000LL / 60);
+    const auto now = Clock::now();
+    int64_t tick = (now - origin_) / period + 1;
+    if (tick <= lastTick_) tick = lastTick_ + 1;
+    lastTick_ = tick;
+    std::this_thread::sleep_until(origin_ + tick * period);
+  }
+
+  // Main thread: converts the newest indices through their palette and presents them.
+  void render() {
+    if (!renderer_ || !texture_) return;
+    uint64_t serial;
+    {
+      std::lock_guard lock(m_);
+      std::array<uint32_t, 256> argb;
+      for (int i = 0; i < 256; ++i) {
+        const PaletteEntry& e = slotPalette_[size_t(i)];
+        argb[size_t(i)] = 0xFF000000u | (uint32_t(e.red) << 16) | (uint32_t(e.green) << 8) | e.blue;
+      }
+      void* out = nullptr;
+      int pitch = 0;
+      if (SDL_LockTexture(texture_, nullptr, &out, &pitch) == 0) {
+        for (int y = 0; y < 480; ++y) {
+          auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(out) + y * pitch);
+          const uint8_t* src = slotPixels_.data() + y * 640;
+          for (int x = 0; x < 640; ++x) row[x] = argb[src[x]];
+        }
+        SDL_UnlockTexture(texture_);
+      }
+      serial = requested_;
+      eventPending_ = false;
+    }
+    int w = 0, h = 0;
+    SDL_GetRendererOutputSize(renderer_, &w, &h);
+    const SDL_Rect dst = pictureRect(w, h);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
+    SDL_RenderPresent(renderer_);
+    {
+      std::lock_guard lock(m_);
+      shown_ = serial;
+    }
+    cv_.notify_all();
+  }
+
+  void setKey(uint8_t code, bool down) {
+    if (!code) return;
+    std::lock_guard lock(m_);
+    keys_[code] = down ? 0x80 : 0;
+  }
+
+  void toggleFullScreen() {
+    fullScreen_ = !fullScreen_;
+    SDL_SetWindowFullscreen(window_, fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (!fullScreen_) SDL_SetWindowSize(window_, windowW_, windowH_);
+    render();
+  }
+
+  void handleKey(const SDL_KeyboardEvent& k) {
+    const bool down = k.type == SDL_KEYDOWN;
+    const bool enter = k.keysym.scancode == SDL_SCANCODE_RETURN || k.keysym.scancode == SDL_SCANCODE_KP_ENTER;
+    if (enter && (k.keysym.mod & KMOD_ALT)) {
+      // Alt+Enter belongs to the window, never to the game's keys.
+      if (down && !k.repeat) toggleFullScreen();
+      return;
+    }
+    setKey(dikFromScancode(k.keysym.scancode), down);
+  }
+
+  void handleWindow(const SDL_WindowEvent& w) {
+    switch (w.event) {
+      case SDL_WINDOWEVENT_CLOSE:
+        setAppRunning(0);
+        break;
+      case SDL_WINDOWEVENT_FOCUS_LOST: {
+        // Keys released in another window are never reported: treat all as up.
+        std::lock_guard lock(m_);
+        keys_.fill(0);
+        break;
+      }
+      case SDL_WINDOWEVENT_MINIMIZED:
+        if (fullScreen_) requestLoseAllSurfaces();
+        break;
+      case SDL_WINDOWEVENT_EXPOSED:
+      case SDL_WINDOWEVENT_SIZE_CHANGED:
+        render();
+        break;
+      default:
+        break;
+    }
+  }
+
+  void handle(const SDL_Event& e) {
+    if (e.type == firstEvent_) {
+      if (e.user.code == kPresentEvent) {
+        render();
+      } else {
+        std::string title, text;
+        {
+          std::lock_guard lock(m_);
+          title = messageTitle_;
+          text = messageText_;
+        }
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), window_);
+        {
+          std::lock_guard lock(m_);
+          messageAnswered_ = true;
+        }
+        cv_.notify_all();
+      }
+      return;
+    }
+    switch (e.type) {
+      case SDL_QUIT:
+        setAppRunning(0);  // a close request, as WM_CLOSE
+        break;
+      case SDL_KEYDOWN:
+      case SDL_KEYUP:
+        handleKey(e.key);
+        break;
+      case SDL_WINDOWEVENT:
+        handleWindow(e.window);
+        break;
+      case SDL_RENDER_TARGETS_RESET:
+      case SDL_RENDER_DEVICE_RESET:
+        createTexture();
+        requestLoseAllSurfaces();
+        render();
+        break;
+      default:
+        break;
+    }
+  }
+
+  SdlOptions options_;
+  Uint32 firstEvent_;
+  std::thread::id mainThread_;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  bool fullScreen_ = true;
+  int windowW_ = 640, windowH_ = 480;
+  Clock::time_point origin_ = Clock::now();
+  int64_t lastTick_ = 0;
+
+  std::mutex m_;
+  std::condition_variable cv_;
+  std::array<uint8_t, 640 * 480> slotPixels_{};
+  std::array<PaletteEntry, 256> slotPalette_{};
+  uint64_t requested_ = 0, shown_ = 0;
+  bool eventPending_ = false;
+  std::array<uint8_t, 256> keys_{};
+  std::string messageTitle_, messageText_;
+  bool messageAnswered_ = true;
+};
+
+}  // namespace
+
+std::unique_ptr<Backend> makeSdlBackend(const SdlOptions& options, std::string& error) {
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+    error = std::string("no display (") + SDL_GetError() + "); run with --headless to play without a window";
+    return nullptr;
+  }
+  const Uint32 first = SDL_RegisterEvents(1);
+  if (first == Uint32(-1)) {
+    error = "SDL has no user events left";
+    SDL_Quit();
+    return nullptr;
+  }
+  return std::make_unique<SdlBackend>(options, first);
+}
+
+}  // namespace platform

@@ -1,0 +1,36 @@
+// game_thread.cpp -- the game thread and the window thread's order of work
+#include "shell/game_thread.h"
+
+#include <cstring>
+
+#include "platform/backend.h"
+#include "platform/window.h"
+#include "shell/scene_cycle.h"
+#include "shell/shell_state.h"
+#include "shell/startup.h"
+
+namespace shell {
+
+int GameThreadProc() {
+  std::strcpy(MapName, "20");
+  runSceneCycle();
+  platform::setAppRunning(0);
+  return 0;
+}
+
+int runWindowThread() {
+  platform::Backend& backend = platform::backend();
+  if (!backend.createWindow("Pelmo")) return 0;
+  if (StartUpEngine()) {
+    platform::startGameThread([] { GameThreadProc(); });
+    backend.pumpWhileRunning();
+    // Closing the window ends the game thread wherever it is, without its own frees.
+    platform::requestGameStop();
+    platform::waitGameThreadQuiet(2000);
+  }
+  ShutDownEngine();
+  backend.destroyWindow();
+  return 0;
+}
+
+}  // namespace shell

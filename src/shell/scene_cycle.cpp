@@ -1,0 +1,124 @@
+// scene_cycle.cpp -- map after map: reset, load, fade in, play, fade out, warp or end
+#include "shell/scene_cycle.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "display/display_device.h"
+#include "display/keyboard.h"
+#include "display/palette.h"
+#include "display/pixel_page.h"
+#include "platform/clock.h"
+#include "shell/shell_state.h"
+#include "world/event_tables.h"
+
+namespace shell {
+namespace {
+
+using namespace display;
+using namespace world;
+
+struct FrameClock {
+  uint32_t lastTick = 0;
+  int framesPerSecond = 0;
+  int frameCount = 0;
+} clock;
+
+TalkKey talkKey;
+
+void handleTalkKey() {
+  const bool spaceDown = KeyState[platform::dik::SPACE] != 0;
+  const bool press = talkKey.freshPress(spaceDown);
+  if (press && TextShown) {
+    // A fully shown text balloon closes; the interpreter then goes on.
+    TextIndex = -1;
+    TextShown = 0;
+  }
+  talkKey.advance(press, spaceDown);
+}
+
+void stepFade() {
+  if (WarpPending) {
+    Brightness -= 2;
+    SetBrightness(Brightness);
+  } else if (Brightness < 100) {
+    Brightness += 2;
+    SetBrightness(Brightness);
+  }
+}
+
+void drawFrame() {
+  uint8_t* bits = nullptr;
+  DrawSurface->lock(&bits);
+  DrawSurface->unlock();
+}
+
+void tickOncePerSecond() {
+  ++clock.frameCount;
+  // Unsigned compare, as the millisecond timer wraps.
+  if (static_cast<uint32_t>(clock.lastTick + 1000) < platform::millis()) {
+    clock.lastTick = platform::millis();
+    clock.framesPerSecond = clock.frameCount;
+    clock.frameCount = 0;
+  }
+}
+
+}  // namespace
+
+void tintForMap(const char* mapName) {
+  // Both tests are made, in this order; a one-letter name has its terminator there.
+  if (mapName[1] == '0') TintPalette(0, 0, 15);
+  if (mapName[1] == '2') TintPalette(0, -40, -50);
+}
+
+void beginScene() {
+  resetEventTables();
+  TextIndex = -1;
+  WarpPending = 0;
+  WalkCounter = -1;
+  IconKind = 0;
+  IconOwner = -1;
+  IconTicker = 0;
+  clock = FrameClock{platform::millis(), 0, 0};
+  talkKey = TalkKey{};
+  Brightness = 2;
+  CurrentEvent = ENTRY_EVENT;
+  // The reload drops any tint of the previous map.
+  LoadPalette("grim\\pal.pal");
+  tintForMap(MapName);
+}
+
+bool runFrame() {
+  ReadKeyboard();
+  if (KeyState[platform::dik::ESCAPE]) return false;
+  handleTalkKey();
+  stepFade();
+  std::snprintf(FrameText, sizeof FrameText, "frame %d  %d", clock.framesPerSecond, 0);
+  drawFrame();
+  PresentFrame();
+  tickOncePerSecond();
+  return true;
+}
+
+void endScene() {
+  ClearView(0);
+  PresentFrame();
+}
+
+void runSceneCycle() {
+  for (;;) {
+    beginScene();
+    while (Brightness != 0 && GameRunning != 0) {
+      if (!runFrame()) break;
+    }
+    endScene();
+    if (!WarpPending) return;
+    // The warp step is the one just before CurrentStep.
+    const int k = CurrentStep - 1;
+    if (CurrentEvent < 0 || CurrentEvent >= kEventCount || k < 0 || k >= kStepCount) return;
+    std::memcpy(MapName, EventStr[CurrentEvent][k], kCellSize);
+    MapName[kCellSize] = '\0';
+  }
+}
+
+}  // namespace shell

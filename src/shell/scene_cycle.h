@@ -1,0 +1,31 @@
+// scene_cycle.h -- the per-map scene cycle and the frame loop
+#pragma once
+
+#include <cstdint>
+
+namespace shell {
+
+// Runs maps, from MapName on, until the game ends (Escape with no warp
+// pending, or the game-end command).
+void runSceneCycle();
+
+// The pieces of the cycle, for tests.
+void beginScene();
+// One frame; false when Escape left the loop.
+bool runFrame();
+void endScene();
+// Pure helpers of the frame.
+struct TalkKey {
+  uint8_t history = 0;
+  // True on a press that acts: Space down now and up in each of the 8 frames before.
+  bool freshPress(bool spaceDown) const { return spaceDown && history == 0; }
+  // Shifts in this frame's state; an acting press is not shifted first.
+  void advance(bool acted, bool spaceDown) {
+    if (!acted) history = static_cast<uint8_t>(history << 1);
+    if (spaceDown) history |= 1;
+  }
+};
+// The tint of a map by the second character of its name.
+void tintForMap(const char* mapName);
+
+}  // namespace shell

@@ -1,0 +1,76 @@
+// startup.cpp -- the start-up sequence and the shutdown of the engine
+#include "shell/startup.h"
+
+#include "common/random.h"
+#include "display/display_device.h"
+#include "display/palette.h"
+#include "display/pixel_page.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "shell/messages.h"
+#include "shell/shell_state.h"
+
+namespace shell {
+namespace {
+
+using namespace display;
+
+int fail(const char* text) {
+  platform::messageBox(text::kEngineTitle, text);
+  return 0;
+}
+
+// Lock, bind the page's rows to the surface's pixels, unlock.
+int bindPage(PixelPage& page, platform::Surface& surface) {
+  uint8_t* bits = nullptr;
+  surface.lock(&bits);
+  const int ok = page.BindRows(bits, 640, 480);
+  surface.unlock();
+  return ok;
+}
+
+}  // namespace
+
+int StartUpEngine() {
+  switch (InitDisplayAndInput()) {
+    case 1:
+      return fail(text::kDisplayError);
+    case 2:
+      return fail(text::kInputError);
+  }
+  if (!LoadPalette("grim\\pal.pal")) return fail(text::kPaletteError);
+
+  MPAGE = new PixelPage;
+  if (DisplayDevice->createSurface(640, 16, platform::SurfaceKind::OffscreenPlain, StripSurface) !=
+      platform::DD_OK)
+    return 0;  // silently, as the original did
+  // MPAGE's table has 480 rows like every page; only rows 0 to 15 lie inside the strip.
+  {
+    uint8_t* bits = nullptr;
+    StripSurface->lock(&bits);
+    const int ok = MPAGE->BindRows(bits, 640, 480);
+    StripSurface->unlock();
+    if (!ok) return fail(text::kMpageError);
+  }
+
+  APAGE = new PixelPage;
+  APAGE1 = new PixelPage;
+  VPAGE = new PixelPage;
+  if (!bindPage(*APAGE, *DrawSurface)) return fail(text::kApageError);
+  if (!bindPage(*VPAGE, *PrimarySurface)) return fail(text::kVpageError);
+  if (!bindPage(*APAGE1, *BackBuffer)) return fail(text::kApage1Error);
+
+  ViewRect = platform::Rect{128, 128, 448, 368};
+  common::gameSrand(SeedOverride ? *SeedOverride : platform::millis());
+  return 1;
+}
+
+void ShutDownEngine() {
+  delete APAGE;
+  APAGE = nullptr;
+  delete VPAGE;
+  VPAGE = nullptr;
+  ReleaseDisplayAndInput();
+}
+
+}  // namespace shell
