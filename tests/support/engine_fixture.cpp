@@ -1,0 +1,111 @@
+// engine_fixture.cpp -- fresh globals, temporary folders and running the game
+#include "support/engine_fixture.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "display/display_device.h"
+#include "display/keyboard.h"
+#include "display/palette.h"
+#include "display/pixel_page.h"
+#include "platform/backend.h"
+#include "platform/faults.h"
+#include "platform/headless/headless_backend.h"
+#include "platform/keyboard.h"
+#include "platform/message_box.h"
+#include "platform/screen.h"
+#include "platform/window.h"
+#include "shell/shell_state.h"
+#include "shell/startup.h"
+#include "world/event_tables.h"
+
+namespace testing_support {
+
+namespace fs = std::filesystem;
+
+void resetEngineGlobals() {
+  using namespace display;
+  delete APAGE;
+  delete APAGE1;
+  delete VPAGE;
+  delete MPAGE;
+  APAGE = APAGE1 = VPAGE = MPAGE = nullptr;
+  ReleaseDisplayAndInput();
+  StripSurface.reset();
+  ScreenPalette.reset();
+  std::fill(KeyState, KeyState + 256, 0);
+  resetPaletteGlobals();
+  world::resetWorldGlobals();
+  shell::resetShellGlobals();
+  platform::resetFaults();
+  platform::resetKeyboard();
+  platform::resetScreen();
+  platform::resetWindowState();
+  platform::clearShownMessages();
+  platform::setBackend(platform::makeHeadlessBackend());
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+  const fs::path p(path);
+  if (p.has_parent_path()) fs::create_directories(p.parent_path());
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::string knownPalette() {
+  std::string bytes;
+  for (int i = 0; i < 256; ++i) {
+    bytes += char(i);
+    bytes += char(255 - i);
+    bytes += char(i / 2);
+  }
+  for (int r = 0; r < 256; ++r)
+    for (int c = 0; c < 256; ++c) bytes += char((r + c) / 2);
+  return bytes;
+}
+
+void EngineTest::SetUp() {
+  previous_ = fs::current_path();
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  dir_ = fs::temp_directory_path() /
+         ("pelmo_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
+          std::to_string(::getpid()));
+  fs::remove_all(dir_);
+  fs::create_directories(dir_);
+  fs::current_path(dir_);
+  resetEngineGlobals();
+}
+
+void EngineTest::TearDown() {
+  resetEngineGlobals();
+  platform::setBackend(nullptr);
+  fs::current_path(previous_);
+  fs::remove_all(dir_);
+}
+
+void EngineTest::startEngine() {
+  if (!fs::exists("grim/pal.pal")) writeFile("grim/pal.pal", knownPalette());
+  ASSERT_EQ(shell::StartUpEngine(), 1);
+}
+
+int runGame(const fs::path& dir, const std::vector<std::string>& args, std::string* errors) {
+  std::string command = "cd '" + dir.string() + "' && '" PELMO_BIN_DIR "/game'";
+  for (const auto& a : args) command += " '" + a + "'";
+  const fs::path errorFile = dir / "stderr.txt";
+  command += " 2>'" + errorFile.string() + "'";
+  const int status = std::system(command.c_str());
+  if (errors) *errors = readFile(errorFile.string());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace testing_support
