@@ -6,10 +6,6 @@
 #include "platform/faults.h"
 
 namespace display {
-namespace {
-int rowTablesMade = 0;
-}
-
 PixelPage* APAGE = nullptr;
 PixelPage* APAGE1 = nullptr;
 PixelPage* VPAGE = nullptr;
@@ -18,7 +14,7 @@ PixelPage* MPAGE = nullptr;
 PixelPage::~PixelPage() { delete[] rows; }
 
 int PixelPage::BindRows(uint8_t* base, int pitch, int count) {
-  if (++rowTablesMade == platform::faults().failRowTableNumber) return 0;
+  if (++platform::faults().rowTablesMade == platform::faults().failRowTableNumber) return 0;
   uint8_t** table = new (std::nothrow) uint8_t*[count];
   if (!table) return 0;
   for (int y = 0; y < count; ++y) table[y] = base + y * pitch;

@@ -8,6 +8,7 @@ struct Faults {
   bool keyboardDevice = false;  // the keyboard device cannot be created
   int failSurfaceOfSize = 0;    // surfaces this many rows high cannot be created (0: none)
   int failRowTableNumber = 0;   // the Nth row table (from 1) cannot be allocated (0: none)
+  int rowTablesMade = 0;        // counts towards failRowTableNumber
 };
 
 Faults& faults();

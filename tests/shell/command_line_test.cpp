@@ -1,0 +1,55 @@
+// command_line_test.cpp -- the options of `game`
+#include "shell/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool parse(std::vector<const char*> args, shell::Options& o, std::string& error) {
+  args.insert(args.begin(), "game");
+  return shell::parseCommandLine(int(args.size()), args.data(), o, error);
+}
+
+TEST(CommandLine, every_option) {
+  shell::Options o;
+  std::string error;
+  ASSERT_TRUE(parse({"--data", "d", "--window", "--scale", "3", "--headless", "--frames", "10",
+                     "--input", "i.keys", "--record", "r.keys", "--seed", "42", "--shot",
+                     "5:a.png", "--shot", "9:b:c.png", "--dump", "s.json", "--lose-surfaces", "7"},
+                    o, error))
+      << error;
+  EXPECT_EQ(o.dataDir, "d");
+  EXPECT_TRUE(o.window);
+  EXPECT_EQ(o.scale, 3);
+  EXPECT_TRUE(o.headless);
+  EXPECT_EQ(o.frames, 10u);
+  EXPECT_EQ(o.inputScript, "i.keys");
+  EXPECT_EQ(o.recordScript, "r.keys");
+  EXPECT_EQ(o.seed, 42u);
+  ASSERT_EQ(o.shots.size(), 2u);
+  EXPECT_EQ(o.shots[1].first, 9u);
+  EXPECT_EQ(o.shots[1].second, "b:c.png");
+  EXPECT_EQ(o.dumpPath, "s.json");
+  EXPECT_EQ(o.loseSurfacesAt, 7u);
+}
+
+TEST(CommandLine, bad_options_say_why) {
+  const std::pair<std::vector<const char*>, const char*> cases[] = {
+      {{"--frames"}, "option --frames needs a value"},
+      {{"--frames", "ten"}, "option --frames needs a whole number"},
+      {{"--scale", "0"}, "option --scale needs a whole number from 1 to 16"},
+      {{"--seed", "4294967296"}, "option --seed needs a whole number"},
+      {{"--shot", "5"}, "option --shot needs N:FILE"},
+      {{"--shot", "0:a.png"}, "option --shot needs N:FILE"},
+      {{"--shot", "3:"}, "option --shot needs N:FILE"},
+      {{"--fast"}, "unknown option '--fast'"},
+  };
+  for (const auto& [args, message] : cases) {
+    shell::Options o;
+    std::string error;
+    EXPECT_FALSE(parse(args, o, error)) << message;
+    EXPECT_EQ(error.rfind(message, 0), 0u) << error;
+  }
+}
+
+}  // namespace
