@@ -1,0 +1,59 @@
+// background_layer.h -- pictures on off-screen surfaces, copied through a scrolling 320-pixel
+// window
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "platform/video.h"
+
+namespace gfx {
+
+// The part of a layer that reaches the view: 320 columns of the map area's 177 rows.
+constexpr int kWindowWidth = 320;
+constexpr int kWindowHeight = 177;
+// Page position of the view's top-left corner, where every layer is copied.
+constexpr int kViewLeft = 128;
+constexpr int kViewTop = 128;
+
+constexpr int kFarWidth = 800;
+constexpr int kFarHeight = 240;
+constexpr size_t kFarBytes = size_t(kFarWidth) * kFarHeight;
+
+enum LayerLoadResult : int {
+  kLayerLoaded = 0,
+  kLayerNoSurface = 1,
+  kLayerFileMissing = 2,
+  kLayerFileEmpty = 3,
+};
+
+struct BackgroundLayer {
+  std::unique_ptr<platform::Surface> surface;
+  platform::Rect window{0, 0, 0, kWindowHeight};
+  int32_t scrollX = 0;
+  char picturePath[256] = {};
+
+  BackgroundLayer() { reset(); }
+  void reset();
+  // Loads "grim\<name>.res" (800 x 240) onto a new surface; a LayerLoadResult.
+  int load(const char* name);
+  // Copies the window at scrollX, opaque, into DrawSurface at the view's corner.
+  void draw();
+  // The surface stays until the display goes at shutdown.
+  void release() {}
+};
+
+// The far background "bg", behind every map; its scrollX is half the camera's.
+extern BackgroundLayer* FarLayer;
+
+// Reads up to `bytes` of the picture at path into the surface's pixels; the
+// number of bytes read, or -1 when the file does not open.
+long readPicture(platform::Surface& surface, const char* path, size_t bytes);
+
+// Copies window of source into DrawSurface at the view's corner. A surface
+// whose memory was lost is restored, refilled from path and copied once more.
+void copyLayer(platform::Surface* source, const platform::Rect& window, bool colourKey,
+               const char* path, size_t bytes);
+
+}  // namespace gfx

@@ -1,0 +1,108 @@
+// sprite_pack.cpp -- loading sprite packs from their index and pixel files, and drawing frames
+#include "gfx/sprite_pack.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <new>
+
+#include "display/pixel_page.h"
+#include "platform/data_file.h"
+
+namespace gfx {
+namespace {
+
+// Larger frames than these cannot be drawn inside the page; such sizes in an
+// index file are refused like a failed allocation instead of reserving gigabytes.
+constexpr int64_t kMaxFrameBytes = int64_t(1) << 24;
+constexpr int32_t kMaxFrameRows = 1 << 16;
+
+bool validFrame(int frame) { return frame >= 0 && frame < kPackFrames; }
+
+struct OpenFile {
+  FILE* f = nullptr;
+  explicit OpenFile(const char* path) : f(platform::openDataFile(path, "rb")) {}
+  ~OpenFile() {
+    if (f) std::fclose(f);
+  }
+};
+
+}  // namespace
+
+void SpritePack::reset() {
+  std::fill(pixels, pixels + kPackFrames, nullptr);
+  std::fill(rows, rows + kPackFrames, nullptr);
+  std::fill(widths, widths + kPackFrames, 0);
+  std::fill(heights, heights + kPackFrames, 0);
+}
+
+int SpritePack::load(const char* name) {
+  release();
+  char indexPath[300], pixelPath[300];
+  std::snprintf(indexPath, sizeof indexPath, "grim\\%s.idx", name);
+  std::snprintf(pixelPath, sizeof pixelPath, "grim\\%s.res", name);
+  OpenFile index(indexPath);
+  if (!index.f) return kPackFileMissing;
+  OpenFile data(pixelPath);
+  if (!data.f) return kPackFileMissing;
+
+  int count = 0;
+  if (std::fscanf(index.f, "%d", &count) != 1 || count < 0) count = 0;
+  // The pack has 50 slots: a longer index is cut to its first 50 frames.
+  frameCount = std::min(count, kPackFrames);
+
+  for (int i = 0; i < frameCount; ++i) {
+    int w = 0, h = 0;
+    // An index that ends early leaves the remaining frames empty.
+    if (std::fscanf(index.f, "%d %d", &w, &h) != 2) break;
+    const int64_t bytes = int64_t(w) * int64_t(h);
+    if (w < 0 || h < 0 || bytes > kMaxFrameBytes) return kPackNoPixelMemory;
+    uint8_t* block = new (std::nothrow) uint8_t[size_t(bytes)];
+    if (!block) return kPackNoPixelMemory;
+    uint8_t** table = h > kMaxFrameRows ? nullptr : new (std::nothrow) uint8_t*[size_t(h)];
+    if (!table) {
+      delete[] block;
+      return kPackNoRowMemory;
+    }
+    for (int r = 0; r < h; ++r) table[r] = block + size_t(r) * size_t(w);
+    // Only a read that yields nothing fails; a short last block keeps what came.
+    if (bytes > 0 && std::fread(block, 1, size_t(bytes), data.f) == 0) {
+      delete[] table;
+      delete[] block;
+      return kPackPixelsEnded;
+    }
+    pixels[i] = block;
+    rows[i] = table;
+    widths[i] = w;
+    heights[i] = h;
+  }
+  return kPackLoaded;
+}
+
+void SpritePack::draw(int x, int y, int frame) const {
+  using display::APAGE;
+  if (!validFrame(frame) || !pixels[frame] || !APAGE || !APAGE->bound()) return;
+  // The page ends at its own edges; whatever lies beyond them is not drawn.
+  const int r0 = std::max(0, -y), r1 = std::min(heights[frame], display::kPageHeight - y);
+  const int c0 = std::max(0, -x), c1 = std::min(widths[frame], display::kPageWidth - x);
+  for (int r = r0; r < r1; ++r) {
+    const uint8_t* src = rows[frame][r];
+    for (int c = c0; c < c1; ++c)
+      if (src[c] != kTransparent) APAGE->PutPixel(x + c, y + r, src[c]);
+  }
+}
+
+void SpritePack::release() {
+  for (int i = 0; i < kPackFrames; ++i) {
+    if (!pixels[i]) continue;
+    delete[] pixels[i];
+    delete[] rows[i];
+    pixels[i] = nullptr;
+    rows[i] = nullptr;
+    widths[i] = heights[i] = 0;
+  }
+}
+
+int SpritePack::width(int frame) const { return validFrame(frame) ? widths[frame] : 0; }
+int SpritePack::height(int frame) const { return validFrame(frame) ? heights[frame] : 0; }
+
+}  // namespace gfx

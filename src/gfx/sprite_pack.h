@@ -1,0 +1,46 @@
+// sprite_pack.h -- numbered frames of 8-bit pixels, drawn into APAGE with index 255 transparent
+#pragma once
+
+#include <cstdint>
+
+namespace gfx {
+
+constexpr int kPackFrames = 50;
+// Index 255 is never drawn.
+constexpr uint8_t kTransparent = 255;
+
+enum PackLoadResult : int {
+  kPackLoaded = 0,
+  kPackFileMissing = 1,
+  kPackNoPixelMemory = 2,
+  kPackNoRowMemory = 3,
+  kPackPixelsEnded = 4,
+};
+
+// Up to 50 frames, each with its own size. Slots without pixels are empty
+// frames of size 0 that draw nothing.
+struct SpritePack {
+  uint8_t* pixels[kPackFrames];
+  uint8_t** rows[kPackFrames];
+  int32_t widths[kPackFrames];
+  int32_t heights[kPackFrames];
+  int32_t frameCount = 0;
+
+  SpritePack() { reset(); }
+  ~SpritePack() { release(); }
+  SpritePack(const SpritePack&) = delete;
+  SpritePack& operator=(const SpritePack&) = delete;
+
+  void reset();
+  // Loads "grim\<name>.idx" and "grim\<name>.res"; a PackLoadResult.
+  int load(const char* name);
+  // Draws the frame with its top-left pixel at page (x, y).
+  void draw(int x, int y, int frame) const;
+  void release();
+
+  // 0 for frames outside the 50 slots.
+  int width(int frame) const;
+  int height(int frame) const;
+};
+
+}  // namespace gfx

@@ -1,0 +1,174 @@
+// sprite_pack_test.cpp -- loading sprite packs (every result, partial loads) and drawing frames
+#include "gfx/sprite_pack.h"
+
+#include <string>
+
+#include "display/pixel_page.h"
+#include "support/engine_fixture.h"
+
+namespace {
+
+using display::APAGE;
+using gfx::SpritePack;
+using testing_support::EngineTest;
+using testing_support::writeFile;
+
+class SpritePackTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    startEngine();
+    fillPage(7);
+  }
+  static void fillPage(uint8_t colour) {
+    for (int y = 0; y < display::kPageHeight; ++y)
+      for (int x = 0; x < display::kPageWidth; ++x) APAGE->PutPixel(x, y, colour);
+  }
+  static int pixel(int x, int y) { return APAGE->row(y)[x]; }
+  // Frames 2 x 2, 3 x 1 and 1 x 2 with pixels 10.., 20.., 30...
+  static void writeThreeFramePack(const std::string& extraPixels = "") {
+    writeFile("grim/three.idx", "3\n2 2\n3\t1\r\n1 2");
+    writeFile("grim/three.res", std::string("\x0A\x0B\x0C\x0D\x14\x15\x16\x1E\x1F") + extraPixels);
+  }
+};
+
+TEST_F(SpritePackTest, loads_frames_of_their_own_sizes) {
+  writeThreeFramePack("trailing bytes are not read");
+  SpritePack pack;
+  ASSERT_EQ(pack.load("three"), gfx::kPackLoaded);
+  EXPECT_EQ(pack.frameCount, 3);
+  EXPECT_EQ(pack.width(0), 2);
+  EXPECT_EQ(pack.height(0), 2);
+  EXPECT_EQ(pack.width(1), 3);
+  EXPECT_EQ(pack.height(1), 1);
+  EXPECT_EQ(pack.width(2), 1);
+  EXPECT_EQ(pack.height(2), 2);
+  EXPECT_EQ(pack.rows[0][1], pack.pixels[0] + 2);
+  pack.draw(200, 150, 0);
+  EXPECT_EQ(pixel(200, 150), 10);
+  EXPECT_EQ(pixel(201, 150), 11);
+  EXPECT_EQ(pixel(200, 151), 12);
+  EXPECT_EQ(pixel(201, 151), 13);
+  EXPECT_EQ(pixel(202, 150), 7);
+  pack.draw(200, 160, 2);
+  EXPECT_EQ(pixel(200, 160), 30);
+  EXPECT_EQ(pixel(200, 161), 31);
+}
+
+TEST_F(SpritePackTest, index_255_is_transparent_and_0_is_drawn) {
+  writeFile("grim/t.idx", "1 3 1");
+  writeFile("grim/t.res", std::string("\xFF\x00\xFF", 3));
+  SpritePack pack;
+  ASSERT_EQ(pack.load("t"), 0);
+  pack.draw(300, 200, 0);
+  EXPECT_EQ(pixel(300, 200), 7);
+  EXPECT_EQ(pixel(301, 200), 0);
+  EXPECT_EQ(pixel(302, 200), 7);
+}
+
+TEST_F(SpritePackTest, empty_and_missing_frames_draw_nothing) {
+  writeFile("grim/zero.idx", "0");
+  writeFile("grim/zero.res", "");
+  SpritePack empty;
+  EXPECT_EQ(empty.load("zero"), gfx::kPackLoaded);
+  EXPECT_EQ(empty.frameCount, 0);
+  writeFile("grim/flat.idx", "2 0 5 4 0");
+  writeFile("grim/flat.res", "x");
+  SpritePack flat;
+  EXPECT_EQ(flat.load("flat"), gfx::kPackLoaded);
+  writeThreeFramePack();
+  SpritePack three;
+  ASSERT_EQ(three.load("three"), 0);
+  for (int frame : {0, 1, 3, 49}) empty.draw(200, 200, frame);
+  for (int frame : {0, 1}) flat.draw(200, 200, frame);
+  // Frames past frameCount are empty slots; numbers outside the 50 slots are refused.
+  for (int frame : {3, 49, 50, -1, 1000000}) three.draw(200, 200, frame);
+  for (int y = 190; y < 215; ++y)
+    for (int x = 190; x < 215; ++x) ASSERT_EQ(pixel(x, y), 7) << x << "," << y;
+  EXPECT_EQ(three.width(50), 0);
+  EXPECT_EQ(three.height(-1), 0);
+}
+
+TEST_F(SpritePackTest, missing_files_give_1) {
+  SpritePack pack;
+  EXPECT_EQ(pack.load("nothing"), gfx::kPackFileMissing);
+  EXPECT_EQ(pack.pixels[0], nullptr);
+  writeFile("grim/half.idx", "1 1 1");
+  EXPECT_EQ(pack.load("half"), gfx::kPackFileMissing);
+  EXPECT_EQ(pack.pixels[0], nullptr);
+}
+
+TEST_F(SpritePackTest, pixels_that_run_out_keep_the_frames_before) {
+  writeFile("grim/short.idx", "3 2 2 2 2 2 2");
+  // Frame 0 complete, frame 1 cut short (kept), frame 2 finds no byte.
+  writeFile("grim/short.res", std::string("\x01\x02\x03\x04\x05", 5));
+  SpritePack pack;
+  EXPECT_EQ(pack.load("short"), gfx::kPackPixelsEnded);
+  EXPECT_EQ(pack.frameCount, 3);
+  EXPECT_EQ(pack.width(1), 2);
+  EXPECT_EQ(pack.pixels[1][0], 5);
+  EXPECT_EQ(pack.pixels[2], nullptr);
+  EXPECT_EQ(pack.width(2), 0);
+  EXPECT_EQ(pack.height(2), 0);
+}
+
+TEST_F(SpritePackTest, sizes_that_cannot_be_allocated_give_2_and_3) {
+  writeFile("grim/big.idx", "3 1 1 100000 100000 1 1");
+  writeFile("grim/big.res", "abc");
+  SpritePack big;
+  EXPECT_EQ(big.load("big"), gfx::kPackNoPixelMemory);
+  EXPECT_EQ(big.width(0), 1);
+  EXPECT_EQ(big.width(1), 0);
+  EXPECT_EQ(big.pixels[1], nullptr);
+  writeFile("grim/neg.idx", "1 -4 2");
+  writeFile("grim/neg.res", "abcdefgh");
+  SpritePack negative;
+  EXPECT_EQ(negative.load("neg"), gfx::kPackNoPixelMemory);
+  writeFile("grim/tall.idx", "2 1 1 0 10000000");
+  writeFile("grim/tall.res", "a");
+  SpritePack tall;
+  EXPECT_EQ(tall.load("tall"), gfx::kPackNoRowMemory);
+  EXPECT_EQ(tall.height(1), 0);
+  EXPECT_EQ(tall.rows[1], nullptr);
+}
+
+TEST_F(SpritePackTest, more_than_50_frames_are_cut_to_50) {
+  std::string index = "60";
+  for (int i = 0; i < 60; ++i) index += " 1 1";
+  writeFile("grim/many.idx", index);
+  writeFile("grim/many.res", std::string(60, 'x'));
+  SpritePack pack;
+  EXPECT_EQ(pack.load("many"), 0);
+  EXPECT_EQ(pack.frameCount, 50);
+  EXPECT_EQ(pack.width(49), 1);
+}
+
+TEST_F(SpritePackTest, frames_beyond_the_page_are_cut_at_its_edges) {
+  writeFile("grim/wide.idx", "1 20 2");
+  writeFile("grim/wide.res", std::string(40, '\x09'));
+  SpritePack pack;
+  ASSERT_EQ(pack.load("wide"), 0);
+  pack.draw(630, 478, 0);
+  pack.draw(-15, 100, 0);
+  EXPECT_EQ(pixel(639, 479), 9);
+  EXPECT_EQ(pixel(630, 478), 9);
+  EXPECT_EQ(pixel(629, 478), 7);
+  EXPECT_EQ(pixel(4, 100), 9);
+  EXPECT_EQ(pixel(5, 100), 7);
+  // Rows lie back to back: a frame running off the right edge must not reach the next row.
+  EXPECT_EQ(pixel(0, 479), 7);
+  EXPECT_EQ(pixel(639, 99), 7);
+}
+
+TEST_F(SpritePackTest, release_empties_every_slot) {
+  writeThreeFramePack();
+  SpritePack pack;
+  ASSERT_EQ(pack.load("three"), 0);
+  pack.release();
+  EXPECT_EQ(pack.pixels[0], nullptr);
+  EXPECT_EQ(pack.width(0), 0);
+  pack.draw(200, 200, 0);
+  EXPECT_EQ(pixel(200, 200), 7);
+}
+
+}  // namespace
