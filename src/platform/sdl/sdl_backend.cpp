@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include <array>
+#include <cstdio>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
@@ -50,7 +51,10 @@ class SdlBackend final : public Backend {
     if (options_.fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     window_ = SDL_CreateWindow(caption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, windowW_,
                                windowH_, flags);
-    if (!window_) return false;
+    if (!window_) {
+      std::fprintf(stderr, "game: cannot open a window: %s\n", SDL_GetError());
+      return false;
+    }
     fullScreen_ = options_.fullScreen;
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
@@ -325,9 +329,16 @@ class SdlBackend final : public Backend {
 }  // namespace
 
 std::unique_ptr<Backend> makeSdlBackend(const SdlOptions& options, std::string& error) {
-  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-    error = std::string("no display (") + SDL_GetError() + "); run with --headless to play without a window";
+  const auto noDisplay = [&error](const std::string& why) {
+    error = "no display (" + why + "); run with --headless to play without a window";
     return nullptr;
+  };
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return noDisplay(SDL_GetError());
+  // SDL falls back on drivers that show nothing; a player would see no game.
+  const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+  if (driver.empty() || driver == "dummy" || driver == "offscreen" || driver == "evdev") {
+    SDL_Quit();
+    return noDisplay("the video driver '" + driver + "' shows nothing");
   }
   const Uint32 first = SDL_RegisterEvents(1);
   if (first == Uint32(-1)) {
