@@ -9,6 +9,8 @@
 
 namespace platform {
 
+class MusicStream;
+
 class Backend {
  public:
   virtual ~Backend() = default;
@@ -32,6 +34,8 @@ class Backend {
   // Milliseconds since start (virtual in headless mode).
   virtual uint32_t millis() = 0;
   virtual void sleepMs(uint32_t ms) = 0;
+  // Null when there is no sound device.
+  virtual std::unique_ptr<MusicStream> createMusicStream() = 0;
   virtual bool headless() const = 0;
 };
 

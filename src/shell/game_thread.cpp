@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "audio/music_player.h"
 #include "platform/backend.h"
 #include "platform/window.h"
 #include "shell/scene_cycle.h"
@@ -12,8 +13,14 @@
 namespace shell {
 
 int GameThreadProc() {
+  audio::Music = new audio::MusicPlayer;
+  audio::Music->Open("1.mp3");  // a player that cannot open it simply stays silent
   std::strcpy(MapName, "20");
+  audio::Music->Play();
+  audio::Music->volume = 0;
   runSceneCycle();
+  delete audio::Music;
+  audio::Music = nullptr;
   platform::setAppRunning(0);
   return 0;
 }

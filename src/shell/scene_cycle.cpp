@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "audio/music_player.h"
 #include "display/display_device.h"
 #include "display/keyboard.h"
 #include "display/palette.h"
@@ -37,6 +38,13 @@ void handleTalkKey() {
   talkKey.advance(press, spaceDown);
 }
 
+// Both act in every frame the key is held; the run request comes last.
+void handleMusicKeys() {
+  if (!audio::Music) return;
+  if (KeyState[platform::dik::F1]) audio::Music->Stop();
+  if (KeyState[platform::dik::F2]) audio::Music->Play();
+}
+
 void stepFade() {
   if (WarpPending) {
     Brightness -= 2;
@@ -60,6 +68,7 @@ void tickOncePerSecond() {
     clock.lastTick = platform::millis();
     clock.framesPerSecond = clock.frameCount;
     clock.frameCount = 0;
+    if (audio::Music) audio::Music->CheckLoop();
   }
 }
 
@@ -90,10 +99,12 @@ void beginScene() {
 
 bool runFrame() {
   ReadKeyboard();
+  handleMusicKeys();
   if (KeyState[platform::dik::ESCAPE]) return false;
   handleTalkKey();
   stepFade();
-  std::snprintf(FrameText, sizeof FrameText, "frame %d  %d", clock.framesPerSecond, 0);
+  std::snprintf(FrameText, sizeof FrameText, "frame %d  %d", clock.framesPerSecond,
+                audio::Music ? audio::Music->volume : 0);
   drawFrame();
   PresentFrame();
   tickOncePerSecond();

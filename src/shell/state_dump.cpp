@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "audio/music_player.h"
 #include "display/palette.h"
 #include "platform/encoding.h"
 #include "platform/keyboard.h"
@@ -14,6 +15,23 @@
 #include "world/event_tables.h"
 
 namespace shell {
+
+namespace {
+
+// The stream's own position when the dump is written, not the one kept at the last check.
+void writeMusic(JsonWriter& j) {
+  const audio::MusicPlayer* m = audio::Music;
+  double position = 0;
+  if (m && m->stream) m->stream->position(position);
+  j.key("music").beginObject();
+  j.key("state").number(m ? m->state : 0);
+  j.key("volume").number(m ? m->volume : 0);
+  j.key("running").number(m && m->stream && m->stream->running() ? 1 : 0);
+  j.key("position").number(position);
+  j.endObject();
+}
+
+}  // namespace
 
 std::string stateDumpJson() {
   using namespace world;
@@ -38,6 +56,7 @@ std::string stateDumpJson() {
   j.key("eventFlags").beginArray();
   for (int32_t f : EventFlags) j.number(f);
   j.endArray();
+  writeMusic(j);
   j.key("messages").beginArray();
   for (const auto& m : platform::shownMessages()) {
     j.beginObject();

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "audio/music_player.h"
 #include "display/display_device.h"
 #include "display/keyboard.h"
 #include "display/palette.h"
@@ -39,6 +40,7 @@ void resetEngineGlobals() {
   std::fill(KeyState, KeyState + 256, 0);
   resetPaletteGlobals();
   world::resetWorldGlobals();
+  audio::resetAudioGlobals();
   shell::resetShellGlobals();
   platform::resetFaults();
   platform::resetKeyboard();

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/headless/virtual_music.h"
 #include "platform/screen.h"
 #include "platform/window.h"
 
@@ -34,6 +35,8 @@ class HeadlessBackend final : public Backend {
   uint32_t millis() override { return static_cast<uint32_t>(presentedFrames() * 1000 / 60); }
 
   void sleepMs(uint32_t) override {}
+
+  std::unique_ptr<MusicStream> createMusicStream() override { return makeVirtualMusicStream(); }
 
   bool headless() const override { return true; }
 };

@@ -11,6 +11,7 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/sdl/sdl_music.h"
 #include "platform/window.h"
 
 namespace platform {
@@ -140,6 +141,7 @@ class SdlBackend final : public Backend {
 
   uint32_t millis() override { return SDL_GetTicks(); }
   void sleepMs(uint32_t ms) override { SDL_Delay(ms); }
+  std::unique_ptr<MusicStream> createMusicStream() override { return makeSdlMusicStream(); }
   bool headless() const override { return false; }
 
  private:

@@ -1,0 +1,20 @@
+// music_stream.cpp -- the backend's music stream and the volume scale
+#include "platform/music_stream.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/backend.h"
+
+namespace platform {
+
+std::unique_ptr<MusicStream> createMusicStream() {
+  return hasBackend() ? backend().createMusicStream() : nullptr;
+}
+
+int mixerVolume(int v) {
+  const double gain = 128.0 * std::pow(10.0, std::min(v, 0) / 2000.0);
+  return std::clamp(int(std::lround(gain)), 0, 128);
+}
+
+}  // namespace platform

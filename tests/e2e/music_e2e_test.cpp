@@ -1,0 +1,61 @@
+// music_e2e_test.cpp -- the music in a headless game: F1 and F2, a missing or broken file
+#include <regex>
+
+#include "support/engine_fixture.h"
+
+namespace {
+
+using testing_support::readFile;
+using testing_support::runGame;
+using testing_support::writeFile;
+
+class MusicRun : public testing_support::EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    writeFile("grim/pal.pal", testing_support::knownPalette());
+  }
+  // The music object of the dump after a run of the given frames and keys.
+  std::string musicAfter(int frames, const std::string& keys) {
+    writeFile("in.keys", keys);
+    EXPECT_EQ(runGame(dir_, {"--headless", "--frames", std::to_string(frames), "--input", "in.keys",
+                             "--dump", "s.json"}),
+              0);
+    std::smatch m;
+    const std::string dump = readFile("s.json");
+    return std::regex_search(dump, m, std::regex("\"music\": \\{[^}]*\\}")) ? m.str() : dump;
+  }
+};
+
+std::string frames(int count) {
+  std::string frame(417, '\0');
+  frame[0] = char(0xFF), frame[1] = char(0xFB), frame[2] = char(0x90);
+  std::string bytes;
+  for (int i = 0; i < count; ++i) bytes += frame;
+  return bytes;
+}
+
+TEST_F(MusicRun, plays_from_the_start_and_f1_f2_stop_and_run_it) {
+  writeFile("1.mp3", frames(2000));
+  EXPECT_EQ(musicAfter(60, ""),
+            "\"music\": {\"state\": 0, \"volume\": 0, \"running\": 1, \"position\": 1}");
+  // Stopped from read 30 to 89 while F1 is held, run again when F2 is held.
+  EXPECT_EQ(musicAfter(90, "30 F1 down\n"),
+            "\"music\": {\"state\": 0, \"volume\": 0, \"running\": 0, \"position\": 0.5}");
+  EXPECT_EQ(musicAfter(120, "30 F1 down\n60 F1 up\n90 F2 down\n"),
+            "\"music\": {\"state\": 0, \"volume\": 0, \"running\": 1, \"position\": 1}");
+  // Both held: stopped and run again in every frame, the run last.
+  EXPECT_EQ(musicAfter(60, "0 F1 down\n0 F2 down\n"),
+            "\"music\": {\"state\": 0, \"volume\": 0, \"running\": 1, \"position\": 1}");
+}
+
+TEST_F(MusicRun, missing_or_garbage_music_leaves_the_game_silent) {
+  EXPECT_EQ(musicAfter(30, "5 F2 down\n"),
+            "\"music\": {\"state\": -1, \"volume\": 0, \"running\": 0, \"position\": 0}");
+  writeFile("1.mp3", std::string(100000, '\xAB'));
+  EXPECT_EQ(musicAfter(30, "5 F1 down\n"),
+            "\"music\": {\"state\": -1, \"volume\": 0, \"running\": 0, \"position\": 0}");
+  EXPECT_EQ(readFile("s.json").find("\"messages\": []") != std::string::npos, true);
+}
+
+}  // namespace
