@@ -47,18 +47,20 @@ void restoreSurfaces() {
 }
 }  // namespace
 
-HRESULT PresentFrame() {
+HRESULT PresentFrame() { return PresentRect(ViewRect); }
+
+HRESULT PresentRect(const platform::Rect& source) {
   if (KeyState[platform::dik::LCONTROL]) {
     // Fast-forward: straight to the visible surface, no flip and no wait.
-    HRESULT r = PrimarySurface->blt(nullptr, *DrawSurface, &ViewRect);
+    HRESULT r = PrimarySurface->blt(nullptr, *DrawSurface, &source);
     if (r == DDERR_SURFACELOST) {
       restoreSurfaces();
-      r = PrimarySurface->blt(nullptr, *DrawSurface, &ViewRect);
+      r = PrimarySurface->blt(nullptr, *DrawSurface, &source);
     }
     return r;
   }
   // After a loss the blit is not repeated: the next frame redraws the view.
-  if (BackBuffer->blt(nullptr, *DrawSurface, &ViewRect) == DDERR_SURFACELOST) restoreSurfaces();
+  if (BackBuffer->blt(nullptr, *DrawSurface, &source) == DDERR_SURFACELOST) restoreSurfaces();
   return PrimarySurface->flip();
 }
 

@@ -25,6 +25,8 @@ int InitDisplayAndInput();
 // Shows the view: a stretched blit and a flip, or with Left Control held a
 // direct blit. Lost surfaces are restored. Returns the last display call's result.
 platform::HRESULT PresentFrame();
+// The same with another source rectangle (the whole page for cut-scenes, shown one to one).
+platform::HRESULT PresentRect(const platform::Rect& source);
 // Fills the view area of APAGE (rows 128..368, columns 128..451) with one colour.
 void ClearView(int colour);
 void ReleaseDisplayAndInput();

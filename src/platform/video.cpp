@@ -12,10 +12,11 @@
 namespace platform {
 namespace {
 
-std::mutex registryMutex;
+// Never destroyed: surfaces held by globals are released after static destructors run.
+std::mutex& registryMutex = *new std::mutex;
 std::vector<Surface*>& registry() {
-  static std::vector<Surface*> surfaces;
-  return surfaces;
+  static auto* surfaces = new std::vector<Surface*>;
+  return *surfaces;
 }
 std::atomic<bool> loseRequested{false};
 Surface* primary = nullptr;
