@@ -13,6 +13,8 @@ namespace {
 
 class HeadlessBackend final : public Backend {
  public:
+  explicit HeadlessBackend(bool quiet) : quiet_(quiet) {}
+
   bool createWindow(const char*) override { return true; }
 
   void pumpWhileRunning() override {
@@ -28,7 +30,7 @@ class HeadlessBackend final : public Backend {
   void readKeys(uint8_t state[256]) override { std::memset(state, 0, 256); }
 
   void messageBox(const std::string& title, const std::string& text) override {
-    std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+    if (!quiet_) std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
   }
 
   // Nothing depends on the wall clock: time advances with the presented frames.
@@ -39,10 +41,15 @@ class HeadlessBackend final : public Backend {
   std::unique_ptr<MusicStream> createMusicStream() override { return makeVirtualMusicStream(); }
 
   bool headless() const override { return true; }
+
+ private:
+  bool quiet_;
 };
 
 }  // namespace
 
-std::unique_ptr<Backend> makeHeadlessBackend() { return std::make_unique<HeadlessBackend>(); }
+std::unique_ptr<Backend> makeHeadlessBackend(bool quiet) {
+  return std::make_unique<HeadlessBackend>(quiet);
+}
 
 }  // namespace platform

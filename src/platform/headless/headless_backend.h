@@ -7,6 +7,7 @@
 
 namespace platform {
 
-std::unique_ptr<Backend> makeHeadlessBackend();
+// Quiet: message boxes are only recorded, not written to stderr.
+std::unique_ptr<Backend> makeHeadlessBackend(bool quiet = false);
 
 }  // namespace platform
