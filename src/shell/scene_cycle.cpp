@@ -9,6 +9,7 @@
 #include "display/keyboard.h"
 #include "display/palette.h"
 #include "display/pixel_page.h"
+#include "gfx/text_draw.h"
 #include "platform/clock.h"
 #include "shell/shell_state.h"
 #include "world/event_tables.h"
@@ -58,6 +59,7 @@ void stepFade() {
 void drawFrame() {
   uint8_t* bits = nullptr;
   DrawSurface->lock(&bits);
+  gfx::drawText(APAGE, 128, 128, FrameText, 90);  // the frame counter, top left of the view
   DrawSurface->unlock();
 }
 

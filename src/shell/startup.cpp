@@ -5,6 +5,7 @@
 #include "display/display_device.h"
 #include "display/palette.h"
 #include "display/pixel_page.h"
+#include "gfx/fonts.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "shell/messages.h"
@@ -39,6 +40,7 @@ int StartUpEngine() {
       return fail(text::kInputError);
   }
   if (!LoadPalette("grim\\pal.pal")) return fail(text::kPaletteError);
+  if (!gfx::loadFonts()) return fail(text::kFontError);
 
   MPAGE = new PixelPage;
   if (DisplayDevice->createSurface(640, 16, platform::SurfaceKind::OffscreenPlain, StripSurface) !=
@@ -66,6 +68,7 @@ int StartUpEngine() {
 }
 
 void ShutDownEngine() {
+  gfx::freeAsciiFont();
   delete APAGE;
   APAGE = nullptr;
   delete VPAGE;

@@ -4,6 +4,7 @@
 
 #include "common/png_image.h"
 #include "support/engine_fixture.h"
+#include "support/test_fonts.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ class GameRun : public ::testing::Test {
     previous_ = fs::current_path();
     fs::current_path(dir_);
     writeFile("grim/pal.pal", testing_support::knownPalette());
+    testing_support::writeTestFonts();
   }
   void TearDown() override {
     fs::current_path(previous_);

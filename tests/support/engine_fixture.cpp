@@ -12,6 +12,7 @@
 #include "display/keyboard.h"
 #include "display/palette.h"
 #include "display/pixel_page.h"
+#include "gfx/fonts.h"
 #include "platform/backend.h"
 #include "platform/faults.h"
 #include "platform/headless/headless_backend.h"
@@ -21,6 +22,7 @@
 #include "platform/window.h"
 #include "shell/shell_state.h"
 #include "shell/startup.h"
+#include "support/test_fonts.h"
 #include "world/event_tables.h"
 
 namespace testing_support {
@@ -39,6 +41,7 @@ void resetEngineGlobals() {
   ScreenPalette.reset();
   std::fill(KeyState, KeyState + 256, 0);
   resetPaletteGlobals();
+  gfx::resetFontGlobals();
   world::resetWorldGlobals();
   audio::resetAudioGlobals();
   shell::resetShellGlobals();
@@ -86,6 +89,8 @@ void EngineTest::SetUp() {
   fs::create_directories(dir_);
   fs::current_path(dir_);
   resetEngineGlobals();
+  // Start-up needs fonts; tests of the font loading remove or replace these.
+  writeTestFonts();
 }
 
 void EngineTest::TearDown() {

@@ -19,7 +19,8 @@ std::string readFile(const std::string& path);
 // A palette file: entry i is (i, 255 - i, i / 2); the mixing table's [r][c] is (r + c) / 2.
 std::string knownPalette();
 
-// Each test runs in a new empty folder with the headless backend and fresh globals.
+// Each test runs in a new folder holding only the test fonts (support/test_fonts.h), with
+// the headless backend and fresh globals.
 class EngineTest : public ::testing::Test {
  protected:
   void SetUp() override;

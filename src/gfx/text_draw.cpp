@@ -1,0 +1,94 @@
+// text_draw.cpp -- walking a string and plotting its glyphs into a page
+#include "gfx/text_draw.h"
+
+#include "display/palette.h"
+#include "gfx/fonts.h"
+#include "gfx/hangul_compose.h"
+
+namespace gfx {
+namespace {
+
+using display::PixelPage;
+
+// Stores one palette index.
+struct SolidInk {
+  uint8_t colour;
+  uint8_t operator()(uint8_t) const { return colour; }
+};
+
+// Looks the page's pixel up in the mixing table; only the entry's low byte counts.
+struct BlendedInk {
+  int level;
+  uint8_t operator()(uint8_t under) const {
+    return static_cast<uint8_t>(display::MixTable[under * 256 + level]);
+  }
+};
+
+// Text is placed by the caller, but a line from a data file may run past the edge;
+// such pixels are dropped rather than written into the next row or past the page.
+template <typename Ink>
+void inkPixel(PixelPage* page, int x, int y, Ink ink) {
+  if (x < 0 || x >= display::kPageWidth || y < 0 || y >= display::kPageHeight) return;
+  uint8_t& pixel = page->rows[y][x];
+  pixel = ink(pixel);
+}
+
+template <typename Ink>
+void plotAscii(PixelPage* page, int x, int y, uint8_t code, Ink ink) {
+  if (!asciiFont) return;  // fonts not loaded: the cell stays blank
+  const uint8_t* glyph = asciiFont + code * 16;
+  for (int r = 0; r < 16; ++r)
+    for (int c = 0; c < 8; ++c)
+      if (glyph[r] & (0x80 >> c)) inkPixel(page, x + c, y + r, ink);
+}
+
+template <typename Ink>
+void plotWide(PixelPage* page, int x, int y, const uint8_t* glyph, Ink ink) {
+  for (int r = 0; r < 16; ++r) {
+    const unsigned bits = glyph[2 * r] << 8 | glyph[2 * r + 1];
+    for (int c = 0; c < 16; ++c)
+      if (bits & (0x8000u >> c)) inkPixel(page, x + c, y + r, ink);
+  }
+}
+
+template <typename Ink>
+void drawString(PixelPage* page, int x, int y, const char* text, Ink ink) {
+  if (!page || !page->rows || !text) return;
+  const auto* s = reinterpret_cast<const uint8_t*>(text);
+  int pen = x;
+  while (*s) {
+    if (*s < 0x80) {
+      plotAscii(page, pen, y, *s, ink);
+      pen += 8;
+      ++s;
+      continue;
+    }
+    // A lead byte with the terminator as its trail ends the string.
+    if (s[1] == 0) return;
+    // Symbols, Hanja and the extended syllables have no codes: a blank cell.
+    if (isHangulSyllable(s[0], s[1]))
+      plotWide(page, pen, y, composeHangulGlyph(s[0], s[1]).data(), ink);
+    pen += 16;
+    s += 2;
+  }
+}
+
+}  // namespace
+
+void drawText(PixelPage* page, int x, int y, const char* text, int colour) {
+  drawString(page, x, y, text, SolidInk{static_cast<uint8_t>(colour)});
+}
+
+void drawTextBlended(PixelPage* page, int x, int y, const char* text, int level) {
+  drawString(page, x, y, text, BlendedInk{level & 0xFF});
+}
+
+void plotGlyph16(PixelPage* page, int x, int y, const uint8_t* glyph, int colour) {
+  if (page && page->rows) plotWide(page, x, y, glyph, SolidInk{static_cast<uint8_t>(colour)});
+}
+
+void plotGlyph16Blended(PixelPage* page, int x, int y, const uint8_t* glyph, int level) {
+  if (page && page->rows) plotWide(page, x, y, glyph, BlendedInk{level & 0xFF});
+}
+
+}  // namespace gfx
