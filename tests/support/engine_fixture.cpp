@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "actors/common_resources.h"
 #include "audio/music_player.h"
 #include "display/display_device.h"
 #include "display/keyboard.h"
@@ -42,6 +43,7 @@ void resetEngineGlobals() {
   std::fill(KeyState, KeyState + 256, 0);
   resetPaletteGlobals();
   gfx::resetFontGlobals();
+  actors::resetActorGlobals();  // the hero, far layer, shared packs, Scene and snow
   world::resetWorldGlobals();
   audio::resetAudioGlobals();
   shell::resetShellGlobals();

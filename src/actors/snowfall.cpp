@@ -1,0 +1,149 @@
+// snowfall.cpp -- moving, landing, trampling and drawing the snow
+#include "actors/snowfall.h"
+
+#include <algorithm>
+
+#include "actors/actor.h"
+#include "common/random.h"
+#include "display/pixel_page.h"
+#include "gfx/background_layer.h"
+#include "world/scene.h"
+
+namespace actors {
+
+SnowSlot SnowSlots[kSnowSlots];
+int32_t SnowFarCount = 0;
+int32_t SnowMidCount = 0;
+int32_t SnowNearCount = 0;
+int32_t SnowDepth[kPileColumns];
+
+namespace {
+
+constexpr uint8_t kNearColour = 16;  // near flakes and the pile
+constexpr uint8_t kMidColour = 17;
+constexpr uint8_t kFarColour = 18;
+constexpr int kTopRow = 128;
+constexpr int kMapRows = 177;
+
+// A remainder of a fresh value of the game's one generator, never negative.
+int r(int k) { return common::gameRand() % k; }
+
+int cameraX() { return world::CurrentScene ? world::CurrentScene->cameraX : 0; }
+int farScroll() { return gfx::FarLayer ? gfx::FarLayer->scrollX : 0; }
+
+void plot(int x, int y, uint8_t colour) {
+  if (x >= 0 && x < display::kPageWidth && y >= 0 && y < display::kPageHeight)
+    display::APAGE->PutPixel(x, y, colour);
+}
+
+bool canDraw() { return display::APAGE && display::APAGE->bound(); }
+
+void moveFar(SnowSlot& s) {
+  // Remainders 0..4 give -1, -1, 0, 0, +1: the far layer drifts left on average.
+  s.farX += (r(5) - 2) >> 1;
+  s.farY += r(2);
+  if (s.farX < 0) s.farX = 799;
+  if (s.farX > 800) s.farX = 0;  // 800 itself stays
+  if (s.farY >= 305) s.farY = 126;
+}
+
+void moveMiddle(SnowSlot& s) {
+  s.midX += r(3) - 1;
+  s.midY += 1;
+  if (s.midX < 0) s.midX = 1279;
+  if (s.midX > 1279) s.midX = 0;
+  if (s.midY >= 285) {
+    if (SnowDepth[s.midX] < kFullPile) ++SnowDepth[s.midX];
+    s.midY = kTopRow;
+  }
+}
+
+void moveNear(SnowSlot& s) {
+  s.nearX += r(5) - 2;
+  s.nearY += 2;
+  if (s.nearX < 0) s.nearX = 2559;
+  if (s.nearX > 2559) s.nearX = 0;
+  if (s.nearY >= 305) s.nearY = 126;
+}
+
+}  // namespace
+
+void initSnow(int n) {
+  // The table has room for 2n middle flakes.
+  n = std::clamp(n, 0, kSnowSlots / 2);
+  std::fill(SnowDepth, SnowDepth + kPileColumns, kFullPile);
+  SnowNearCount = n;
+  SnowFarCount = n / 2;
+  SnowMidCount = 2 * n;
+  for (int j = 0; j < SnowFarCount; ++j) {
+    SnowSlots[j].farX = r(800);
+    SnowSlots[j].farY = r(kMapRows) + kTopRow;
+  }
+  for (int j = 0; j < SnowMidCount; ++j) {
+    SnowSlots[j].midX = r(1280);
+    SnowSlots[j].midY = r(kMapRows) + kTopRow;
+  }
+  for (int j = 0; j < SnowNearCount; ++j) {
+    SnowSlots[j].nearX = r(2560);
+    SnowSlots[j].nearY = r(kMapRows) + kTopRow;
+  }
+}
+
+void updateSnow() {
+  for (int j = 0; j < SnowFarCount; ++j) moveFar(SnowSlots[j]);
+  for (int j = 0; j < SnowMidCount; ++j) moveMiddle(SnowSlots[j]);
+  for (int j = 0; j < SnowNearCount; ++j) moveNear(SnowSlots[j]);
+}
+
+void trampleSnow(float x) {
+  const int left = truncX(x);
+  for (int k = 10; k < 30; ++k) {
+    const int c = left + k;
+    if (c >= 0 && c < kPileColumns) SnowDepth[c] = 1;
+  }
+}
+
+void drawSnowFar() {
+  if (!canDraw()) return;
+  const int s = farScroll();
+  for (int j = 0; j < SnowFarCount; ++j) {
+    const SnowSlot& f = SnowSlots[j];
+    // The edge values themselves are not drawn.
+    if (s < f.farX && f.farX < s + 319) plot(f.farX - s + 128, f.farY, kFarColour);
+  }
+}
+
+void drawSnowMiddle() {
+  if (!canDraw()) return;
+  const int c = cameraX();
+  for (int j = 0; j < SnowMidCount; ++j) {
+    const SnowSlot& f = SnowSlots[j];
+    if (c < f.midX && f.midX < c + 319) plot(f.midX - c + 128, f.midY, kMidColour);
+  }
+}
+
+void drawSnowNear() {
+  if (!canDraw()) return;
+  const int c = cameraX();
+  for (int j = 0; j < SnowNearCount; ++j) {
+    const SnowSlot& f = SnowSlots[j];
+    const int h = f.nearX / 2;
+    // Only h from c + 256 to c + 575 reaches the view; the rest falls into the margins.
+    if (c < h && h < c + 639) plot(h - c - 128, f.nearY, kNearColour);
+  }
+}
+
+void drawSnowPile() {
+  if (!canDraw()) return;
+  const int c = cameraX();
+  for (int m = std::max(c, 0); m < std::min(c + 320, kPileColumns); ++m)
+    for (int j = 0; j < SnowDepth[m]; ++j) plot(m - c + 128, 288 - j, kNearColour);
+}
+
+void resetSnowGlobals() {
+  std::fill(SnowSlots, SnowSlots + kSnowSlots, SnowSlot{});
+  SnowFarCount = SnowMidCount = SnowNearCount = 0;
+  std::fill(SnowDepth, SnowDepth + kPileColumns, 0);
+}
+
+}  // namespace actors

@@ -1,0 +1,36 @@
+// snowfall.h -- three layers of falling flakes and the snow pile along the ground
+#pragma once
+
+#include <cstdint>
+
+namespace actors {
+
+constexpr int kSnowSlots = 400;
+constexpr int kPileColumns = 1280;
+constexpr int kFullPile = 3;
+
+struct SnowSlot {
+  int32_t farX, midX, nearX;  // far: far-layer columns; middle: map columns; near: half-pixels
+  int32_t farY, midY, nearY;  // page rows
+};
+
+extern SnowSlot SnowSlots[kSnowSlots];
+extern int32_t SnowFarCount;
+extern int32_t SnowMidCount;
+extern int32_t SnowNearCount;
+// Height of the pile in pixels for each map column, 0 to 3.
+extern int32_t SnowDepth[kPileColumns];
+
+// A full pile and n / 2 far, 2n middle and n near flakes scattered over the map area.
+void initSnow(int n);
+void updateSnow();
+// Presses the pile down to 1 under the character whose left edge is at x.
+void trampleSnow(float x);
+void drawSnowFar();
+void drawSnowMiddle();
+void drawSnowPile();
+void drawSnowNear();
+
+void resetSnowGlobals();
+
+}  // namespace actors

@@ -1,0 +1,18 @@
+// status_bar.cpp -- copying the status bar picture into the bottom strip of the view
+#include "actors/status_bar.h"
+
+#include <cstring>
+
+#include "actors/common_resources.h"
+#include "display/pixel_page.h"
+
+namespace actors {
+
+void drawStatusBar() {
+  using display::APAGE;
+  if (!StatusBarPixels || !APAGE || !APAGE->bound()) return;
+  for (int r = 0; r < kStatusBarRows; ++r)
+    std::memcpy(APAGE->row(305 + r) + 128, StatusBarPixels + r * kStatusBarWidth, kStatusBarWidth);
+}
+
+}  // namespace actors

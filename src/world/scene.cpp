@@ -1,0 +1,109 @@
+// scene.cpp -- making, loading, drawing and destroying the Scene of the running map
+#include "world/scene.h"
+
+#include <cstdio>
+#include <string>
+
+#include "actors/actor.h"
+#include "actors/camera.h"
+#include "display/display_device.h"
+#include "gfx/background_layer.h"
+#include "gfx/load_messages.h"
+#include "platform/data_file.h"
+#include "platform/message_box.h"
+#include "shell/messages.h"
+#include "world/map_messages.h"
+#include "world/map_reader.h"
+#include "world/map_text.h"
+
+namespace world {
+
+Scene* CurrentScene = nullptr;
+
+namespace {
+
+struct OpenFile {
+  FILE* f;
+  explicit OpenFile(const char* path) : f(platform::openDataFile(path, "rb")) {}
+  ~OpenFile() {
+    if (f) std::fclose(f);
+  }
+};
+
+// Background names must leave room for "map\" and ".res" in the path.
+constexpr size_t kBackgroundNameSize = kPathSize - 8;
+
+void reportFault(const char* path, const MapFault& fault) {
+  const std::string message =
+      std::string(path) + ", " + std::to_string(fault.line) + text::kLineSuffix + fault.reason;
+  platform::messageBox(shell::text::kErrorTitle, message);
+}
+
+}  // namespace
+
+Scene::Scene() = default;
+Scene::~Scene() = default;
+
+void deleteCurrentScene() {
+  delete CurrentScene;
+  CurrentScene = nullptr;
+}
+
+SceneLoadResult Scene::load(const char* mapName) {
+  char mapPath[kPathSize + 16];
+  std::snprintf(mapPath, sizeof mapPath, "map\\%s.if", mapName);
+  OpenFile map(mapPath);
+  if (!map.f) {
+    platform::messageBox(mapPath, text::kMapOpen);
+    return kSceneMapMissing;
+  }
+  if (!display::DisplayDevice ||
+      display::DisplayDevice->createSurface(kMapPictureWidth, kMapPictureHeight,
+                                            platform::SurfaceKind::OffscreenPlain,
+                                            surface) != platform::DD_OK) {
+    platform::messageBox(shell::text::kErrorTitle, gfx::text::kSurfaceCreate);
+    return kSceneNoSurface;
+  }
+  surface->setColorKey(255);
+
+  MapText reader(map.f);
+  char background[kBackgroundNameSize];
+  if (reader.token(background, sizeof background, text::kWordTooLong)) {
+    std::snprintf(backgroundPath, sizeof backgroundPath, "map\\%s.res", background);
+    const long got = gfx::readPicture(*surface, backgroundPath, kMapPictureBytes);
+    if (got < 0) {
+      platform::messageBox(backgroundPath, gfx::text::kFileOpen);
+      return kSceneBackgroundMissing;
+    }
+    if (got == 0) {
+      platform::messageBox(shell::text::kErrorTitle, text::kMapDataRead);
+      return kSceneBackgroundEmpty;
+    }
+    readCaptionAndActors(reader, *this);
+  }
+  // The event section follows the actors; it is read from the same open file.
+
+  if (reader.failed()) reportFault(mapPath, reader.fault());
+  captionTimer = 1;
+  actors::centreCamera(*this);
+  return reader.failed() ? kSceneMapMalformed : kSceneLoaded;
+}
+
+void Scene::drawBackground() {
+  bgWindow.left = cameraX;
+  bgWindow.right = cameraX + gfx::kWindowWidth;
+  gfx::copyLayer(surface.get(), bgWindow, true, backgroundPath, kMapPictureBytes);
+}
+
+bool Scene::inWindow(float x, int w) const {
+  return double(cameraX - w) < double(x) && double(x) < double(cameraX + gfx::kWindowWidth);
+}
+
+void Scene::drawActors() const {
+  for (int i = 0; i < actorCount; ++i) {
+    const actors::Actor* a = actors[i].get();
+    if (a && inWindow(a->x, a->shownWidth())) a->draw();
+  }
+}
+
+}  // namespace world

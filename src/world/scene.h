@@ -1,0 +1,67 @@
+// scene.h -- the running map: background surface, camera, caption and map actors
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "platform/video.h"
+
+namespace actors {
+struct Actor;
+}
+
+namespace world {
+
+constexpr int kMaxActors = 50;
+constexpr int kMapPictureWidth = 1280;
+constexpr int kMapPictureHeight = 177;
+constexpr size_t kMapPictureBytes = size_t(kMapPictureWidth) * kMapPictureHeight;
+constexpr int kCaptionSize = 255;
+constexpr int kPathSize = 256;
+
+enum SceneLoadResult : int {
+  kSceneLoaded = 0,
+  kSceneNoSurface = 1,
+  kSceneBackgroundMissing = 2,
+  kSceneBackgroundEmpty = 3,
+  kSceneMapMissing = 4,
+  // The map file broke off or overran a field; the message names file and line,
+  // and the Scene keeps what was read before.
+  kSceneMapMalformed = 5,
+};
+
+struct Scene {
+  // 1280 x 177, with colour key 255 so that the far layer shows through.
+  std::unique_ptr<platform::Surface> surface;
+  int32_t cameraX = 0;
+  char caption[kCaptionSize] = {};
+  int8_t actorCount = 0;
+  // The map actors in file order; slots from actorCount on are empty.
+  std::unique_ptr<actors::Actor> actors[kMaxActors];
+  platform::Rect bgWindow{0, 0, 0, kMapPictureHeight};
+  int32_t captionTimer = 0;
+  char backgroundPath[kPathSize] = {};
+
+  Scene();
+  ~Scene();
+  Scene(const Scene&) = delete;
+  Scene& operator=(const Scene&) = delete;
+
+  // Reads "map\<mapName>.if" and the picture that it names.
+  SceneLoadResult load(const char* mapName);
+  // Copies the camera's window of the picture over the far layer.
+  void drawBackground();
+  // Draws the map actors that lie in the camera's window, in slot order.
+  void drawActors() const;
+  // Whether an actor at x whose shown frame is w wide lies in the camera's window.
+  bool inWindow(float x, int w) const;
+};
+
+// The Scene of the running map; made and destroyed by the scene cycle.
+extern Scene* CurrentScene;
+
+// Destroys the current Scene, if any (the end of the game, and tests).
+void deleteCurrentScene();
+
+}  // namespace world

@@ -1,0 +1,213 @@
+// behaviour_test.cpp -- map actors' behaviour lists, speech timing and drawing, and the touch
+// trigger
+#include <cstring>
+
+#include "actors/actor.h"
+#include "actors/snowfall.h"
+#include "display/pixel_page.h"
+#include "support/engine_fixture.h"
+#include "support/test_maps.h"
+#include "world/event_tables.h"
+#include "world/scene.h"
+
+namespace {
+
+using namespace testing_support;
+using actors::Actor;
+using display::APAGE;
+
+class BehaviourTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    startEngine();
+    writeSolidPack("MAN", 6, 60, 40, 60);
+    writeHeroPack();
+    ASSERT_EQ(actor_.sprites->load("MAN"), 0);
+    ASSERT_EQ(hero_.sprites->load("CHAR1"), 0);
+    actor_.x = 600.0f;
+    hero_.x = 10.0f;
+    actors::Hero = &hero_;
+    world::CurrentScene = &scene_;
+    world::WalkCounter = -1;
+  }
+  void TearDown() override {
+    actors::Hero = nullptr;
+    world::CurrentScene = nullptr;
+    EngineTest::TearDown();
+  }
+  void steps(std::initializer_list<std::pair<int, int>> list) {
+    int i = 0;
+    for (auto [code, param] : list) {
+      actor_.stepCodes[i] = code;
+      actor_.stepParams[i++] = param;
+    }
+  }
+  Actor actor_, hero_;
+  world::Scene scene_;
+};
+
+TEST_F(BehaviourTest, stand_0_stands_for_ever) {
+  steps({{actors::kStepStand, 0}});
+  actor_.frame = 3;
+  actor_.facing = 1;
+  for (int i = 0; i < 500; ++i) actor_.update();
+  EXPECT_EQ(actor_.stepIndex, 0);
+  EXPECT_EQ(actor_.stepTimer, 0);
+  EXPECT_EQ(actor_.frame, 5);
+}
+
+TEST_F(BehaviourTest, picture_shows_its_frame_40_frames_then_the_list_goes_on) {
+  steps({{actors::kStepPicture, 3}, {actors::kStepStand, 20}});
+  std::vector<int> frames;
+  for (int i = 0; i < 120; ++i) {
+    actor_.update();
+    frames.push_back(actor_.frame);
+  }
+  for (int i = 0; i < 120; ++i) {
+    const int t = i % 60;
+    ASSERT_EQ(frames[size_t(i)], t < 40 ? 3 : 0) << "frame " << i;
+  }
+}
+
+TEST_F(BehaviourTest, walks_for_their_frames_then_turn_back_at_the_end_of_the_list) {
+  steps({{actors::kStepWalkLeft, 30}, {actors::kStepWalkRight, 30}});
+  for (int i = 0; i < 30; ++i) actor_.update();
+  EXPECT_NEAR(actor_.x, 600.0f - 39.0f, 0.001f);
+  EXPECT_EQ(actor_.stepIndex, 1);
+  for (int i = 0; i < 30; ++i) actor_.update();
+  EXPECT_NEAR(actor_.x, 600.0f, 0.001f);
+  EXPECT_EQ(actor_.stepIndex, 0);
+  EXPECT_EQ(actor_.facing, 1);
+}
+
+TEST_F(BehaviourTest, an_unknown_slot_sends_the_list_back_to_its_start) {
+  steps({{actors::kStepStand, 2}, {actors::kStepEnd, 0}, {actors::kStepWalkLeft, 5}});
+  for (int i = 0; i < 10; ++i) actor_.update();
+  EXPECT_FLOAT_EQ(actor_.x, 600.0f);
+  EXPECT_EQ(actor_.stepIndex, 0);
+}
+
+TEST_F(BehaviourTest, an_empty_list_leaves_the_actor_alone) {
+  actor_.frame = 4;
+  actors::SnowDepth[620] = 3;
+  for (int i = 0; i < 10; ++i) actor_.update();
+  EXPECT_EQ(actor_.frame, 4);
+  EXPECT_EQ(actors::SnowDepth[620], 3);
+}
+
+TEST_F(BehaviourTest, speech_shows_in_the_first_59_of_every_100_frames) {
+  steps({{actors::kStepSpeak, 1}, {actors::kStepStand, 100}});
+  int shown = 0;
+  for (int i = 0; i < 300; ++i) {
+    actor_.update();
+    const bool on = actor_.speechTimer > 0;
+    ASSERT_EQ(on, i % 100 < 59) << "frame " << i;
+    shown += on;
+  }
+  EXPECT_EQ(shown, 3 * 59);
+}
+
+TEST_F(BehaviourTest, speech_stays_while_a_step_never_ends_or_the_actor_is_busy) {
+  steps({{actors::kStepSpeak, 1}, {actors::kStepStand, 0}});
+  for (int i = 0; i < 200; ++i) actor_.update();
+  EXPECT_EQ(actor_.speechTimer, 60);
+  actor_.busy = 1;
+  actor_.x = 600.0f;
+  actor_.frame = 2;
+  for (int i = 0; i < 5; ++i) actor_.update();
+  EXPECT_EQ(actor_.speechTimer, 60);
+  EXPECT_EQ(actor_.frame, 0);  // a busy actor stands
+  // During a scripted walk the interpreter moves it; update leaves it be.
+  world::WalkCounter = 3;
+  actor_.frame = 2;
+  actor_.update();
+  EXPECT_EQ(actor_.frame, 2);
+}
+
+TEST_F(BehaviourTest, removed_actors_do_nothing) {
+  steps({{actors::kStepWalkLeft, 0}});
+  actor_.motion = actors::kRemoved;
+  actor_.update();
+  EXPECT_FLOAT_EQ(actor_.x, 600.0f);
+}
+
+TEST_F(BehaviourTest, speech_line_is_outlined_above_the_sprite) {
+  for (int y = 0; y < display::kPageHeight; ++y)
+    for (int x = 0; x < display::kPageWidth; ++x) APAGE->PutPixel(x, y, 7);
+  std::strcpy(actor_.speech, "A");
+  actor_.x = 100.0f;
+  actor_.speechTimer = 5;
+  actor_.draw();
+  // Sprite top at 288 - 40; the text's top at 243, starting at page column 100 + 108.
+  // 'A' of the test font inks columns 1 and 7 of every row.
+  EXPECT_EQ(APAGE->row(250)[209], 192);
+  EXPECT_EQ(APAGE->row(250)[215], 192);
+  EXPECT_EQ(APAGE->row(250)[208], 200);  // the copy one pixel left
+  EXPECT_EQ(APAGE->row(250)[210], 200);  // the copy one pixel right
+  EXPECT_EQ(APAGE->row(242)[209], 200);  // the copy one row up
+  EXPECT_EQ(APAGE->row(259)[209], 200);  // the copy one row down
+  EXPECT_EQ(APAGE->row(250)[211], 7);
+  EXPECT_EQ(APAGE->row(260)[228], 60);  // the sprite
+  // At the view's left edge (d = 0) and with the timer at 0 no line is drawn.
+  for (int y = 0; y < display::kPageHeight; ++y)
+    for (int x = 0; x < display::kPageWidth; ++x) APAGE->PutPixel(x, y, 7);
+  scene_.cameraX = 100;
+  actor_.draw();
+  EXPECT_EQ(APAGE->row(250)[109], 7);
+  scene_.cameraX = 0;
+  actor_.speechTimer = 0;
+  actor_.draw();
+  EXPECT_EQ(APAGE->row(250)[209], 7);
+}
+
+class TouchTest : public BehaviourTest {
+ protected:
+  void SetUp() override {
+    BehaviourTest::SetUp();
+    actor_.mode = actors::kModeTouch;
+    actor_.x = 100.0f;  // 60 wide; the hero is 40 wide
+    actor_.eventNumber = 12;
+    actor_.speechTimer = 30;
+    steps({{actors::kStepStand, 0}});
+    world::CurrentEvent = 0;
+    world::EventActor = 4;
+    world::CurrentStep = 6;
+  }
+  // Frame 3 each time: the actor's own list stands it (frame 0) when the trigger stays quiet.
+  bool firesWithHeroAt(float x) {
+    actor_.frame = 3;
+    hero_.x = x;
+    actor_.update();
+    return world::CurrentEvent == 12;
+  }
+};
+
+TEST_F(TouchTest, fires_once_when_the_hero_is_inside_the_span) {
+  EXPECT_FALSE(firesWithHeroAt(90.9f));
+  EXPECT_FALSE(firesWithHeroAt(130.0f));
+  EXPECT_TRUE(firesWithHeroAt(91.0f));
+  EXPECT_EQ(world::CurrentStep, 0);
+  EXPECT_EQ(world::EventActor, -1);
+  EXPECT_EQ(actor_.speechTimer, 0);
+  EXPECT_EQ(actor_.eventNumber, 0);
+  EXPECT_EQ(actor_.frame, 3);  // the frame of the trigger does nothing else
+  world::CurrentEvent = 0;
+  EXPECT_FALSE(firesWithHeroAt(110.0f));
+}
+
+TEST_F(TouchTest, fires_at_both_ends_of_the_window_and_not_during_an_event) {
+  for (float x : {91.0f, 129.9f}) {
+    actor_.eventNumber = 12;
+    world::CurrentEvent = 0;
+    EXPECT_TRUE(firesWithHeroAt(x)) << x;
+  }
+  actor_.eventNumber = 12;
+  world::CurrentEvent = 3;
+  hero_.x = 110.0f;
+  actor_.update();
+  EXPECT_EQ(world::CurrentEvent, 3);
+  EXPECT_EQ(actor_.eventNumber, 12);
+}
+
+}  // namespace

@@ -1,0 +1,71 @@
+// test_maps.cpp -- writing the small map files, pictures and packs of the tests
+#include "support/test_maps.h"
+
+#include <algorithm>
+
+#include "support/engine_fixture.h"
+
+namespace testing_support {
+
+const char* const kStandWord = "\xBC\xAD\xC0\xD6\xB1\xE2";
+const char* const kGoLeftWord = "\xBF\xDE\xC2\xCA\xC0\xB8\xB7\xCE\xB0\xA1\xB1\xE2";
+const char* const kGoRightWord = "\xBF\xC0\xB8\xA5\xC2\xCA\xC0\xB8\xB7\xCE\xB0\xA1\xB1\xE2";
+const char* const kPictureWord = "\xB1\xD7\xB8\xB2\xC2\xEF\xB1\xE2";
+const char* const kSpeakWord = "\xB8\xBB\xC7\xCF\xB1\xE2";
+
+std::string actorText(const TestActor& a) {
+  std::string s = a.name + " ," + a.x + " ," + std::to_string(a.baseY) + " ," + a.speed + " ," +
+                  a.pack + " ," + std::to_string(a.eventNumber) + " ," + std::to_string(a.facing) +
+                  " ," + std::to_string(a.mode) + "\r\n";
+  s += std::to_string(a.steps.size()) + "\r\n";
+  for (const auto& step : a.steps) s += step + "\r\n";
+  return s;
+}
+
+std::string mapText(const std::string& background, const std::string& caption,
+                    const std::vector<TestActor>& actors) {
+  std::string s = background + "\r\n" + caption + "\r\n" + std::to_string(actors.size()) + "\r\n";
+  for (const auto& a : actors) s += actorText(a);
+  return s + "0\r\n";
+}
+
+void writeSolidPack(const std::string& name, int frames, int w, int h, int base) {
+  std::string index = std::to_string(frames), pixels;
+  for (int f = 0; f < frames; ++f) {
+    index += " " + std::to_string(w) + " " + std::to_string(h);
+    pixels += std::string(size_t(w * h), char(base + f));
+  }
+  writeFile("grim/" + name + ".idx", index);
+  writeFile("grim/" + name + ".res", pixels);
+}
+
+void writeHeroPack() { writeSolidPack("CHAR1", 12, 40, 50, 100); }
+
+int mapPixel(int column) { return column % 200 + 20; }
+int farPixel(int column, int row) { return (column + row) % 200 + 30; }
+
+void writeMapPicture(const std::string& name, const std::vector<int>& holes) {
+  std::string bytes(1280 * 177, '\0');
+  for (int r = 0; r < 177; ++r)
+    for (int c = 0; c < 1280; ++c) {
+      const bool hole = std::find(holes.begin(), holes.end(), c) != holes.end();
+      bytes[size_t(r * 1280 + c)] = char(hole ? 255 : mapPixel(c));
+    }
+  writeFile("map/" + name + ".res", bytes);
+}
+
+void writeFarPicture() {
+  std::string bytes(800 * 240, '\0');
+  for (int r = 0; r < 240; ++r)
+    for (int c = 0; c < 800; ++c) bytes[size_t(r * 800 + c)] = char(farPixel(c, r));
+  writeFile("grim/bg.res", bytes);
+}
+
+void writeWorldData() {
+  writeFile("map/20.if", mapText("20", "", {}));
+  writeFile("map/20.res", std::string(1280 * 177, '\xFF'));
+  writeFile("grim/bg.res", std::string(800 * 240, '\0'));
+  writeFile("grim/bar.res", std::string(20160, '\0'));
+}
+
+}  // namespace testing_support

@@ -1,0 +1,52 @@
+// test_maps.h -- small map files, pictures and sprite packs written by tests
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// The behaviour keywords of map files, in code page 949.
+extern const char* const kStandWord;    // 서있기
+extern const char* const kGoLeftWord;   // 왼쪽으로가기
+extern const char* const kGoRightWord;  // 오른쪽으로가기
+extern const char* const kPictureWord;  // 그림찍기
+extern const char* const kSpeakWord;    // 말하기
+
+// One actor record: its line and its behaviour entries (each "keyword param" or
+// "keyword text" for speech), with CR LF line ends.
+struct TestActor {
+  std::string name = "a";
+  std::string x = "100.0";
+  int baseY = 288;
+  std::string speed = "1.3";
+  std::string pack = "MAN";
+  int eventNumber = 0;
+  int facing = 0;
+  int mode = 0;
+  std::vector<std::string> steps;
+};
+
+// A whole map file: background name, caption, actors, then an empty event section.
+std::string mapText(const std::string& background, const std::string& caption,
+                    const std::vector<TestActor>& actors);
+std::string actorText(const TestActor& actor);
+
+// A sprite pack of frames w x h, frame f filled with colour base + f.
+void writeSolidPack(const std::string& name, int frames, int w, int h, int base);
+// The hero's pack "CHAR1": 12 frames of 40 x 50 in colours 100 to 111.
+void writeHeroPack();
+// "map/<name>.res": column c holds c mod 200 + 20 (never 255), except that the
+// columns given as holes are 255 (transparent) in every row.
+void writeMapPicture(const std::string& name, const std::vector<int>& holes = {});
+// "grim/bg.res": column c of row r holds (c + r) mod 200 + 30.
+void writeFarPicture();
+int mapPixel(int column);
+int farPixel(int column, int row);
+
+// The least that the game loads without a message: the first map "20" (no
+// actors, no events, a wholly transparent picture), a far layer and a status
+// bar of colour 0, so that the view stays colour 0 but for snow and text.
+void writeWorldData();
+
+}  // namespace testing_support
