@@ -1,4 +1,5 @@
-// make_starter_data.cpp -- writes the smallest playable data folder: the game palette and an empty first map
+// make_starter_data.cpp -- writes the smallest playable data folder: palette, far layer, bar, empty map
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -67,7 +68,14 @@ int main(int argc, char** argv) {
       const Rgb &x = colours[size_t(a)], &y = colours[size_t(b)];
       palette += char(nearest(colours, (x.r + y.r) / 2, (x.g + y.g) / 2, (x.b + y.b) / 2));
     }
+  // A night sky for the far layer (the blue hue of the range, darkest at the top) and a
+  // plain grey status bar, so that the first map loads without a message.
+  std::string sky(800 * 240, '\0');
+  for (int row = 0; row < 240; ++row)
+    std::fill_n(sky.begin() + row * 800, 800, char(19 + 6 * (row / 30)));
   const bool ok = writeBytes(data / "grim" / "pal.pal", palette) &&
+                  writeBytes(data / "grim" / "bg.res", sky) &&
+                  writeBytes(data / "grim" / "bar.res", std::string(320 * 63, char(4))) &&
                   writeBytes(data / "map" / "20.if", "20\r\n\r\n0\r\n0\r\n") &&
                   writeBytes(data / "map" / "20.res", std::string(1280 * 177, char(255)));
   if (!ok) std::fprintf(stderr, "make_starter_data: cannot write into %s\n", argv[1]);

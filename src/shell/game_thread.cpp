@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "actors/common_resources.h"
 #include "audio/music_player.h"
 #include "platform/backend.h"
 #include "platform/window.h"
@@ -16,11 +17,13 @@ int GameThreadProc() {
   audio::Music = new audio::MusicPlayer;
   audio::Music->Open("1.mp3");  // a player that cannot open it simply stays silent
   std::strcpy(MapName, "20");
+  actors::loadCommonResources();
   audio::Music->Play();
   audio::Music->volume = 0;
   runSceneCycle();
   delete audio::Music;
   audio::Music = nullptr;
+  actors::freeCommonResources();
   platform::setAppRunning(0);
   return 0;
 }

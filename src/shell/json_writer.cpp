@@ -49,6 +49,12 @@ JsonWriter& JsonWriter::number(double value) {
   return *this;
 }
 
+JsonWriter& JsonWriter::null() {
+  separate();
+  out_ += "null";
+  return *this;
+}
+
 JsonWriter& JsonWriter::string(const std::string& utf8) {
   separate();
   out_ += '"';

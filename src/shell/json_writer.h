@@ -18,6 +18,7 @@ class JsonWriter {
   JsonWriter& number(int64_t value);
   JsonWriter& number(double value);
   JsonWriter& string(const std::string& utf8);
+  JsonWriter& null();
   const std::string& str() const { return out_; }
 
  private:

@@ -4,15 +4,22 @@
 #include <cstdio>
 #include <cstring>
 
+#include "actors/actor.h"
+#include "actors/camera.h"
+#include "actors/snowfall.h"
+#include "actors/status_bar.h"
+#include "actors/talk.h"
 #include "audio/music_player.h"
 #include "display/display_device.h"
 #include "display/keyboard.h"
 #include "display/palette.h"
 #include "display/pixel_page.h"
+#include "gfx/background_layer.h"
 #include "gfx/text_draw.h"
 #include "platform/clock.h"
 #include "shell/shell_state.h"
 #include "world/event_tables.h"
+#include "world/scene.h"
 
 namespace shell {
 namespace {
@@ -28,6 +35,29 @@ struct FrameClock {
 
 TalkKey talkKey;
 
+// Left wins when both directions are held; during an event the hero stands,
+// except in a scripted walk, which moves the hero itself.
+void moveHero() {
+  using actors::Hero;
+  if (!Hero) return;
+  if (CurrentEvent == 0) {
+    if (KeyState[platform::dik::LEFT] || KeyState[platform::dik::NUMPAD4])
+      Hero->act(actors::kActWalkLeft);
+    else if (KeyState[platform::dik::RIGHT] || KeyState[platform::dik::NUMPAD6])
+      Hero->act(actors::kActWalkRight);
+    else
+      Hero->act(actors::kActStand);
+  } else if (WalkCounter == -1) {
+    Hero->act(actors::kActStand);
+  }
+}
+
+void talkToActorInReach() {
+  if (!actors::Hero) return;
+  const int partner = actors::findTalkPartner(*actors::Hero);
+  if (partner >= 0) actors::startTalk(*actors::Hero, partner);
+}
+
 void handleTalkKey() {
   const bool spaceDown = KeyState[platform::dik::SPACE] != 0;
   const bool press = talkKey.freshPress(spaceDown);
@@ -35,8 +65,16 @@ void handleTalkKey() {
     // A fully shown text balloon closes; the interpreter then goes on.
     TextIndex = -1;
     TextShown = 0;
+  } else if (press && CurrentEvent == 0) {
+    talkToActorInReach();
   }
   talkKey.advance(press, spaceDown);
+}
+
+void updateMapActors() {
+  if (!CurrentScene) return;
+  for (int i = 0; i < CurrentScene->actorCount; ++i)
+    if (CurrentScene->actors[i]) CurrentScene->actors[i]->update();
 }
 
 // Both act in every frame the key is held; the run request comes last.
@@ -56,9 +94,29 @@ void stepFade() {
   }
 }
 
+// Hardware copies into the unlocked surface: the far layer, then the map picture over it.
+void drawBackgrounds() {
+  if (gfx::FarLayer) gfx::FarLayer->draw();
+  if (CurrentScene) CurrentScene->drawBackground();
+}
+
+// Back to front: snow behind the characters, the map actors, the hero, the
+// near snow, the status bar.
+void drawWorld() {
+  actors::drawSnowFar();
+  actors::drawSnowMiddle();
+  actors::drawSnowPile();
+  if (CurrentScene) CurrentScene->drawActors();
+  if (actors::Hero) actors::Hero->draw();
+  actors::drawSnowNear();
+  actors::drawStatusBar();
+}
+
 void drawFrame() {
+  drawBackgrounds();
   uint8_t* bits = nullptr;
   DrawSurface->lock(&bits);
+  drawWorld();
   gfx::drawText(APAGE, 128, 128, FrameText, 90);  // the frame counter, top left of the view
   DrawSurface->unlock();
 }
@@ -84,12 +142,16 @@ void tintForMap(const char* mapName) {
 
 void beginScene() {
   resetEventTables();
+  deleteCurrentScene();
+  CurrentScene = new Scene;
+  CurrentScene->load(MapName);  // a map that fails to load is still played
   TextIndex = -1;
   WarpPending = 0;
   WalkCounter = -1;
   IconKind = 0;
   IconOwner = -1;
   IconTicker = 0;
+  actors::initSnow(200);
   clock = FrameClock{platform::millis(), 0, 0};
   talkKey = TalkKey{};
   Brightness = 2;
@@ -103,7 +165,11 @@ bool runFrame() {
   ReadKeyboard();
   handleMusicKeys();
   if (KeyState[platform::dik::ESCAPE]) return false;
+  moveHero();
   handleTalkKey();
+  updateMapActors();
+  actors::updateCamera();
+  actors::updateSnow();
   stepFade();
   std::snprintf(FrameText, sizeof FrameText, "frame %d  %d", clock.framesPerSecond,
                 audio::Music ? audio::Music->volume : 0);
@@ -126,11 +192,14 @@ void runSceneCycle() {
     }
     endScene();
     if (!WarpPending) return;
+    deleteCurrentScene();
     // The warp step is the one just before CurrentStep.
     const int k = CurrentStep - 1;
     if (CurrentEvent < 0 || CurrentEvent >= kEventCount || k < 0 || k >= kStepCount) return;
     std::memcpy(MapName, EventStr[CurrentEvent][k], kCellSize);
     MapName[kCellSize] = '\0';
+    // The hero keeps everything but its x across the warp.
+    if (actors::Hero) actors::Hero->x = float(EventArg1[CurrentEvent][k]);
   }
 }
 

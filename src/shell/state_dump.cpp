@@ -4,8 +4,10 @@
 #include <cstdio>
 #include <fstream>
 
+#include "actors/actor.h"
 #include "audio/music_player.h"
 #include "display/palette.h"
+#include "gfx/background_layer.h"
 #include "platform/encoding.h"
 #include "platform/keyboard.h"
 #include "platform/message_box.h"
@@ -13,6 +15,7 @@
 #include "shell/json_writer.h"
 #include "shell/shell_state.h"
 #include "world/event_tables.h"
+#include "world/scene.h"
 
 namespace shell {
 
@@ -29,6 +32,47 @@ void writeMusic(JsonWriter& j) {
   j.key("running").number(m && m->stream && m->stream->running() ? 1 : 0);
   j.key("position").number(position);
   j.endObject();
+}
+
+void writeActor(JsonWriter& j, const actors::Actor* a) {
+  if (!a) {
+    j.null();
+    return;
+  }
+  j.beginObject();
+  j.key("name").string(platform::cp949ToUtf8(a->name));
+  j.key("x").number(double(a->x));
+  j.key("baseY").number(a->baseY);
+  j.key("walkTick").number(a->walkTick);
+  j.key("motion").number(a->motion);
+  j.key("frame").number(a->frame);
+  j.key("facing").number(a->facing);
+  j.key("speechTimer").number(a->speechTimer);
+  j.key("stepIndex").number(a->stepIndex);
+  j.key("stepTimer").number(a->stepTimer);
+  j.key("speed").number(double(a->speed));
+  j.key("eventNumber").number(a->eventNumber);
+  j.key("mode").number(a->mode);
+  j.key("busy").number(a->busy);
+  j.endObject();
+}
+
+// The Scene and the hero; null (and an empty actor list) once the game has freed them.
+void writeWorld(JsonWriter& j) {
+  const world::Scene* scene = world::CurrentScene;
+  j.key("cameraX");
+  scene ? j.number(scene->cameraX) : j.null();
+  j.key("farScrollX");
+  gfx::FarLayer ? j.number(gfx::FarLayer->scrollX) : j.null();
+  j.key("captionTimer");
+  scene ? j.number(scene->captionTimer) : j.null();
+  j.key("caption");
+  scene ? j.string(platform::cp949ToUtf8(scene->caption)) : j.null();
+  j.key("hero");
+  writeActor(j, actors::Hero);
+  j.key("actors").beginArray();
+  for (int i = 0; scene && i < scene->actorCount; ++i) writeActor(j, scene->actors[i].get());
+  j.endArray();
 }
 
 }  // namespace
@@ -56,6 +100,7 @@ std::string stateDumpJson() {
   j.key("eventFlags").beginArray();
   for (int32_t f : EventFlags) j.number(f);
   j.endArray();
+  writeWorld(j);
   writeMusic(j);
   j.key("messages").beginArray();
   for (const auto& m : platform::shownMessages()) {

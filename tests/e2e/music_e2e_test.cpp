@@ -2,6 +2,7 @@
 #include <regex>
 
 #include "support/engine_fixture.h"
+#include "support/test_maps.h"
 
 namespace {
 
@@ -14,6 +15,7 @@ class MusicRun : public testing_support::EngineTest {
   void SetUp() override {
     EngineTest::SetUp();
     writeFile("grim/pal.pal", testing_support::knownPalette());
+    testing_support::writeWorldData();
   }
   // The music object of the dump after a run of the given frames and keys.
   std::string musicAfter(int frames, const std::string& keys) {

@@ -5,6 +5,7 @@
 #include "common/png_image.h"
 #include "support/engine_fixture.h"
 #include "support/test_fonts.h"
+#include "support/test_maps.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ class GameRun : public ::testing::Test {
     fs::current_path(dir_);
     writeFile("grim/pal.pal", testing_support::knownPalette());
     testing_support::writeTestFonts();
+    testing_support::writeWorldData();
   }
   void TearDown() override {
     fs::current_path(previous_);

@@ -1,0 +1,155 @@
+// world_e2e_test.cpp -- the `game` program on a small test map: the dump's world keys, shots, seeds
+#include <filesystem>
+#include <regex>
+
+#include "common/png_image.h"
+#include "support/engine_fixture.h"
+#include "support/test_fonts.h"
+#include "support/test_maps.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace testing_support;
+
+// Map columns 300 and 301 are holes through which the far layer shows.
+class WorldRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = fs::temp_directory_path() /
+           ("pelmo_world_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    previous_ = fs::current_path();
+    fs::current_path(dir_);
+    writeFile("grim/pal.pal", knownPalette());
+    writeTestFonts();
+    writeHeroPack();
+    writeSolidPack("MAN", 10, 40, 30, 60);
+    writeMapPicture("village", {60, 61});
+    writeFarPicture();
+    writeFile("grim/bar.res", std::string(20160, '\x09'));
+    TestActor walker;
+    walker.name = "walker";
+    walker.x = "200.0";
+    walker.steps = {std::string(kGoRightWord) + " 10", std::string(kGoLeftWord) + " 10"};
+    TestActor talker;
+    talker.name = "talker";
+    talker.x = "150.5";
+    talker.mode = 2;
+    talker.eventNumber = 40;
+    talker.steps = {std::string(kSpeakWord) + " hi", std::string(kStandWord) + " 0"};
+    // The first map of the game is "20"; its caption is 눈마을.
+    writeFile("map/20.if", mapText("village", "\xB4\xAB\xB8\xB6\xC0\xBB", {walker, talker}));
+  }
+  void TearDown() override {
+    fs::current_path(previous_);
+    fs::remove_all(dir_);
+  }
+  int run(const std::vector<std::string>& args) {
+    std::string errors;
+    const int status = runGame(dir_, args, &errors);
+    EXPECT_EQ(errors, "");
+    return status;
+  }
+  static double number(const std::string& text, const std::string& key) {
+    std::smatch m;
+    const std::regex re("\"" + key + "\": (-?[0-9.e+-]+)");
+    return std::regex_search(text, m, re) ? std::stod(m[1]) : -999;
+  }
+  // The object that follows "key": in the dump.
+  static std::string object(const std::string& dump, const std::string& key) {
+    const size_t at = dump.find("\"" + key + "\": {");
+    if (at == std::string::npos) return "";
+    return dump.substr(at, dump.find('}', at) - at + 1);
+  }
+  static common::RgbaImage shot(const std::string& path) {
+    common::RgbaImage image;
+    std::string error;
+    EXPECT_TRUE(common::readPng(path, image, error)) << error;
+    return image;
+  }
+  // The palette index shown at view pixel (x, y): the known palette's red is the index.
+  static int viewIndex(const common::RgbaImage& image, int x, int y) {
+    return image.rgba[size_t((2 * y * 640 + 2 * x) * 4)];
+  }
+  fs::path dir_, previous_;
+};
+
+TEST_F(WorldRun, dump_holds_the_hero_the_actors_and_the_scene) {
+  ASSERT_EQ(run({"--headless", "--frames", "30", "--dump", "s.json"}), 0);
+  const std::string dump = readFile("s.json");
+  EXPECT_EQ(number(dump, "cameraX"), 0);
+  EXPECT_EQ(number(dump, "farScrollX"), 0);
+  EXPECT_NE(dump.find("\"caption\": \"눈마을\""), std::string::npos);
+  EXPECT_GE(number(dump, "captionTimer"), 1);
+  const std::string hero = object(dump, "hero");
+  EXPECT_NE(hero.find("\"name\": \"\""), std::string::npos) << hero;
+  EXPECT_EQ(number(hero, "x"), 10);
+  EXPECT_EQ(number(hero, "baseY"), 288);
+  EXPECT_NEAR(number(hero, "speed"), 1.3, 1e-6);
+  for (const char* key : {"walkTick", "motion", "frame", "facing", "speechTimer", "stepIndex",
+                          "stepTimer", "eventNumber", "mode", "busy"})
+    EXPECT_NE(number(hero, key), -999) << key;
+  // The actors in slot order, each object starting with its name.
+  const size_t list = dump.find("\"actors\": [{\"name\": \"walker\"");
+  ASSERT_NE(list, std::string::npos);
+  ASSERT_NE(dump.find("}, {\"name\": \"talker\"", list), std::string::npos);
+  const std::string walker = dump.substr(list, dump.find('}', list) - list);
+  // Ten frames right, ten left, ten right again.
+  EXPECT_NEAR(number(walker, "x"), 213.0, 0.001);
+  EXPECT_EQ(number(walker, "facing"), 1);
+  EXPECT_EQ(number(walker, "stepIndex"), 1);
+  const size_t second = dump.find("\"talker\"", list);
+  const std::string talker = dump.substr(second, dump.find('}', second) - second);
+  EXPECT_EQ(number(talker, "speechTimer"), 60);
+  EXPECT_EQ(number(talker, "mode"), 2);
+  EXPECT_EQ(number(talker, "eventNumber"), 40);
+  EXPECT_NE(dump.find("\"messages\": []"), std::string::npos);
+}
+
+TEST_F(WorldRun, the_view_shows_map_far_layer_actors_hero_and_status_bar) {
+  ASSERT_EQ(run({"--headless", "--frames", "60", "--shot", "60:a.png"}), 0);
+  const auto image = shot("a.png");
+  ASSERT_EQ(image.width, 640);
+  int map = 0, far = 0, hero = 0, bar = 0;
+  for (int y = 0; y < 150; ++y) {
+    map += viewIndex(image, 250, y) == mapPixel(250);
+    far += viewIndex(image, 60, y) == farPixel(60, y);
+  }
+  // The hero (frame 0, colour 100) stands at map x 10, its feet on page row 287.
+  for (int y = 110; y < 160; ++y) hero += viewIndex(image, 25, y) == 100;
+  for (int y = 177; y < 240; ++y) bar += viewIndex(image, 5, y) == 9;
+  // Single snow flakes may cover a few pixels, nothing else does.
+  EXPECT_GE(map, 140);
+  EXPECT_GE(far, 140);
+  EXPECT_GE(hero, 45);
+  EXPECT_EQ(bar, 63);
+}
+
+TEST_F(WorldRun, a_seed_repeats_the_snow_and_another_seed_does_not) {
+  ASSERT_EQ(run({"--headless", "--frames", "40", "--seed", "5", "--shot", "40:a.png"}), 0);
+  ASSERT_EQ(run({"--headless", "--frames", "40", "--seed", "5", "--shot", "40:b.png"}), 0);
+  ASSERT_EQ(run({"--headless", "--frames", "40", "--seed", "6", "--shot", "40:c.png"}), 0);
+  EXPECT_EQ(readFile("a.png"), readFile("b.png"));
+  EXPECT_NE(readFile("a.png"), readFile("c.png"));
+}
+
+TEST_F(WorldRun, both_pictures_are_back_the_frame_after_surfaces_are_lost) {
+  // After the fade-in, so that the shot's colours are the palette's own.
+  ASSERT_EQ(run({"--headless", "--frames", "65", "--lose-surfaces", "60", "--shot", "62:a.png",
+                 "--dump", "s.json"}),
+            0);
+  const auto image = shot("a.png");
+  int map = 0, far = 0;
+  for (int y = 0; y < 150; ++y) {
+    map += viewIndex(image, 250, y) == mapPixel(250);
+    far += viewIndex(image, 61, y) == farPixel(61, y);
+  }
+  EXPECT_GE(map, 140);
+  EXPECT_GE(far, 140);
+  EXPECT_NE(readFile("s.json").find("\"messages\": []"), std::string::npos);
+}
+
+}  // namespace
