@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "actors/actor.h"
+#include "actors/balloons.h"
 #include "actors/camera.h"
 #include "actors/snowfall.h"
 #include "actors/status_bar.h"
@@ -18,6 +19,7 @@
 #include "gfx/text_draw.h"
 #include "platform/clock.h"
 #include "shell/shell_state.h"
+#include "world/event_interpreter.h"
 #include "world/event_tables.h"
 #include "world/scene.h"
 
@@ -117,6 +119,8 @@ void drawFrame() {
   uint8_t* bits = nullptr;
   DrawSurface->lock(&bits);
   drawWorld();
+  if (CurrentScene && CurrentScene->captionTimer != 0) CurrentScene->drawCaption();
+  actors::drawBalloons();
   gfx::drawText(APAGE, 128, 128, FrameText, 90);  // the frame counter, top left of the view
   DrawSurface->unlock();
 }
@@ -170,6 +174,7 @@ bool runFrame() {
   updateMapActors();
   actors::updateCamera();
   actors::updateSnow();
+  runEventStep();
   stepFade();
   std::snprintf(FrameText, sizeof FrameText, "frame %d  %d", clock.framesPerSecond,
                 audio::Music ? audio::Music->volume : 0);

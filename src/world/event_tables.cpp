@@ -2,6 +2,8 @@
 #include "world/event_tables.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 
 namespace world {
@@ -17,13 +19,19 @@ int32_t CurrentEvent = 0;
 int32_t CurrentStep = 0;
 int32_t EventActor = 0;
 int32_t WarpPending = 0;
-int32_t WalkCounter = 0;
+int32_t WalkCounter = -1;
 int32_t TextTicker = 0;
 int32_t TextShown = 0;
-int32_t IconOwner = 0;
+int32_t IconOwner = -1;
 int32_t IconKind = 0;
 int32_t IconTicker = 0;
 int32_t EventFlags[kFlagCount];
+
+int32_t decimalValue(const char* text) {
+  // strtoll saturates where atoi would overflow.
+  const long long v = std::strtoll(text, nullptr, 10);
+  return int32_t(std::clamp<long long>(v, INT32_MIN, INT32_MAX));
+}
 
 void resetEventTables() {
   std::fill(&EventOps[0][0], &EventOps[0][0] + kEventCount * kStepCount, -1);
@@ -37,7 +45,8 @@ void resetEventTables() {
 
 void resetWorldGlobals() {
   resetEventTables();
-  WarpPending = WalkCounter = IconOwner = IconKind = IconTicker = 0;
+  WarpPending = IconKind = IconTicker = 0;
+  WalkCounter = IconOwner = -1;
   std::memset(EventFlags, 0, sizeof EventFlags);
 }
 

@@ -12,6 +12,7 @@
 #include "platform/data_file.h"
 #include "platform/message_box.h"
 #include "shell/messages.h"
+#include "world/event_reader.h"
 #include "world/map_messages.h"
 #include "world/map_reader.h"
 #include "world/map_text.h"
@@ -81,7 +82,8 @@ SceneLoadResult Scene::load(const char* mapName) {
     }
     readCaptionAndActors(reader, *this);
   }
-  // The event section follows the actors; it is read from the same open file.
+  // The event section follows the actors, in the same open file.
+  readEvents(reader);
 
   if (reader.failed()) reportFault(mapPath, reader.fault());
   captionTimer = 1;

@@ -54,6 +54,8 @@ struct Scene {
   void drawBackground();
   // Draws the map actors that lie in the camera's window, in slot order.
   void drawActors() const;
+  // The caption's phase for captionTimer, which it advances and ends at 216.
+  void drawCaption();
   // Whether an actor at x whose shown frame is w wide lies in the camera's window.
   bool inWindow(float x, int w) const;
 };

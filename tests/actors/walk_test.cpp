@@ -10,6 +10,7 @@
 #include "shell/scene_cycle.h"
 #include "shell/shell_state.h"
 #include "support/engine_fixture.h"
+#include "support/test_events.h"
 #include "support/test_maps.h"
 #include "world/event_tables.h"
 #include "world/scene.h"
@@ -33,8 +34,9 @@ class WalkTest : public EngineTest {
     writeFile("grim/bar.res", std::string(20160, '\x09'));
   }
   // Loads the map as the scene cycle does, with the entry event already over.
-  void start(const std::vector<TestActor>& actors, const std::string& keys) {
-    writeFile("map/w.if", mapText("w", "caption", actors));
+  void start(const std::vector<TestActor>& actors, const std::string& keys,
+             const std::string& events = "0\r\n") {
+    writeFile("map/w.if", mapText("w", "caption", actors, events));
     writeFile("in.keys", keys);
     std::string error;
     ASSERT_TRUE(platform::useKeyScript("in.keys", error)) << error;
@@ -78,7 +80,8 @@ TEST_F(WalkTest, hero_walks_right_and_the_camera_follows_from_x_141) {
 }
 
 TEST_F(WalkTest, hero_stops_one_step_past_the_left_end_with_event_97) {
-  start({}, "0 LEFT down\n");
+  // The map's event 97 waits for the talk key, so it is still running when looked at.
+  start({}, "0 LEFT down\n", eventSection({waitingEvent(97)}));
   frames(8);  // from x 10 to 10 - 8 x 1.3 = -0.4
   EXPECT_EQ(world::CurrentEvent, 0);
   frames(1);  // below 0: the stop
@@ -89,7 +92,7 @@ TEST_F(WalkTest, hero_stops_one_step_past_the_left_end_with_event_97) {
 }
 
 TEST_F(WalkTest, the_right_end_keeps_the_camera_at_960) {
-  start({}, "0 NUMPAD6 down\n");
+  start({}, "0 NUMPAD6 down\n", eventSection({waitingEvent(98)}));
   for (int i = 0; i < 1200 && world::CurrentEvent == 0; ++i) {
     frames(1);
     ASSERT_LE(CurrentScene->cameraX, 960);
@@ -97,7 +100,7 @@ TEST_F(WalkTest, the_right_end_keeps_the_camera_at_960) {
   EXPECT_EQ(world::CurrentEvent, world::EDGE_EVENT_RIGHT);
   EXPECT_GT(Hero->x + 40.0f, 1280.0f);
   EXPECT_LT(Hero->x + 40.0f, 1281.3f);
-  // An event now runs (no interpreter ends it here): the hero stands while the camera settles.
+  // Event 98 now waits: the hero stands while the camera settles.
   frames(200);
   EXPECT_EQ(CurrentScene->cameraX, 960);
   EXPECT_EQ(gfx::FarLayer->scrollX, 480);
@@ -117,7 +120,7 @@ TEST_F(WalkTest, space_starts_the_talk_with_the_actor_in_reach) {
   man.x = "72.0";  // the probe from x 10 facing right is 70 to 75
   man.eventNumber = 7;
   man.steps = {std::string(kSpeakWord) + " hello", std::string(kStandWord) + " 0"};
-  start({man}, "0 RIGHT down\n1 RIGHT up\n5 SPACE down\n");
+  start({man}, "0 RIGHT down\n1 RIGHT up\n5 SPACE down\n", eventSection({waitingEvent(7)}));
   frames(5);
   const actors::Actor& a = *CurrentScene->actors[0];
   EXPECT_EQ(a.speechTimer, 60);

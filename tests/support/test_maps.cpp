@@ -23,10 +23,10 @@ std::string actorText(const TestActor& a) {
 }
 
 std::string mapText(const std::string& background, const std::string& caption,
-                    const std::vector<TestActor>& actors) {
+                    const std::vector<TestActor>& actors, const std::string& events) {
   std::string s = background + "\r\n" + caption + "\r\n" + std::to_string(actors.size()) + "\r\n";
   for (const auto& a : actors) s += actorText(a);
-  return s + "0\r\n";
+  return s + events;
 }
 
 void writeSolidPack(const std::string& name, int frames, int w, int h, int base) {

@@ -27,9 +27,10 @@ struct TestActor {
   std::vector<std::string> steps;
 };
 
-// A whole map file: background name, caption, actors, then an empty event section.
+// A whole map file: background name, caption, actors, then the event section
+// (its count line included; empty by default).
 std::string mapText(const std::string& background, const std::string& caption,
-                    const std::vector<TestActor>& actors);
+                    const std::vector<TestActor>& actors, const std::string& events = "0\r\n");
 std::string actorText(const TestActor& actor);
 
 // A sprite pack of frames w x h, frame f filled with colour base + f.

@@ -1,0 +1,103 @@
+// event_interpreter.cpp -- the guards of runEventStep and the dispatch of its opcodes
+#include "world/event_interpreter.h"
+
+#include "actors/actor.h"
+#include "world/event_interpreter_ops.h"
+#include "world/event_tables.h"
+#include "world/scene.h"
+
+namespace world {
+namespace {
+
+using Handler = Flow (*)(const Step&);
+
+Handler handlerFor(int op) {
+  switch (op) {
+    case kOpEnd:
+      return endEvent;
+    case kOpText:
+      return openText;
+    case kOpFlag:
+      return setFlag;
+    case kOpIf:
+      return jumpIfFlag;
+    case kOpVisual:
+      return playVisual;
+    case kOpWarp:
+      return startWarp;
+    case kOpIcon:
+      return openIcon;
+    case kOpActorFaceLeft:
+      return actorFaceLeft;
+    case kOpActorFaceRight:
+      return actorFaceRight;
+    case kOpActorWalkLeft:
+      return actorWalkLeft;
+    case kOpActorWalkRight:
+      return actorWalkRight;
+    case kOpActorVanish:
+      return actorVanish;
+    case kOpCamera:
+      return setCamera;
+    case kOpHeroHold:
+      return heroHold;
+    case kOpHeroRelease:
+      return heroRelease;
+    case kOpHeroFaceLeft:
+      return heroFaceLeft;
+    case kOpHeroFaceRight:
+      return heroFaceRight;
+    case kOpHeroMove:
+      return heroMove;
+    case kOpHeroWalkLeft:
+      return heroWalkLeft;
+    case kOpHeroWalkRight:
+      return heroWalkRight;
+    case kOpHeroLookDown:
+      return heroLookDown;
+    case kOpHeroLookUp:
+      return heroLookUp;
+    case kOpGameEnd:
+      return endGame;
+    default:
+      return nullptr;  // no keyword makes it: a step that does nothing
+  }
+}
+
+// A place outside the tables reads as the end of the event: a row that the
+// reader filled to its last step has no end mark of its own.
+Step stepAt(int e, int s, int& op) {
+  if (e < 0 || e >= kEventCount || s < 0 || s >= kStepCount) {
+    op = kOpEnd;
+    return Step{e, s, "", 0, 0};
+  }
+  op = EventOps[e][s];
+  return Step{e, s, EventStr[e][s], EventArg1[e][s], EventArg2[e][s]};
+}
+
+}  // namespace
+
+actors::Actor* sceneActor(int32_t slot) {
+  const Scene* scene = CurrentScene;
+  if (!scene || slot < 0 || slot >= scene->actorCount) return nullptr;
+  return scene->actors[slot].get();
+}
+
+void runEventStep() {
+  if (CurrentEvent == 0 || TextIndex != -1 || WarpPending != 0) return;
+  for (;;) {
+    int op = 0;
+    const Step step = stepAt(CurrentEvent, CurrentStep, op);
+    if (op < kOpLowest || op > kOpHighest) {
+      ++CurrentStep;
+      return;
+    }
+    const Handler handler = handlerFor(op);
+    const Flow flow = handler ? handler(step) : Flow::kNext;
+    if (flow == Flow::kStay) return;
+    ++CurrentStep;
+    if (flow == Flow::kNext) return;
+  }
+}
+
+}  // namespace world

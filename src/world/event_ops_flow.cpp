@@ -1,0 +1,58 @@
+// event_ops_flow.cpp -- the end of an event, flags, conditional jumps, the warp and the game end
+#include "actors/actor.h"
+#include "display/palette.h"
+#include "shell/shell_state.h"
+#include "world/event_interpreter_ops.h"
+#include "world/event_tables.h"
+
+namespace world {
+namespace {
+
+// Null for a flag number outside the table.
+int32_t* flagNamedBy(const char* text) {
+  const int32_t flag = decimalValue(text);
+  return flag >= 0 && flag < kFlagCount ? &EventFlags[flag] : nullptr;
+}
+
+}  // namespace
+
+// Releases the hero and the talked-to actor; a touch event has no actor (-1).
+Flow endEvent(const Step&) {
+  CurrentEvent = 0;
+  CurrentStep = 0;
+  if (actors::Hero) actors::Hero->busy = 0;
+  if (EventActor != -1) {
+    if (actors::Actor* a = sceneActor(EventActor)) a->busy = 0;
+  }
+  return Flow::kStay;
+}
+
+Flow setFlag(const Step& s) {
+  if (int32_t* flag = flagNamedBy(s.str)) *flag = s.a1;
+  return Flow::kNext;
+}
+
+// The jump keeps EventActor; the target's step 0 runs at the next call. A jump
+// to 0 stops the interpreter without releasing anyone.
+Flow jumpIfFlag(const Step& s) {
+  const int32_t* flag = flagNamedBy(s.str);
+  if (!flag || *flag != s.a1 || s.a2 < 0 || s.a2 >= kEventCount) return Flow::kNext;
+  CurrentEvent = s.a2;
+  CurrentStep = 0;
+  return Flow::kStay;
+}
+
+// The scene cycle reads the destination back from this step, the one before CurrentStep.
+Flow startWarp(const Step&) {
+  WarpPending = 1;
+  return Flow::kNext;
+}
+
+// The frame loop ends at its next test, without a fade-out.
+Flow endGame(const Step&) {
+  display::Brightness = 0;
+  shell::GameRunning = 0;
+  return Flow::kNext;
+}
+
+}  // namespace world

@@ -1,0 +1,67 @@
+// event_ops_presentation.cpp -- event steps the player sees: text and icon balloons, camera, visual
+// mode
+#include "actors/actor.h"
+#include "actors/camera.h"
+#include "audio/music_player.h"
+#include "display/display_device.h"
+#include "display/palette.h"
+#include "gfx/background_layer.h"
+#include "world/event_interpreter_ops.h"
+#include "world/event_tables.h"
+#include "world/scene.h"
+
+namespace world {
+namespace {
+
+// The bubble pack holds six frames for each of kinds 0 to 7 in its 50 slots.
+constexpr int kIconKinds = 8;
+// Visual mode plays 6 dB below the map's music.
+constexpr int kVisualVolume = -600;
+
+}  // namespace
+
+// The following steps wait until the balloon is closed by the talk key.
+Flow openText(const Step& s) {
+  const int32_t row = decimalValue(s.str);
+  if (row < 0 || row >= kTextLineCount) return Flow::kNext;
+  TextIndex = row;
+  TextTicker = 0;
+  TextShown = 0;
+  return Flow::kNext;
+}
+
+// 0 puts the balloon over the hero, k over the actor in slot k - 1. The
+// script does not wait for it.
+Flow openIcon(const Step& s) {
+  const bool carrier = s.a1 == 0 ? actors::Hero != nullptr : sceneActor(s.a1 - 1) != nullptr;
+  if (!carrier || s.a2 < 0 || s.a2 >= kIconKinds) return Flow::kNext;
+  IconTicker = 0;
+  IconOwner = s.a1;
+  IconKind = s.a2;
+  return Flow::kNext;
+}
+
+// Onto the hero at once, with the far layer at half its place; the next step
+// runs in the same call.
+Flow setCamera(const Step&) {
+  if (CurrentScene) {
+    actors::centreCamera(*CurrentScene);
+    if (gfx::FarLayer) gfx::FarLayer->scrollX = CurrentScene->cameraX >> 1;
+  }
+  return Flow::kGoOn;
+}
+
+// Inside this one step: the game fades down and goes black, the cut-scene
+// plays in a loop of its own, and the frame loop fades the map back in from 2.
+Flow playVisual(const Step&) {
+  for (int n = display::Brightness; n > 0; n -= 2) display::SetBrightness(n);
+  if (audio::Music) audio::Music->SetVolume(kVisualVolume);
+  display::ClearView(0);
+  display::PresentFrame();
+  if (audio::Music) audio::Music->SetVolume(0);
+  ++CurrentStep;
+  display::Brightness = 2;
+  return Flow::kStay;
+}
+
+}  // namespace world

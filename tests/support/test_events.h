@@ -1,0 +1,44 @@
+// test_events.h -- event sections of map files written by tests
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// The event keywords, in code page 949.
+namespace words {
+extern const char* const kHeroHold;       // 주인공-차렷
+extern const char* const kHeroRelease;    // 주인공-쉬어
+extern const char* const kHeroFaceLeft;   // 주인공-왼쪽보기
+extern const char* const kHeroFaceRight;  // 주인공-오른쪽보기
+extern const char* const kHeroMove;       // 주인공-이동
+extern const char* const kHeroWalkLeft;   // 주인공-좌로가
+extern const char* const kHeroWalkRight;  // 주인공-우로가
+extern const char* const kHeroLookDown;   // 주인공-아래보기
+extern const char* const kHeroLookUp;     // 주인공-위에보기
+extern const char* const kCamera;         // 카메라-셋
+extern const char* const kFlag;           // 플러그
+extern const char* const kIf;             // 만약
+extern const char* const kVisual;         // 비주얼모드
+extern const char* const kWarp;           // 워프
+extern const char* const kIcon;           // 풍선찍기
+extern const char* const kFaceLeft;       // 왼쪽보기
+extern const char* const kFaceRight;      // 오른쪽보기
+extern const char* const kWalkLeft;       // 좌로가
+extern const char* const kWalkRight;      // 우로가
+extern const char* const kVanish;         // 사라진다
+extern const char* const kGameEnd;        // 게임끝
+extern const char* const kText;           // 글씨찍기
+}  // namespace words
+
+// One event: its label, the commands one a line, the label again; CR LF line ends.
+std::string eventText(const std::string& label, const std::vector<std::string>& commands);
+// The count line and the events.
+std::string eventSection(const std::vector<std::string>& events);
+// A text command with its block: the title, the body rows and the "}" row.
+std::string textBlock(const std::string& title, const std::vector<std::string>& rows);
+// An event that opens a balloon without body rows and so waits for the talk key.
+std::string waitingEvent(int number);
+
+}  // namespace testing_support
