@@ -3,6 +3,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -17,7 +18,8 @@ struct File {
 };
 
 bool write(const std::string& path, int width, int height, int colorType, int channels,
-           const uint8_t* data, const std::vector<uint8_t>* palette, std::string& error) {
+           const uint8_t* data, const std::vector<uint8_t>* palette,
+           const std::vector<uint8_t>* alpha, std::string& error) {
   File file{std::fopen(path.c_str(), "wb")};
   if (!file.f) {
     error = "cannot open " + path + " for writing";
@@ -43,6 +45,10 @@ bool write(const std::string& path, int width, int height, int colorType, int ch
     for (size_t i = 0; i + 2 < palette->size() && colours.size() < 256; i += 3)
       colours.push_back(png_color{(*palette)[i], (*palette)[i + 1], (*palette)[i + 2]});
     png_set_PLTE(png, info, colours.data(), int(colours.size()));
+    if (alpha && !alpha->empty()) {
+      const int count = int(std::min(alpha->size(), colours.size()));
+      png_set_tRNS(png, info, const_cast<png_bytep>(alpha->data()), count, nullptr);
+    }
   }
   png_write_info(png, info);
   for (int y = 0; y < height; ++y)
@@ -52,30 +58,44 @@ bool write(const std::string& path, int width, int height, int colorType, int ch
   return true;
 }
 
+// Interlaced files deliver their rows in several passes; libpng merges them when asked to,
+// so every layout ends up as plain rows of rowBytes. rows is the caller's, made before its
+// setjmp, so that a libpng error jumps over no destructor.
+void readRows(png_structp png, png_infop info, uint8_t* data, size_t rowBytes, int height,
+              std::vector<png_bytep>& rows) {
+  png_set_interlace_handling(png);
+  png_read_update_info(png, info);
+  rows.resize(size_t(height));
+  for (int y = 0; y < height; ++y) rows[size_t(y)] = data + size_t(y) * rowBytes;
+  png_read_image(png, rows.data());
+}
+
 }  // namespace
 
 bool writeRgbPng(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb,
                  std::string& error) {
   if (rgb.size() < size_t(width) * height * 3) return error = "too few pixels", false;
-  return write(path, width, height, PNG_COLOR_TYPE_RGB, 3, rgb.data(), nullptr, error);
+  return write(path, width, height, PNG_COLOR_TYPE_RGB, 3, rgb.data(), nullptr, nullptr, error);
 }
 
 bool writeRgbaPng(const std::string& path, int width, int height, const std::vector<uint8_t>& rgba,
                   std::string& error) {
   if (rgba.size() < size_t(width) * height * 4) return error = "too few pixels", false;
-  return write(path, width, height, PNG_COLOR_TYPE_RGBA, 4, rgba.data(), nullptr, error);
+  return write(path, width, height, PNG_COLOR_TYPE_RGBA, 4, rgba.data(), nullptr, nullptr, error);
 }
 
 bool writeIndexedPng(const std::string& path, int width, int height,
                      const std::vector<uint8_t>& indices, const std::vector<uint8_t>& palette,
-                     std::string& error) {
+                     std::string& error, const std::vector<uint8_t>* alpha) {
   if (indices.size() < size_t(width) * height) return error = "too few pixels", false;
-  return write(path, width, height, PNG_COLOR_TYPE_PALETTE, 1, indices.data(), &palette, error);
+  return write(path, width, height, PNG_COLOR_TYPE_PALETTE, 1, indices.data(), &palette, alpha,
+               error);
 }
 
 bool readPng(const std::string& path, RgbaImage& image, std::string& error) {
   File file{std::fopen(path.c_str(), "rb")};
   if (!file.f) return error = "cannot open " + path, false;
+  std::vector<png_bytep> rows;
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (!info) {
@@ -97,9 +117,9 @@ bool readPng(const std::string& path, RgbaImage& image, std::string& error) {
   image = RgbaImage{};
   image.width = w;
   image.height = h;
-  // Palettized 8-bit files also keep their indices, so the tools can use them as they are.
-  std::vector<uint8_t> raw;
-  if (colorType == PNG_COLOR_TYPE_PALETTE && depth == 8) {
+  // Palettized files also keep their indices, so the tools can use them as they are.
+  if (colorType == PNG_COLOR_TYPE_PALETTE) {
+    if (depth < 8) png_set_packing(png);  // one index a byte
     png_colorp colours = nullptr;
     int count = 0;
     png_get_PLTE(png, info, &colours, &count);
@@ -111,9 +131,10 @@ bool readPng(const std::string& path, RgbaImage& image, std::string& error) {
     png_bytep alpha = nullptr;
     int alphaCount = 0;
     png_color_16p unused = nullptr;
-    if (png_get_valid(png, info, PNG_INFO_tRNS)) png_get_tRNS(png, info, &alpha, &alphaCount, &unused);
+    if (png_get_valid(png, info, PNG_INFO_tRNS))
+      png_get_tRNS(png, info, &alpha, &alphaCount, &unused);
     image.indices.resize(size_t(w) * h);
-    for (int y = 0; y < h; ++y) png_read_row(png, image.indices.data() + size_t(y) * w, nullptr);
+    readRows(png, info, image.indices.data(), size_t(w), h, rows);
     image.rgba.resize(size_t(w) * h * 4);
     for (size_t i = 0; i < image.indices.size(); ++i) {
       const int k = image.indices[i];
@@ -131,9 +152,8 @@ bool readPng(const std::string& path, RgbaImage& image, std::string& error) {
   png_set_strip_16(png);
   png_set_gray_to_rgb(png);
   png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-  png_read_update_info(png, info);
   image.rgba.resize(size_t(w) * h * 4);
-  for (int y = 0; y < h; ++y) png_read_row(png, image.rgba.data() + size_t(y) * w * 4, nullptr);
+  readRows(png, info, image.rgba.data(), size_t(w) * 4, h, rows);
   png_read_end(png, nullptr);
   png_destroy_read_struct(&png, &info, nullptr);
   return true;
