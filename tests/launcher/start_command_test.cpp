@@ -1,0 +1,39 @@
+// start_command_test.cpp -- the argument lists of the game and the home page
+#include "launcher/start_command.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace launcher {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::StartsWith;
+
+TEST(GameCommand, RunsGameExFromTheWorkingDirectoryNotFromPath) {
+  StartCommand command = gameCommand();
+  EXPECT_EQ(command.program, "./game.ex");
+  EXPECT_THAT(command.args, ElementsAre("game.ex"));
+  EXPECT_FALSE(command.searchPath);
+}
+
+TEST(GameCommand, NameWithAFolderIsTakenAsItIs) {
+  StartCommand command = gameCommand("bin/game.ex");
+  EXPECT_EQ(command.program, "bin/game.ex");
+  EXPECT_THAT(command.args, ElementsAre("bin/game.ex"));
+}
+
+TEST(HomePageCommand, PassesTheAddressAsOneArgumentToTheOpener) {
+  const std::string address = "https://example.org/a page?x=1&y='2' \"z\"";
+  StartCommand command = homePageCommand(address);
+  EXPECT_EQ(command.program, "xdg-open");
+  EXPECT_TRUE(command.searchPath);
+  EXPECT_THAT(command.args, ElementsAre("xdg-open", address));
+}
+
+TEST(HomePageCommand, DefaultIsAWebAddress) {
+  EXPECT_THAT(homePageCommand().args, ElementsAre("xdg-open", StartsWith("https://")));
+}
+
+}  // namespace
+}  // namespace launcher
