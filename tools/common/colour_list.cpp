@@ -13,16 +13,16 @@ namespace {
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
-// A '#' that starts a six-digit hex word is a colour; any other starts a comment.
+// A word of '#' and hex digits only is meant as a colour (and must have six of them); any
+// other '#' starts a comment. So "#fff" is a mistake to report, "# note" and "#note" are not.
 std::string withoutComment(const std::string& line) {
   for (size_t i = 0; i < line.size(); ++i) {
     if (line[i] != '#') continue;
+    size_t end = i + 1;
+    while (end < line.size() && std::isxdigit(static_cast<unsigned char>(line[end]))) ++end;
     const bool wordStart = i == 0 || isSpace(line[i - 1]);
-    const size_t end = i + 7;
-    bool colour = wordStart && end <= line.size() && (end == line.size() || isSpace(line[end]));
-    for (size_t k = i + 1; colour && k < end; ++k)
-      colour = std::isxdigit(static_cast<unsigned char>(line[k])) != 0;
-    if (!colour) return line.substr(0, i);
+    const bool wordEnd = end == line.size() || isSpace(line[end]);
+    if (!wordStart || !wordEnd || end == i + 1) return line.substr(0, i);
     i = end - 1;
   }
   return line;

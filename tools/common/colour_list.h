@@ -16,7 +16,8 @@ namespace tools {
 //   12 255 128 0     the same
 //   ramp 192 207 #000000 #ffffff   entries 192 to 207 from the first colour to the
 //                                  second, evenly, rounded (colours as #rrggbb or R G B)
-// "#rrggbb" is a colour when it stands alone as a word with six hex digits.
+// A word of '#' and hex digits only is a colour and must have six digits; any other '#'
+// starts a comment.
 struct ColourList {
   Palette colours{};              // entries not given are black
   std::array<int, 256> lineOf{};  // the line that gave each entry, 0 for none

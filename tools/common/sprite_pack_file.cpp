@@ -98,14 +98,19 @@ bool readSpritePack(const std::string& stem, std::vector<PackFrame>& frames, std
   if (!readWholeFile(stem + ".idx", index, error) || !readWholeFile(stem + ".res", pixels, error))
     return false;
   if (!parsePackIndex(index, stem + ".idx", frames, warning, error)) return false;
-  size_t at = 0;
+  size_t needed = 0, endsIn = frames.size();
   for (size_t i = 0; i < frames.size(); ++i) {
-    PackFrame& f = frames[i];
+    needed += size_t(frames[i].width) * size_t(frames[i].height);
+    if (needed > pixels.size() && endsIn == frames.size()) endsIn = i;
+  }
+  if (needed > pixels.size())
+    return error = stem + ".res is " + std::to_string(pixels.size()) + " bytes; " +
+                   (frames.size() == 1 ? "the frame needs " : "the frames need ") +
+                   std::to_string(needed) + " (it ends in frame " + std::to_string(endsIn) + ")",
+           false;
+  size_t at = 0;
+  for (PackFrame& f : frames) {
     const size_t bytes = size_t(f.width) * size_t(f.height);
-    if (pixels.size() - at < bytes)
-      return error = stem + ".res ends in frame " + std::to_string(i) + " (" +
-                     std::to_string(pixels.size()) + " bytes; the frames need more)",
-             false;
     f.pixels.assign(pixels.begin() + long(at), pixels.begin() + long(at + bytes));
     at += bytes;
   }
