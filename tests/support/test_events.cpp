@@ -1,6 +1,15 @@
 // test_events.cpp -- writing the event keywords, events and text blocks of test maps
 #include "support/test_events.h"
 
+#include <cstring>
+
+#include "actors/common_resources.h"
+#include "platform/keyboard.h"
+#include "shell/scene_cycle.h"
+#include "shell/shell_state.h"
+#include "world/event_interpreter.h"
+#include "world/event_tables.h"
+
 namespace testing_support {
 
 namespace words {
@@ -49,6 +58,44 @@ std::string textBlock(const std::string& title, const std::vector<std::string>& 
 
 std::string waitingEvent(int number) {
   return eventText(std::to_string(number), {textBlock("wait", {})});
+}
+
+void EventWorldTest::SetUp() {
+  EngineTest::SetUp();
+  startEngine();
+  writeHeroPack();
+  writeSolidPack("MAN", 10, 40, 30, 60);
+  writeSolidPack("cursor", 3, 8, 8, 50);
+  writeSolidPack("bubble", 48, 16, 12, 150);
+  writeMapPicture("w");
+  writeFarPicture();
+  writeFile("grim/bar.res", std::string(20160, '\x09'));
+  actors::loadCommonResources();
+}
+
+void EventWorldTest::startMap(const std::string& events, const std::vector<TestActor>& actors) {
+  writeFile("map/w.if", mapText("w", "caption", actors, events));
+  std::strcpy(shell::MapName, "w");
+  shell::beginScene();
+}
+
+void EventWorldTest::startEvent(int e) {
+  world::CurrentEvent = e;
+  world::CurrentStep = 0;
+}
+
+void EventWorldTest::steps(int n) {
+  for (int i = 0; i < n; ++i) world::runEventStep();
+}
+
+void EventWorldTest::frames(int n) {
+  for (int i = 0; i < n; ++i) ASSERT_TRUE(shell::runFrame());
+}
+
+void EventWorldTest::useKeys(const std::string& script) {
+  writeFile("in.keys", script);
+  std::string error;
+  ASSERT_TRUE(platform::useKeyScript("in.keys", error)) << error;
 }
 
 }  // namespace testing_support

@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "support/engine_fixture.h"
+#include "support/test_maps.h"
+
 namespace testing_support {
 
 // The event keywords, in code page 949.
@@ -40,5 +43,24 @@ std::string eventSection(const std::vector<std::string>& events);
 std::string textBlock(const std::string& title, const std::vector<std::string>& rows);
 // An event that opens a balloon without body rows and so waits for the talk key.
 std::string waitingEvent(int number);
+
+// The engine started with the hero ("CHAR1", 40 x 50), a map picture, a far
+// layer, a status bar, the packs "cursor" (3 frames of 8 x 8 in colours 50 to
+// 52), "bubble" (48 frames of 16 x 12 in colours 150 to 197) and "MAN"
+// (10 frames of 40 x 30 in colours 60 to 69).
+class EventWorldTest : public EngineTest {
+ protected:
+  void SetUp() override;
+  // Loads map "w" with these events and actors as the scene cycle starts a
+  // map (event 99 about to run).
+  void startMap(const std::string& events, const std::vector<TestActor>& actors = {});
+  // Event e from its step 0, as a talk or a jump starts it.
+  void startEvent(int e);
+  // n calls of the interpreter alone.
+  void steps(int n);
+  // n frames of the frame loop.
+  void frames(int n);
+  void useKeys(const std::string& script);
+};
 
 }  // namespace testing_support
