@@ -36,7 +36,7 @@ class WorldRun : public ::testing::Test {
     walker.steps = {std::string(kGoRightWord) + " 10", std::string(kGoLeftWord) + " 10"};
     TestActor talker;
     talker.name = "talker";
-    talker.x = "150.5";
+    talker.x = "600.5";  // out of the walking hero's way: a touch would start its event
     talker.mode = 2;
     talker.eventNumber = 40;
     talker.steps = {std::string(kSpeakWord) + " hi", std::string(kStandWord) + " 0"};
@@ -107,6 +107,38 @@ TEST_F(WorldRun, dump_holds_the_hero_the_actors_and_the_scene) {
   EXPECT_EQ(number(talker, "mode"), 2);
   EXPECT_EQ(number(talker, "eventNumber"), 40);
   EXPECT_NE(dump.find("\"messages\": []"), std::string::npos);
+}
+
+// The entry event, which the map does not define, ends in the first frame; from the
+// second frame on the hero walks right at 1.3 pixels a frame.
+TEST_F(WorldRun, the_hero_walks_right_and_the_camera_follows) {
+  writeFile("in.keys", "0 RIGHT down\n");
+  ASSERT_EQ(run({"--headless", "--input", "in.keys", "--frames", "101", "--dump", "a.json"}), 0);
+  const std::string a = readFile("a.json");
+  const std::string heroA = object(a, "hero");
+  EXPECT_EQ(number(a, "currentEvent"), 0);
+  EXPECT_NEAR(number(heroA, "x"), 140.0, 0.001);  // 100 steps from 10
+  EXPECT_EQ(number(heroA, "walkTick"), 40);
+  EXPECT_EQ(number(heroA, "frame"), 9);  // the fifth phase of the walk to the right
+  EXPECT_EQ(number(heroA, "facing"), 1);
+  EXPECT_EQ(number(heroA, "motion"), 1);
+  EXPECT_EQ(number(a, "cameraX"), 0);
+  EXPECT_EQ(number(a, "farScrollX"), 0);
+  // Two steps on the camera starts after the hero (target 1, then 2), the far layer at half.
+  ASSERT_EQ(run({"--headless", "--input", "in.keys", "--frames", "103", "--dump", "b.json"}), 0);
+  const std::string b = readFile("b.json");
+  EXPECT_NEAR(number(object(b, "hero"), "x"), 142.6, 0.001);
+  EXPECT_EQ(number(b, "cameraX"), 2);
+  EXPECT_EQ(number(b, "farScrollX"), 1);
+  // Far along, the camera keeps about 50 pixels behind its target, moving 2 then 1.
+  ASSERT_EQ(run({"--headless", "--input", "in.keys", "--frames", "400", "--dump", "c.json"}), 0);
+  const std::string c = readFile("c.json");
+  const double x = number(object(c, "hero"), "x");
+  EXPECT_NEAR(x, 10.0 + 399 * 1.3, 0.01);
+  const int target = int(x) - 140;
+  EXPECT_GE(number(c, "cameraX"), target - 51);
+  EXPECT_LE(number(c, "cameraX"), target - 49);
+  EXPECT_EQ(number(c, "farScrollX"), int(number(c, "cameraX")) / 2);
 }
 
 TEST_F(WorldRun, the_view_shows_map_far_layer_actors_hero_and_status_bar) {
