@@ -36,10 +36,6 @@ class CaptionTest : public EventWorldTest {
   }
 };
 
-TEST_F(CaptionTest, loading_a_map_starts_the_caption_at_1) {
-  EXPECT_EQ(CurrentScene->captionTimer, 1);
-}
-
 TEST_F(CaptionTest, the_two_blended_copies_fly_in_from_194_and_meet_at_132) {
   drawAt(1);
   // Level 207 over paper 0: (0 + 207) / 2.

@@ -175,14 +175,6 @@ TEST_F(BalloonTest, a_block_at_the_end_of_the_table_stops_there) {
   EXPECT_EQ(at(415, 345), 50);
 }
 
-TEST_F(BalloonTest, nothing_is_drawn_without_a_balloon) {
-  world::TextIndex = -1;
-  world::IconOwner = -1;
-  draw();
-  for (int y = 128; y < 368; ++y) ASSERT_EQ(inked(y, 128, 448), Ink{}) << y;
-  EXPECT_EQ(TextTicker, 0);
-}
-
 // "bubble" has 48 frames of 16 x 12, frame f in colour 150 + f.
 TEST_F(BalloonTest, an_icon_of_kind_2_opens_holds_closes_and_ends_after_130_frames) {
   world::IconOwner = 0;

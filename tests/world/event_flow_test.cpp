@@ -6,7 +6,6 @@
 #include "actors/actor.h"
 #include "display/palette.h"
 #include "platform/screen.h"
-#include "shell/shell_state.h"
 #include "support/test_events.h"
 #include "world/event_interpreter.h"
 #include "world/event_tables.h"
@@ -190,15 +189,6 @@ TEST_F(EventFlowTest, after_a_warp_no_step_runs_and_the_warp_step_holds_the_dest
   EXPECT_EQ(EventArg1[CurrentEvent][CurrentStep - 1], 600);
 }
 
-TEST_F(EventFlowTest, the_game_end_clears_brightness_and_the_running_flag) {
-  startMap(eventSection({eventText("3", {kGameEnd, kHeroHold})}));
-  startEvent(3);
-  steps(1);
-  EXPECT_EQ(display::Brightness, 0);
-  EXPECT_EQ(shell::GameRunning, 0);
-  EXPECT_EQ(CurrentStep, 1);
-}
-
 TEST_F(EventFlowTest, unknown_opcodes_are_skipped_a_step_at_a_time) {
   startMap(eventSection({eventText("3", {kHeroHold, kHeroHold, kHeroHold, kHeroRelease})}));
   EventOps[3][0] = 50;   // inside the range, made by no keyword
@@ -221,15 +211,6 @@ TEST_F(EventFlowTest, a_row_full_to_its_last_step_ends_after_it) {
   steps(1);
   EXPECT_EQ(CurrentStep, 200);
   EXPECT_EQ(Hero->busy, 1);
-  steps(1);
-  EXPECT_EQ(CurrentEvent, 0);
-  EXPECT_EQ(Hero->busy, 0);
-}
-
-TEST_F(EventFlowTest, an_undefined_event_ends_on_its_first_call) {
-  startMap(eventSection({eventText("3", {kHeroHold})}));
-  Hero->busy = 1;
-  startEvent(50);
   steps(1);
   EXPECT_EQ(CurrentEvent, 0);
   EXPECT_EQ(Hero->busy, 0);
