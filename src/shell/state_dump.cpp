@@ -14,6 +14,7 @@
 #include "platform/screen.h"
 #include "shell/json_writer.h"
 #include "shell/shell_state.h"
+#include "visual/visual_mode.h"
 #include "world/event_tables.h"
 #include "world/scene.h"
 
@@ -102,6 +103,12 @@ std::string stateDumpJson() {
   j.endArray();
   writeWorld(j);
   writeMusic(j);
+  j.key("visual").beginObject();
+  j.key("playing").number(visual::VisualPlaying);
+  j.key("line").number(visual::VisualLine);
+  j.key("row").number(visual::VisualRow);
+  j.key("waiting").number(visual::VisualWaiting);
+  j.endObject();
   j.key("messages").beginArray();
   for (const auto& m : platform::shownMessages()) {
     j.beginObject();

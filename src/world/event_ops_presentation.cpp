@@ -3,6 +3,7 @@
 #include "actors/actor.h"
 #include "actors/camera.h"
 #include "audio/music_player.h"
+#include "visual/visual_mode.h"
 #include "display/display_device.h"
 #include "display/palette.h"
 #include "gfx/background_layer.h"
@@ -53,11 +54,14 @@ Flow setCamera(const Step&) {
 
 // Inside this one step: the game fades down and goes black, the cut-scene
 // plays in a loop of its own, and the frame loop fades the map back in from 2.
-Flow playVisual(const Step&) {
+Flow playVisual(const Step& s) {
   for (int n = display::Brightness; n > 0; n -= 2) display::SetBrightness(n);
   if (audio::Music) audio::Music->SetVolume(kVisualVolume);
   display::ClearView(0);
   display::PresentFrame();
+  visual::loadVisualScene(s.str);
+  visual::playVisualScene();
+  visual::finishVisualScene();
   if (audio::Music) audio::Music->SetVolume(0);
   ++CurrentStep;
   display::Brightness = 2;

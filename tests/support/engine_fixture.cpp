@@ -24,6 +24,7 @@
 #include "shell/shell_state.h"
 #include "shell/startup.h"
 #include "support/test_fonts.h"
+#include "visual/visual_mode.h"
 #include "world/event_tables.h"
 
 namespace testing_support {
@@ -46,6 +47,7 @@ void resetEngineGlobals() {
   actors::resetActorGlobals();  // the hero, far layer, shared packs, Scene and snow
   world::resetWorldGlobals();
   audio::resetAudioGlobals();
+  visual::resetVisualGlobals();
   shell::resetShellGlobals();
   platform::resetFaults();
   platform::resetKeyboard();

@@ -1,0 +1,134 @@
+// visual_loader.cpp -- reading a cut-scene: its script, its picture and its palette
+#include <cstdio>
+#include <cstring>
+
+#include "display/display_device.h"
+#include "display/palette.h"
+#include "platform/data_file.h"
+#include "platform/message_box.h"
+#include "shell/messages.h"
+#include "visual/visual_keywords.h"
+#include "visual/visual_mode.h"
+#include "visual/visual_loader_detail.h"
+
+namespace visual {
+namespace {
+
+bool isBlank(int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+
+// The next whitespace-separated word, at most size - 1 bytes kept (the rest is read
+// and dropped). False at the end of the file.
+bool readWord(FILE* f, char* out, size_t size) {
+  int c;
+  while ((c = std::fgetc(f)) != EOF && isBlank(c)) {
+  }
+  if (c == EOF) return false;
+  size_t n = 0;
+  do {
+    if (n + 1 < size) out[n++] = char(c);
+  } while ((c = std::fgetc(f)) != EOF && !isBlank(c));
+  out[n] = '\0';
+  if (c != EOF) std::ungetc(c, f);
+  return true;
+}
+
+// Appends the rest of the line to line, up to its CR; the LF after the CR is skipped.
+// A file with bare LF line ends still ends its lines there.
+void appendRestOfLine(FILE* f, char* line) {
+  size_t n = std::strlen(line);
+  int c;
+  while ((c = std::fgetc(f)) != EOF && c != '\r' && c != '\n')
+    if (n + 1 < size_t(kLineSize)) line[n++] = char(c);
+  line[n] = '\0';
+  if (c == '\r') {
+    const int next = std::fgetc(f);
+    if (next != '\n' && next != EOF) std::ungetc(next, f);
+  }
+}
+
+void failWith(const char* text, const char* title) { platform::messageBox(title, text); }
+
+}  // namespace
+
+bool PaletteSaved = false;
+
+// The script's lines; the end of the file, or the last slot, ends it as "#끝" would.
+void readScriptLines(FILE* f) {
+  std::memset(VisualScript, 0, sizeof VisualScript);
+  for (int k = 0; k < kScriptLines; ++k) {
+    char* line = VisualScript[k];
+    if (k == kScriptLines - 1 || !readWord(f, line, kLineSize)) {
+      std::strcpy(line, keyword::kEnd);
+      return;
+    }
+    if (std::strcmp(line, keyword::kEnd) == 0) return;
+    appendRestOfLine(f, line);
+  }
+}
+
+// Reads the picture file into VisualPicture: 1 read, 0 the file cannot be opened, -1 it is empty.
+int readPicture() {
+  FILE* f = platform::openDataFile(VisualPicturePath, "rb");
+  if (!f) return 0;
+  uint8_t* bits = nullptr;
+  VisualPicture->lock(&bits);
+  VisualPicture->unlock();
+  const size_t got = std::fread(bits, 1, 640 * 480, f);
+  std::fclose(f);
+  return got > 0 ? 1 : -1;
+}
+
+int loadVisualScene(const char* name) {
+  // A scene left by the key 1 is still marked as playing: a failed load must not replay it.
+  VisualPlaying = 0;
+  PaletteSaved = false;
+  char path[512];
+  std::snprintf(path, sizeof path, "visual\\%s.if", name);
+  FILE* script = platform::openDataFile(path, "rb");
+  if (!script) return failWith(keyword::kNoScript, ".."), 1;
+
+  // The picture's name, short enough for its path to fit VisualPicturePath.
+  char picture[241] = "";
+  readWord(script, picture, sizeof picture);
+  if (display::DisplayDevice->createSurface(640, 480, platform::SurfaceKind::OffscreenPlain,
+                                            VisualPicture) != platform::DD_OK) {
+    std::fclose(script);
+    return failWith(keyword::kNoSurface, shell::text::kErrorTitle), 2;
+  }
+  std::snprintf(VisualPicturePath, sizeof VisualPicturePath, "grim\\%s.res", picture);
+  switch (readPicture()) {
+    case 0:
+      std::fclose(script);
+      return failWith(keyword::kNoPicture, VisualPicturePath), 3;
+    case -1:
+      std::fclose(script);
+      return failWith(keyword::kEmptyPicture, shell::text::kErrorTitle), 4;
+  }
+  readScriptLines(script);
+  std::fclose(script);
+  VisualRect = platform::Rect{0, 0, 640, 480};
+
+  std::snprintf(path, sizeof path, "grim\\%s.pal", picture);
+  FILE* palette = platform::openDataFile(path, "rb");
+  if (!palette) return 5;
+  using display::BasePalette;
+  using display::WorkingPalette;
+  for (int i = 0; i < 256; ++i) {
+    SavedBasePalette[i] = BasePalette[i];
+    // Bytes past the end of a short file read as 255, as the game palette's do.
+    WorkingPalette[i].red = BasePalette[i].red = uint8_t(std::fgetc(palette));
+    WorkingPalette[i].green = BasePalette[i].green = uint8_t(std::fgetc(palette));
+    WorkingPalette[i].blue = BasePalette[i].blue = uint8_t(std::fgetc(palette));
+  }
+  std::fclose(palette);
+  PaletteSaved = true;
+  display::SendPalette();
+
+  std::memset(VisualText, 0, sizeof VisualText);
+  VisualLine = VisualChar = VisualRow = VisualRowPos = 0;
+  VisualTextX = VisualTextY = VisualWaiting = 0;
+  VisualPlaying = 1;
+  return 0;
+}
+
+}  // namespace visual

@@ -1,0 +1,11 @@
+// visual_loader_detail.h -- what the loader shares with playback and finishing
+#pragma once
+
+namespace visual {
+
+// Set when a load saved BasePalette into SavedBasePalette; finishing puts it back only then.
+extern bool PaletteSaved;
+// Reads VisualPicturePath into VisualPicture: 1 read, 0 no file, -1 empty file.
+int readPicture();
+
+}  // namespace visual
