@@ -14,7 +14,7 @@
 
 #include <string>
 
-#include "launcher/cp949_text.h"
+#include "platform/encoding.h"
 #include "launcher/form_layout.h"
 #include "launcher/launcher_texts.h"
 #include "launcher/process_start.h"
@@ -45,7 +45,7 @@ void onFormClose(Fl_Widget* widget, void*) {
 
 Fl_Button* addButton(const ControlRect& r, const char* cp949Caption, Fl_Callback* action) {
   auto* button = new Fl_Button(r.left, r.top, r.width, r.height);
-  button->copy_label(cp949ToUtf8(cp949Caption).c_str());
+  button->copy_label(platform::cp949ToUtf8(cp949Caption).c_str());
   button->labelsize(TextSize);
   button->callback(action);
   return button;
@@ -83,7 +83,7 @@ void setUpToolkit() {
   Fl::set_font(FL_HELVETICA, KoreanFontName);
   Fl::set_font(FL_HELVETICA_BOLD, KoreanBoldFontName);
   fl_message_font(FL_HELVETICA, TextSize);
-  static const std::string ok = cp949ToUtf8(OkCaption);
+  static const std::string ok = platform::cp949ToUtf8(OkCaption);
   fl_close = ok.c_str();
   fl_ok = ok.c_str();
   setIcon();
@@ -93,7 +93,7 @@ LauncherForm createForm() {
   LauncherForm form;
   const ControlRect& f = Form1Rect;
   form.Form1 = new Fl_Double_Window(f.left, f.top, f.width, f.height);
-  form.Form1->copy_label(cp949ToUtf8(FormCaption).c_str());
+  form.Form1->copy_label(platform::cp949ToUtf8(FormCaption).c_str());
   form.Form1->xclass("Quenmar");
   form.Form1->callback(onFormClose);
 
@@ -122,9 +122,9 @@ bool loadForm(LauncherForm& form) {
 }
 
 void showMessage(const char* cp949Text, const char* detail) {
-  static const std::string title = cp949ToUtf8(FormCaption);
+  static const std::string title = platform::cp949ToUtf8(FormCaption);
   fl_message_title(title.c_str());
-  std::string text = cp949ToUtf8(cp949Text);
+  std::string text = platform::cp949ToUtf8(cp949Text);
   if (detail && *detail) text += std::string("\n(") + detail + ")";
   fl_alert("%s", text.c_str());
 }

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "launcher/cp949_text.h"
+#include "platform/encoding.h"
 
 namespace launcher {
 
@@ -51,7 +51,7 @@ std::string readmeForDisplay(const std::string& text) {
     }
     shown += c;
   }
-  return cp949ToUtf8(shown);
+  return platform::cp949ToUtf8(shown);
 }
 
 }  // namespace launcher
