@@ -51,7 +51,11 @@ TEST_F(ProcessStart, StartsTheGameTwiceWithoutWaiting) {
   EXPECT_NE(first, second);
   EXPECT_LT(took, std::chrono::seconds(2));  // the games are still sleeping
   EXPECT_TRUE(eventually([] { return lineCount("started.txt") == 2; }));
-  EXPECT_EQ(readFile("started.txt"), std::to_string(first) + "\n" + std::to_string(second) + "\n");
+  // Both ran; they start at once, so either may write first.
+  const std::string started = readFile("started.txt");
+  EXPECT_TRUE(started == std::to_string(first) + "\n" + std::to_string(second) + "\n" ||
+              started == std::to_string(second) + "\n" + std::to_string(first) + "\n")
+      << started;
 }
 
 TEST_F(ProcessStart, GameRunsInAProcessGroupOfItsOwn) {
