@@ -74,6 +74,7 @@ int main(int argc, char** argv) {
     std::fflush(nullptr);
     std::_Exit(status);
   }
+  platform::joinGameThreadIfFinished();
   platform::setBackend(nullptr);
   return status;
 }

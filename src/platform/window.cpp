@@ -15,6 +15,8 @@ int running = 1;
 bool stopRequested = false;
 enum class ThreadState { None, Running, Parked, Finished };
 ThreadState threadState = ThreadState::None;
+// Joined once finished; a parked thread is left to the end of the process.
+std::thread* gameThread = nullptr;
 }  // namespace
 
 int appRunning() {
@@ -64,14 +66,21 @@ void startGameThread(std::function<void()> fn) {
     std::lock_guard lock(m);
     threadState = ThreadState::Running;
   }
-  std::thread([fn = std::move(fn)] {
+  gameThread = new std::thread([fn = std::move(fn)] {
     fn();
     {
       std::lock_guard lock(m);
       threadState = ThreadState::Finished;
     }
     changed.notify_all();
-  }).detach();
+  });
+}
+
+void joinGameThreadIfFinished() {
+  if (!gameThread || !gameThreadFinished()) return;
+  gameThread->join();
+  delete gameThread;
+  gameThread = nullptr;
 }
 
 bool waitGameThreadQuiet(int timeoutMs) {

@@ -27,6 +27,8 @@ void startGameThread(std::function<void()> fn);
 bool waitGameThreadQuiet(int timeoutMs);
 bool gameThreadFinished();
 bool gameThreadParked();
+// Joins the game thread once it has finished (not when it is parked).
+void joinGameThreadIfFinished();
 
 // Back to the state before any game thread ran (tests).
 void resetWindowState();
