@@ -46,6 +46,7 @@ void loadStatusBar() {
 int loadCommonResources() {
   Hero = new Actor;
   BubblePack = new gfx::SpritePack;
+  delete CursorPack;  // the game thread never frees it; a second load must not lose the first
   CursorPack = new gfx::SpritePack;
   gfx::FarLayer = new gfx::BackgroundLayer;
   Hero->sprites->load("CHAR1");
