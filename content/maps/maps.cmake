@@ -1,0 +1,31 @@
+# The demo maps: map/NAME.if in code page 949 with CR LF, from content/maps/NAME.map (UTF-8),
+# then maplint over every map once the rest of the data folder is in place.
+file(GLOB map_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.map)
+set(map_outputs)
+foreach(source ${map_sources})
+  get_filename_component(name ${source} NAME_WE)
+  set(output ${PELMO_DATA_DIR}/map/${name}.if)
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PELMO_DATA_DIR}/map
+    COMMAND txt2cp949 ${source} ${output}
+    DEPENDS txt2cp949 ${source}
+    COMMENT "Converting the map ${name}")
+  list(APPEND map_outputs ${output})
+endforeach()
+add_custom_target(demo_maps DEPENDS ${map_outputs})
+add_dependencies(game_data demo_maps)
+
+# maplint reads the whole data folder (packs, pictures, cut-scenes, warp targets), so it
+# runs after everything else of game_data has been made.
+if(TARGET maplint)
+  set(lint_stamp ${CMAKE_CURRENT_BINARY_DIR}/maplint.stamp)
+  add_custom_command(
+    OUTPUT ${lint_stamp}
+    COMMAND maplint --data ${PELMO_DATA_DIR} ${map_outputs}
+    COMMAND ${CMAKE_COMMAND} -E touch ${lint_stamp}
+    DEPENDS maplint ${map_outputs}
+    COMMENT "Checking the demo maps with maplint")
+  add_custom_target(demo_maps_lint ALL DEPENDS ${lint_stamp})
+  add_dependencies(demo_maps_lint game_data)
+endif()
