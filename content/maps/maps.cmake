@@ -1,5 +1,8 @@
 # The demo maps: map/NAME.if in code page 949 with CR LF, from content/maps/NAME.map (UTF-8),
 # then maplint over every map once the rest of the data folder is in place.
+if(NOT TARGET txt2cp949)
+  return()
+endif()
 file(GLOB map_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.map)
 set(map_outputs)
 foreach(source ${map_sources})

@@ -1,4 +1,7 @@
 # The cut-scene scripts: visual/NAME.if in code page 949 with CR LF, from content/visual/NAME.txt.
+if(NOT TARGET txt2cp949)
+  return()
+endif()
 file(GLOB visual_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.txt)
 set(visual_outputs)
 foreach(source ${visual_sources})
