@@ -1,4 +1,6 @@
 // keyboard.cpp -- the keyboard device: the backend's keys, or a key script, and the recorder
+#include "platform/keyboard.h"
+
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -7,7 +9,6 @@
 #include "platform/backend.h"
 #include "platform/faults.h"
 #include "platform/key_script.h"
-#include "platform/keyboard.h"
 #include "platform/window.h"
 
 namespace platform {
@@ -17,6 +18,7 @@ uint64_t reads = 0;
 std::unique_ptr<KeyScriptPlayer> player;
 std::unique_ptr<KeyRecorder> recorder;
 std::string recordPath;
+KeyProvider provider;
 }  // namespace
 
 bool createKeyboardDevice() {
@@ -30,7 +32,10 @@ bool keyboardDeviceExists() { return deviceExists; }
 
 void readKeyboardState(uint8_t state[256]) {
   parkIfStopRequested();
-  if (player) {
+  if (provider) {
+    std::memset(state, 0, 256);
+    provider(reads, state);
+  } else if (player) {
     player->stateAtRead(reads, state);
   } else if (hasBackend()) {
     backend().readKeys(state);
@@ -77,8 +82,11 @@ void finishKeyRecording() {
   out << "# keys recorded by game: READ KEY down|up\n" << recorder->text();
 }
 
+void setKeyProvider(KeyProvider p) { provider = std::move(p); }
+
 void resetKeyboard() {
   deviceExists = false;
+  provider = nullptr;
   reads = 0;
   player.reset();
   recorder.reset();

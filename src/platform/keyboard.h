@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -42,6 +43,14 @@ bool useKeyScript(const std::string& path, std::string& error);
 // Writes the keys of this run as a key script to path.
 bool recordKeyScript(const std::string& path, std::string& error);
 void finishKeyRecording();
+
+// A provider decides the keys of every read (numbered from 0, as in key
+// scripts) in place of the device or a key script: for tools that play the
+// game themselves. It is given a cleared state; the recorder still sees what it
+// decides. An empty function removes it.
+using KeyProvider = std::function<void(uint64_t read, uint8_t state[256])>;
+void setKeyProvider(KeyProvider provider);
+
 void resetKeyboard();
 
 }  // namespace platform
