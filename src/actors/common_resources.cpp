@@ -43,14 +43,14 @@ void loadStatusBar() {
 
 }  // namespace
 
-int loadCommonResources() {
+int loadCommonResources(float heroX) {
   Hero = new Actor;
   BubblePack = new gfx::SpritePack;
   delete CursorPack;  // the game thread never frees it; a second load must not lose the first
   CursorPack = new gfx::SpritePack;
   gfx::FarLayer = new gfx::BackgroundLayer;
   Hero->sprites->load("CHAR1");
-  Hero->x = 10.0f;
+  Hero->x = heroX;
   gfx::FarLayer->load("bg");
   CursorPack->load("cursor");
   std::fill(world::EventFlags, world::EventFlags + world::kFlagCount, 0);

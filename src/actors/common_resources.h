@@ -19,10 +19,11 @@ constexpr int kStatusBarRows = 63;
 // The status bar picture, 320 palette indices a row; its first 63 rows are shown.
 extern uint8_t* StatusBarPixels;
 
-// Makes the hero (at x 10.0 with pack "CHAR1"), the far layer "bg", the packs
-// "cursor" and "bubble" and the status bar from "grim\bar.res", and clears the
-// event flags. Always 0; failures are shown as message boxes.
-int loadCommonResources();
+// Makes the hero (at x heroX, 10.0 at the start of the game, with pack "CHAR1"),
+// the far layer "bg", the packs "cursor" and "bubble" and the status bar from
+// "grim\bar.res", and clears the event flags. Always 0; failures are shown as
+// message boxes.
+int loadCommonResources(float heroX = 10.0f);
 // The game thread's frees at its end, in its order: the bubble pack, the
 // current Scene, the far layer, the status bar, the hero. The cursor pack
 // stays to the end of the process.

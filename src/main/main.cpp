@@ -63,6 +63,8 @@ int main(int argc, char** argv) {
   hooks.stopAfter = o.frames;
   platform::setScreenHooks(hooks);
   shell::SeedOverride = o.seed;
+  if (o.mapName) shell::FirstMapName = *o.mapName;
+  if (o.heroX) shell::FirstHeroX = *o.heroX;
 
   const int status = shell::runWindowThread();
 

@@ -2,9 +2,16 @@
 #include "shell/command_line.h"
 
 #include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/encoding.h"
 
 namespace shell {
 namespace {
+
+// A map name fills one cell of an event's text, as a warp's does.
+constexpr size_t kMapNameBytes = 254;
 
 bool parseNumber(const std::string& text, uint64_t max, uint64_t& out) {
   if (text.empty() || text.size() > 19) return false;
@@ -12,6 +19,20 @@ bool parseNumber(const std::string& text, uint64_t max, uint64_t& out) {
     if (!std::isdigit(static_cast<unsigned char>(c))) return false;
   out = std::stoull(text);
   return out <= max;
+}
+
+// A decimal number such as 10, -4 or 612.5, nothing else around it.
+bool parseReal(const std::string& text, float& out) {
+  if (text.empty() || text.find_first_not_of("0123456789+-.eE") != std::string::npos) return false;
+  char* end = nullptr;
+  out = std::strtof(text.c_str(), &end);
+  return *end == '\0' && std::isfinite(out);
+}
+
+// The game names maps in code page 949: a name without that form cannot be one of its maps.
+bool mapNameOf(const std::string& utf8, std::string& cp949) {
+  cp949 = platform::utf8ToCp949(utf8);
+  return !utf8.empty() && cp949.size() <= kMapNameBytes && platform::cp949ToUtf8(cp949) == utf8;
 }
 
 }  // namespace
@@ -29,6 +50,8 @@ const char* usageText() {
          "  --shot N:FILE       write the screen after presented frame N as PNG (repeatable)\n"
          "  --dump FILE         at the end, write the game state as JSON\n"
          "  --lose-surfaces N   after presented frame N, lose every surface\n"
+         "  --map NAME          start on map NAME (map/NAME.if) instead of 20\n"
+         "  --hero-x X          start with the hero at x X (default 10)\n"
          "  --help, --version\n"
          "Keys: arrows or keypad 4/6 walk, Space talks, Escape quits, F1/F2 stop/run the music,\n"
          "Left Control fast-forwards, Alt+Enter toggles full screen.\n";
@@ -49,8 +72,8 @@ bool parseCommandLine(int argc, const char* const* argv, Options& o, std::string
       std::string text;
       if (!value(text)) return false;
       if (!parseNumber(text, max, out)) {
-        error = "option " + arg + " needs a whole number" + (max < 1000 ? " from 1 to " + std::to_string(max) : "") +
-                ", not '" + text + "'";
+        error = "option " + arg + " needs a whole number" +
+                (max < 1000 ? " from 1 to " + std::to_string(max) : "") + ", not '" + text + "'";
         return false;
       }
       return true;
@@ -89,6 +112,21 @@ bool parseCommandLine(int argc, const char* const* argv, Options& o, std::string
       if (!value(o.dumpPath)) return false;
     } else if (arg == "--lose-surfaces") {
       if (!number(UINT64_MAX / 2, o.loseSurfacesAt)) return false;
+    } else if (arg == "--map") {
+      if (!value(text)) return false;
+      std::string name;
+      if (!mapNameOf(text, name))
+        return error = "option --map needs a map name of 1 to 254 bytes in code page 949, not '" +
+                       text + "'",
+               false;
+      o.mapName = name;
+    } else if (arg == "--hero-x") {
+      if (!value(text)) return false;
+      float x = 0;
+      if (!parseReal(text, x))
+        return error = "option --hero-x needs a number such as 10 or 612.5, not '" + text + "'",
+               false;
+      o.heroX = x;
     } else if (arg == "--help" || arg == "-h") {
       o.help = true;
     } else if (arg == "--version") {

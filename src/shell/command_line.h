@@ -21,6 +21,8 @@ struct Options {
   std::vector<std::pair<uint64_t, std::string>> shots;
   std::string dumpPath;
   uint64_t loseSurfacesAt = 0;
+  std::optional<std::string> mapName;  // the first map, in code page 949
+  std::optional<float> heroX;          // the hero's x on it
   bool help = false;
   bool version = false;
 };

@@ -1,7 +1,7 @@
 // game_thread.cpp -- the game thread and the window thread's order of work
 #include "shell/game_thread.h"
 
-#include <cstring>
+#include <cstdio>
 
 #include "actors/common_resources.h"
 #include "audio/music_player.h"
@@ -16,8 +16,8 @@ namespace shell {
 int GameThreadProc() {
   audio::Music = new audio::MusicPlayer;
   audio::Music->Open("1.mp3");  // a player that cannot open it simply stays silent
-  std::strcpy(MapName, "20");
-  actors::loadCommonResources();
+  std::snprintf(MapName, sizeof MapName, "%s", FirstMapName.c_str());
+  actors::loadCommonResources(FirstHeroX);
   audio::Music->Play();
   audio::Music->volume = 0;
   runSceneCycle();

@@ -3,11 +3,18 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace shell {
 
-// The name of the map to load next ("20" at the start of the game).
+// The name of the map to load next (FirstMapName at the start of the game).
 extern char MapName[256];
+// Where the game starts: the first map (code page 949) and the hero's x on it, "20" and
+// 10.0 unless the command line names others.
+constexpr const char* kFirstMap = "20";
+constexpr float kFirstHeroX = 10.0f;
+extern std::string FirstMapName;
+extern float FirstHeroX;
 // The frame-counter text drawn every frame.
 extern char FrameText[256];
 // The frame loop runs while non-zero; the game-end command clears it for good.

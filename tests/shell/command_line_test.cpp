@@ -34,6 +34,7 @@ TEST(CommandLine, every_option) {
 }
 
 TEST(CommandLine, bad_options_say_why) {
+  const std::string longName(255, 'm');  // a map name fills one 254-byte cell at most
   const std::pair<std::vector<const char*>, const char*> cases[] = {
       {{"--frames"}, "option --frames needs a value"},
       {{"--frames", "ten"}, "option --frames needs a whole number"},
@@ -43,6 +44,13 @@ TEST(CommandLine, bad_options_say_why) {
       {{"--shot", "0:a.png"}, "option --shot needs N:FILE"},
       {{"--shot", "3:"}, "option --shot needs N:FILE"},
       {{"--fast"}, "unknown option '--fast'"},
+      {{"--map", ""}, "option --map needs a map name"},
+      {{"--map", "caf\xC3\xA9"}, "option --map needs a map name"},  // no code page 949 form
+      {{"--map", longName.c_str()}, "option --map needs a map name"},
+      {{"--hero-x", "ten"}, "option --hero-x needs a number"},
+      {{"--hero-x", "0x10"}, "option --hero-x needs a number"},
+      {{"--hero-x", "inf"}, "option --hero-x needs a number"},
+      {{"--hero-x", "1e99"}, "option --hero-x needs a number"},
   };
   for (const auto& [args, message] : cases) {
     shell::Options o;
@@ -50,6 +58,18 @@ TEST(CommandLine, bad_options_say_why) {
     EXPECT_FALSE(parse(args, o, error)) << message;
     EXPECT_EQ(error.rfind(message, 0), 0u) << error;
   }
+}
+
+TEST(CommandLine, start_map_and_hero_x) {
+  shell::Options o;
+  std::string error;
+  ASSERT_TRUE(parse({}, o, error));
+  EXPECT_FALSE(o.mapName);
+  EXPECT_FALSE(o.heroX);
+  // The name is kept in code page 949, as the game names its maps.
+  ASSERT_TRUE(parse({"--map", "\xEB\x88\x88", "--hero-x", "-612.5"}, o, error)) << error;
+  EXPECT_EQ(o.mapName, "\xB4\xAB");  // 눈
+  EXPECT_EQ(o.heroX, -612.5f);
 }
 
 }  // namespace

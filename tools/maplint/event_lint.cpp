@@ -69,8 +69,8 @@ class EventReader {
     }
     Word rest;
     if (next(rest))
-      c_.findings.warning(rest.line, "the game does not read this and what follows: the " +
-                                         std::to_string(count) + " events of the count end before");
+      c_.findings.warning(rest.line, "the event count is " + std::to_string(count) +
+                                         ": the game does not read this or anything after it");
     return true;
   }
 
@@ -88,7 +88,6 @@ class EventReader {
   bool event(const Word& label) {
     c_.checkLength("label", label.text, kLabelBytes, label.line);
     number_ = decimalValue(label.text);
-    label_ = label.text;
     if (number_ < 0 || number_ > kMaxEvent) {
       c_.findings.error(label.line, "label " + quoted(label.text) + " gives event " +
                                         std::to_string(number_) + ", outside 0..100");
@@ -126,12 +125,8 @@ class EventReader {
   Flow command(const Word& w) {
     const CommandWord* cmd = findCommand(w.text);
     if (!cmd) {
-      std::string hint;
-      if (wholeNumber(w.text))
-        hint = "; is the closing label " + quoted(label_) + " of event " + std::to_string(number_) +
-               " missing?";
-      c_.findings.error(w.line, "unknown command " + quoted(w.text) +
-                                    " (the event ends here when it runs" + hint + ")");
+      c_.findings.error(
+          w.line, "unknown command " + quoted(w.text) + " (the event ends here when it runs)");
       return Flow::kGoOn;
     }
     cmd_ = cmd->utf8;
@@ -345,8 +340,7 @@ class EventReader {
 
   LintContext& c_;
   Word pending_;
-  int32_t number_ = 0;  // the event being read
-  std::string label_;
+  int32_t number_ = 0;    // the event being read
   const char* cmd_ = "";  // the command being read, UTF-8
   int line_ = 0;          // the line of the last number read
   int textCells_ = 0;

@@ -11,6 +11,12 @@ namespace {
 using LineEnd = MapScanner::LineEnd;
 using Number = MapScanner::Number;
 
+std::string notNumber(const std::string& text, MapScanner::Number result) {
+  if (text.empty()) return "missing number";
+  return "'" + shown(text) + "' is " +
+         (result == MapScanner::Number::kOutOfRange ? "out of range" : "not a number");
+}
+
 class ActorReader {
  public:
   ActorReader(LintContext& c, int slot, int line)
@@ -64,12 +70,7 @@ class ActorReader {
     else
       result = c_.scan.integer(out);
     if (result == Number::kOk) return true;
-    if (text.empty())
-      c_.findings.error(line, who_ + ": " + what + ": missing number");
-    else
-      c_.findings.error(line,
-                        who_ + ": " + what + ": '" + shown(text) + "' is " +
-                            (result == Number::kOutOfRange ? "out of range" : "not a number"));
+    c_.findings.error(line, who_ + ": " + what + ": " + notNumber(text, result));
     c_.scan.skipWord();
     return true;
   }
@@ -105,8 +106,8 @@ class ActorReader {
     const std::string text = c_.scan.peekWord();
     int32_t count = 0;
     if (c_.scan.integer(count) != Number::kOk) {
-      c_.findings.error(line, who_ + ": behaviour count: '" + shown(text) +
-                                  "' is not a number (checking stops here)");
+      c_.findings.error(line, who_ + ": behaviour count: " + notNumber(text, Number::kNone) +
+                                  " (checking stops here)");
       return false;
     }
     if (count < 0 || count > kMaxSteps)
@@ -133,10 +134,18 @@ class ActorReader {
         c_.checkLength(who_ + ": speech line", speech, kCellBytes, line);
         return c_.lineEndFault(end, line);
       }
-      case Behaviour::kNone:
-        // It takes its slot and reads nothing: a number after it is read as a keyword.
-        c_.findings.error(line, who_ + ": unknown behaviour keyword '" + shown(keyword) + "'");
+      case Behaviour::kNone: {
+        // It takes its slot and reads nothing: a number after it is read as the next keyword.
+        std::string message = who_ + ": unknown behaviour keyword '" + shown(keyword) + "'";
+        if (c_.scan.skipBlanks() && c_.scan.line() == line) {
+          const std::string next = c_.scan.peekWord();
+          int32_t ignored = 0;
+          if (MapScanner(next).integer(ignored) == Number::kOk)
+            message += " (it takes no number: '" + shown(next) + "' is read as the next entry)";
+        }
+        c_.findings.error(line, message);
         return true;
+      }
     }
     return true;
   }
@@ -191,7 +200,7 @@ bool actors(LintContext& c) {
   int32_t count = 0;
   if (c.scan.integer(count) != Number::kOk) {
     c.findings.error(line,
-                     "actor count: '" + shown(text) + "' is not a number (checking stops here)");
+                     "actor count: " + notNumber(text, Number::kNone) + " (checking stops here)");
     return false;
   }
   if (count < 0 || count > kMaxActors)

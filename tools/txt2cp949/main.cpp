@@ -1,5 +1,6 @@
 // main.cpp -- txt2cp949: UTF-8 text with LF line ends into the game's code page 949 with CR LF
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,7 @@ constexpr const char* kUsage =
     "\n"
     "Converts the UTF-8 text file IN (LF or CR LF line ends; a byte order mark is dropped)\n"
     "into OUT in code page 949 with CR LF after every line, the last one included: the form\n"
-    "the game reads its map files and cut-scene scripts in.\n"
+    "the game reads its map files and cut-scene scripts in. OUT's folder is made if needed.\n"
     "\n"
     "A character that has no code page 949 form (most of Unicode beyond ASCII, Hangul and\n"
     "the KS X 1001 symbols and Hanja) stops the conversion: each line that holds one is\n"
@@ -45,6 +46,9 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "%s:%d: %s\n", in.c_str(), f.line, f.what.c_str());
     return tools::kExitBadInput;
   }
+  std::error_code ec;
+  const std::filesystem::path folder = std::filesystem::path(out).parent_path();
+  if (!folder.empty()) std::filesystem::create_directories(folder, ec);
   if (!tools::writeWholeFile(out, cp949.data(), cp949.size(), error))
     return tools::fail(kTool, error, tools::kExitWriteFailed);
   return tools::kExitDone;

@@ -1,0 +1,335 @@
+// maplint_test.cpp -- maplint on small maps, one fault each, and txt2cp949
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/encoding.h"
+#include "platform/message_box.h"
+#include "support/engine_fixture.h"
+#include "support/test_maps.h"
+#include "tools/run_tool.h"
+#include "world/event_tables.h"
+#include "world/scene.h"
+
+namespace {
+
+using testing_support::EngineTest;
+using testing_support::readFile;
+using testing_support::writeFile;
+using tools_testing::runTool;
+
+// A map that uses every command and every behaviour keyword, correctly (UTF-8, LF).
+constexpr const char* kGoodMap =
+    "bg\n"                                   // 1
+    "눈 마을\n"                              // 2
+    "2\n"                                    // 3
+    "영희 ,100 ,288 ,1.3 ,girl ,5 ,0 ,0\n"   // 4
+    "2\n"                                    // 5
+    "서있기 30\n"                            // 6
+    "말하기 안녕!\n"                         // 7
+    "철수 ,300.5 ,288 ,1.0 ,boy ,0 ,1 ,2\n"  // 8
+    "3\n"                                    // 9
+    "그림찍기 10\n"                          // 10
+    "왼쪽으로가기 20\n"                      // 11
+    "오른쪽으로가기 20\n"                    // 12
+    "3\n"                                    // 13
+    "99\n"                                   // 14
+    "주인공-차렷\n"                          // 15
+    "카메라-셋\n"                            // 16
+    "플러그 3 1\n"                           // 17
+    "만약 플러그 3 1 5\n"                    // 18
+    "주인공-쉬어\n"                          // 19
+    "99\n"                                   // 20
+    "5\n"                                    // 21
+    "글씨찍기 영희 -\n"                      // 22
+    "안녕하세요.\n"                          // 23
+    "}\n"                                    // 24
+    "풍선찍기 2 7\n"                         // 25
+    "좌로가 1 30\n"                          // 26
+    "사라진다 0\n"                           // 27
+    "주인공-이동 400\n"                      // 28
+    "주인공-좌로가 10\n"                     // 29
+    "주인공-우로가 10\n"                     // 30
+    "주인공-왼쪽보기\n"                      // 31
+    "주인공-오른쪽보기\n"                    // 32
+    "주인공-아래보기\n"                      // 33
+    "주인공-위에보기\n"                      // 34
+    "왼쪽보기 1\n"                           // 35
+    "오른쪽보기 0\n"                         // 36
+    "우로가 0 5\n"                           // 37
+    "비주얼모드 opening\n"                   // 38
+    "워프 21 600\n"                          // 39
+    "5\n"                                    // 40
+    "98\n"                                   // 41
+    "게임끝\n"                               // 42
+    "98\n";                                  // 43
+
+constexpr const char* kDelete = "\x01";
+
+// kGoodMap with lines replaced (kDelete removes a line; text may hold several lines).
+std::string edited(const std::map<int, std::string>& changes) {
+  std::vector<std::string> lines;
+  const std::string good = kGoodMap;
+  for (size_t start = 0; start < good.size();) {
+    const size_t end = good.find('\n', start);
+    lines.push_back(good.substr(start, end - start));
+    start = end + 1;
+  }
+  std::string out;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const auto it = changes.find(int(i) + 1);
+    if (it == changes.end())
+      out += lines[i] + "\n";
+    else if (it->second != kDelete)
+      out += it->second + "\n";
+  }
+  return out;
+}
+
+std::string repeat(const std::string& s, int n) {
+  std::string out;
+  for (int i = 0; i < n; ++i) out += s;
+  return out;
+}
+
+// Whether a line of maplint's output names m.map at this line and holds this text.
+bool reports(const std::string& output, int line, const std::string& text) {
+  const std::string start = "m.map:" + std::to_string(line) + ": ";
+  for (size_t at = output.find(start); at != std::string::npos; at = output.find(start, at + 1)) {
+    const std::string row = output.substr(at, output.find('\n', at) - at);
+    if ((at == 0 || output[at - 1] == '\n') && row.find(text) != std::string::npos) return true;
+  }
+  return false;
+}
+
+// maplint's output without its closing count of errors and warnings (on stderr).
+std::string findings(const std::string& output) {
+  const size_t summary = output.rfind("maplint: ");
+  return summary == std::string::npos ? output : output.substr(0, summary);
+}
+
+// maplint with these arguments; its findings go to output.
+int runLint(const std::vector<std::string>& args, std::string& output) {
+  const int status = runTool("maplint", args, &output);
+  output = findings(output);
+  return status;
+}
+
+class MapLint : public EngineTest {
+ protected:
+  // maplint on a UTF-8 map without data folder checks.
+  int lint(const std::string& map, std::string& output) {
+    writeFile("m.map", map);
+    return runLint({"--utf8", "--no-data", "m.map"}, output);
+  }
+  std::string lintOutput(const std::string& map) {
+    std::string output;
+    lint(map, output);
+    return output;
+  }
+};
+
+TEST_F(MapLint, a_correct_map_passes_in_both_encodings_and_the_game_loads_it_whole) {
+  std::string output;
+  EXPECT_EQ(lint(kGoodMap, output), 0) << output;
+  EXPECT_EQ(output, "");
+  ASSERT_EQ(runTool("txt2cp949", {"m.map", "map/m.if"}), 0);
+  EXPECT_EQ(runLint({"--no-data", "map/m.if"}, output), 0) << output;
+
+  // The game reads the same file without a fault.
+  startEngine();
+  testing_support::writeMapPicture("bg");
+  testing_support::writeSolidPack("girl", 12, 30, 40, 60);
+  testing_support::writeSolidPack("boy", 12, 30, 40, 60);
+  world::resetEventTables();
+  world::Scene scene;
+  EXPECT_EQ(scene.load("m"), world::kSceneLoaded);
+  EXPECT_TRUE(platform::shownMessages().empty());
+  EXPECT_EQ(scene.actorCount, 2);
+  EXPECT_EQ(world::EventOps[5][0], world::kOpText);
+  EXPECT_EQ(world::EventOps[5][15], world::kOpWarp);
+  EXPECT_EQ(world::EventOps[5][16], world::kOpEnd);
+  EXPECT_EQ(world::EventOps[98][0], world::kOpGameEnd);
+  EXPECT_EQ(world::TextIndex, 3);
+}
+
+TEST_F(MapLint, each_fault_is_reported_at_its_line) {
+  const std::string hangul = "가";
+  struct Case {
+    std::map<int, std::string> changes;
+    int line;
+    std::string message;
+  } cases[] = {
+      {{{16, "카메라셋"}}, 16, "error: unknown command '카메라셋'"},
+      {{{6, "서있다 30"}}, 6, "error: actor 0 (영희): unknown behaviour keyword '서있다'"},
+      {{{43, kDelete}}, 41, "error: event 98 is not closed"},
+      {{{24, kDelete}}, 22, "error: text block is not closed"},
+      {{{17, "플러그 3 x1"}}, 17, "error: '플러그' needs a number (value), not 'x1'"},
+      {{{4, "영희 ,abc ,288 ,1.3 ,girl ,5 ,0 ,0"}}, 4, "error: actor 0 (영희): x: 'abc' is not"},
+      {{{4, "영희 ,100 ,288 ,1.3 ,girl ,5 ,0"}}, 5, "error: actor 0 (영희): missing ',' after"},
+      {{{9, "x3"}}, 9, "error: actor 1 (철수): behaviour count: 'x3' is not a number"},
+      {{{4, "영희 ,100 ,288 ,1.3 ,girl ,101 ,0 ,0"}}, 4, "event 101 is outside 0..100"},
+      {{{41, "120"}, {43, "120"}}, 41, "error: label '120' gives event 120, outside 0..100"},
+      {{{27, "사라진다 2"}}, 27, "error: actor slot 2 is outside 0..1"},
+      {{{26, "좌로가 -1 30"}}, 26, "error: actor slot -1 is outside 0..1"},
+      {{{25, "풍선찍기 3 7"}}, 25, "error: icon owner 3 is outside 0..2"},
+      {{{17, "플러그 100 1"}}, 17, "error: flag 100 is outside 0..99"},
+      {{{18, "만약 플러그 -1 1 5"}}, 18, "error: flag -1 is outside 0..99"},
+      {{{18, "만약 플러그 3 1 42"}}, 18, "error: jump to event 42, which the map does not define"},
+      {{{18, "만약 플러그 3 1 101"}}, 18, "error: jump to event 101, outside 0..100"},
+      {{{18, "만약 주인공 3 1 5"}}, 18, "error: '만약' must be followed by '플러그'"},
+      {{{25, "풍선찍기 2 8"}}, 25, "error: icon kind 8 is outside 0..7"},
+      {{{2, repeat(hangul, 128)}}, 2, "is 256 bytes; at most 254 fit"},
+      {{{4, repeat(hangul, 10) + " ,100 ,288 ,1.3 ,girl ,5 ,0 ,0"}}, 4, "is 20 bytes; at most 19"},
+      {{{41, "12345678"}, {43, "12345678"}}, 41, "error: label '12345678' is 8 bytes; at most 7"},
+      {{{23, std::string(255, 'a')}}, 23, "error: text line 'aaaa"},
+      {{{7, "말하기 " + repeat(hangul, 127)}}, 7, "error: actor 0 (영희): speech line"},
+      {{{39, "워프 " + std::string(255, 'm') + " 600"}}, 39, "error: map name 'mmm"},
+      {{{3, "51"}}, 3, "error: actor count 51 is outside 0..50"},
+      {{{5, "30"}}, 5, "error: actor 0 (영희): 30 behaviour entries; the list holds 0 to 29"},
+      {{{1, "bg x"}}, 1, "error: the background name must end its line"},
+      {{{22, "글씨찍기 영희 - 더"}}, 22, "error: '글씨찍기' takes exactly two words"},
+      {{{4, "영희,100 ,288 ,1.3 ,girl ,5 ,0 ,0"}}, 4, "error: actor 0: put a blank between"},
+      {{{13, "4"}}, 13, "error: the event count is 4, but the file ends after 3 events"},
+  };
+  for (const Case& c : cases) {
+    std::string output;
+    EXPECT_EQ(lint(edited(c.changes), output), 1) << c.message;
+    EXPECT_TRUE(reports(output, c.line, c.message))
+        << "want line " << c.line << ": " << c.message << "\ngot\n"
+        << output;
+  }
+}
+
+TEST_F(MapLint, limits_hold_exactly_at_their_bounds) {
+  // 199 commands fit in an event, the 200th does not (event 99's other four go).
+  const std::string command = "주인공-차렷\n";
+  const auto event99 = [&](int commands) {
+    return edited({{15, repeat(command, commands)},
+                   {16, kDelete},
+                   {17, kDelete},
+                   {18, kDelete},
+                   {19, kDelete}});
+  };
+  EXPECT_EQ(lintOutput(event99(199)), "");
+  EXPECT_EQ(lintOutput(event99(200)), "m.map:214: error: event 99 has more than 199 commands\n");
+
+  // 501 text lines in the map: the good map's block takes 3, each block here 3 more.
+  const std::string block = "글씨찍기 t -\n가\n}\n";
+  EXPECT_EQ(lintOutput(edited({{16, repeat(block, 166)}})), "");
+  EXPECT_NE(lintOutput(edited({{16, repeat(block, 167)}}))
+                .find("m.map:523: error: the map's text blocks need more than 501 lines"),
+            std::string::npos);
+
+  // 254 bytes fill a cell, a name takes 19, a label 7.
+  EXPECT_EQ(lintOutput(edited({{2, repeat("가", 127)},
+                               {4, repeat("가", 9) + "a ,100 ,288 ,1.3 ,girl ,5 ,0 ,0"},
+                               {14, "0000099"},
+                               {20, "0000099"}})),
+            "");
+
+  // 50 actors and 29 behaviour entries fit.
+  const std::string actor = "a ,0 ,288 ,1 ,p ,0 ,0 ,0\n29\n" + repeat("서있기 1\n", 29);
+  EXPECT_EQ(lintOutput("bg\n\n50\n" + repeat(actor, 50) + "0\n"), "");
+  const std::string extra = lintOutput("bg\n\n51\n" + repeat(actor, 51) + "0\n");
+  EXPECT_EQ(extra, "m.map:3: error: actor count 51 is outside 0..50\n");
+}
+
+TEST_F(MapLint, balloon_warnings_leave_the_exit_status_at_0) {
+  std::string output;
+  // 19 two-byte or 38 one-byte characters fill the balloon; 4 body lines show.
+  EXPECT_EQ(lint(edited({{23, repeat("가", 19) + "\n" + std::string(38, 'a') + "\nb\nc"}}), output),
+            0);
+  EXPECT_EQ(output, "");
+  EXPECT_EQ(
+      lint(edited({{23, repeat("가", 20) + "\n" + std::string(39, 'a') + "\nb\nc\n}d"}}), output),
+      0);
+  EXPECT_EQ(output,
+            "m.map:22: warning: text block has 5 body lines; the balloon shows 4\n"
+            "m.map:23: warning: text line is 320 px wide; the balloon shows 305 px (38 one-byte "
+            "or 19 two-byte characters)\n"
+            "m.map:24: warning: text line is 312 px wide; the balloon shows 305 px (38 one-byte "
+            "or 19 two-byte characters)\n"
+            "m.map:27: warning: the line starts with '}': the block goes on, but the balloon "
+            "stops showing here\n");
+}
+
+TEST_F(MapLint, missing_data_files_are_named_at_the_line_that_names_them) {
+  writeFile("m.map", kGoodMap);
+  ASSERT_EQ(runTool("txt2cp949", {"m.map", "data/map/m.if"}), 0);
+  std::string output;
+  // The data folder is the map's folder's parent, as the folder is named map.
+  EXPECT_EQ(runLint({"data/map/m.if"}, output), 1);
+  EXPECT_EQ(output,
+            "data/map/m.if:1: error: map picture map/bg.res is missing\n"
+            "data/map/m.if:4: error: sprite pack girl: grim/girl.idx is missing\n"
+            "data/map/m.if:4: error: sprite pack girl: grim/girl.res is missing\n"
+            "data/map/m.if:8: error: sprite pack boy: grim/boy.idx is missing\n"
+            "data/map/m.if:8: error: sprite pack boy: grim/boy.res is missing\n"
+            "data/map/m.if:38: error: cut-scene script visual/opening.if is missing\n"
+            "data/map/m.if:39: error: warp target map/21.if is missing\n");
+
+  writeFile("data/map/bg.res", std::string(1280 * 177, '\0'));
+  for (const char* file : {"girl.idx", "girl.res", "boy.idx", "boy.res", "scene.res"})
+    writeFile(std::string("data/grim/") + file, "1");
+  writeFile("data/visual/opening.if", "scene\r\n#끝\r\n");
+  writeFile("data/map/21.if", "");
+  EXPECT_EQ(runLint({"data/map/m.if"}, output), 1);
+  EXPECT_EQ(output,
+            "data/map/m.if:38: error: cut-scene opening: palette grim/scene.pal is missing\n");
+  writeFile("data/grim/scene.pal", "1");
+  EXPECT_EQ(runLint({"--utf8", "--data", "data", "m.map"}, output), 0) << output;
+  EXPECT_EQ(runLint({"--no-data", "m.map", "--utf8"}, output), 0) << output;
+}
+
+TEST_F(MapLint, encodings_and_line_ends_are_checked_as_the_game_needs_them) {
+  std::string output;
+  EXPECT_EQ(lint(edited({{23, "웃음 😀"}}), output), 1);
+  EXPECT_EQ(output, "m.map:23: error: '😀' (U+1F600) has no code page 949 form\n");
+  // UTF-8 read as code page 949: said once, not as a flood of unknown keywords.
+  EXPECT_EQ(runLint({"--no-data", "m.map"}, output), 1);
+  EXPECT_EQ(output,
+            "m.map:2: error: the file is UTF-8, not code page 949 (give --utf8 for UTF-8 "
+            "maps)\n");
+  // Code page 949 with LF alone: the lines that the game reads whole fail.
+  writeFile("lf.if", platform::utf8ToCp949(kGoodMap));
+  EXPECT_EQ(runLint({"--no-data", "lf.if"}, output), 1);
+  for (int line : {1, 2, 7, 22, 23, 24})
+    EXPECT_NE(output.find("lf.if:" + std::to_string(line) + ": error: the line ends in LF"),
+              std::string::npos)
+        << line;
+  writeFile("bad.if", "bg\r\n\xFF\xFF\r\n0\r\n0\r\n");
+  EXPECT_EQ(runLint({"--no-data", "bad.if"}, output), 1);
+  EXPECT_EQ(output, "bad.if:2: error: bytes that are not code page 949 text\n");
+}
+
+TEST_F(MapLint, usage_errors_exit_2) {
+  std::string output;
+  EXPECT_EQ(runLint({}, output), 2);
+  EXPECT_EQ(runLint({"--utf8", "no-such.map"}, output), 2);
+  EXPECT_EQ(runLint({"--data", "no-such-folder", "m.map"}, output), 2);
+  EXPECT_EQ(runLint({"--help"}, output), 0);
+  EXPECT_NE(output.find("--utf8"), std::string::npos);
+}
+
+TEST_F(MapLint, txt2cp949_ends_every_line_in_cr_lf_and_names_the_lines_it_cannot_convert) {
+  // LF and CR LF alike become CR LF, the last line too; a byte order mark is dropped.
+  writeFile("in.txt",
+            "\xEF\xBB\xBF"
+            "가 a\nb\r\n\n눈 ☎");
+  ASSERT_EQ(runTool("txt2cp949", {"in.txt", "out.txt"}), 0);
+  EXPECT_EQ(readFile("out.txt"), "\xB0\xA1 a\r\nb\r\n\r\n\xB4\xAB \xA2\xCF\r\n");
+
+  std::string output;
+  writeFile("in.txt", "ok\ncafé ☎\nfine\n😀\n");
+  EXPECT_EQ(runTool("txt2cp949", {"in.txt", "new.txt"}, &output), 2);
+  EXPECT_EQ(output,
+            "in.txt:2: 'é' (U+00E9) has no code page 949 form\n"
+            "in.txt:4: '😀' (U+1F600) has no code page 949 form\n");
+  EXPECT_FALSE(std::filesystem::exists("new.txt"));
+}
+
+}  // namespace
