@@ -1,0 +1,63 @@
+// events_fuzz.cpp -- map files of any content played as the game plays them:
+// the entry event, talks, walks, balloons, flags, jumps, warps, cut-scenes and
+// the game end, for a bounded number of keyboard reads, then Escape
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "actors/actor.h"
+#include "actors/common_resources.h"
+#include "platform/keyboard.h"
+#include "shell/scene_cycle.h"
+#include "shell/shell_state.h"
+#include "support/fuzz_engine.h"
+#include "support/fuzz_world.h"
+#include "world/event_tables.h"
+#include "world/scene.h"
+
+namespace {
+
+using namespace platform::dik;
+
+// Reads of one input; a warp to a map that warps again still ends here.
+constexpr uint64_t kReads = 150;
+uint64_t firstRead = 0;
+
+// The hero walks right, then left; Space is pressed every 10 reads, long enough
+// apart to act; at the end Escape leaves the map and 1 leaves a cut-scene.
+void keys(uint64_t read, uint8_t state[256]) {
+  const uint64_t r = read - firstRead;
+  if (r >= kReads) {
+    state[ESCAPE] = state[KEY_1] = 0x80;
+    return;
+  }
+  state[r < 60 ? RIGHT : LEFT] = (r % 40) < 30 ? 0x80 : 0;
+  if (r % 10 == 0)
+    state[SPACE] = 0x80;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+  fuzzing::startEngineOnce();
+  static bool prepared = false;
+  if (!prepared) {
+    prepared = true;
+    fuzzing::writeWorldData();
+    actors::loadCommonResources();
+    platform::setKeyProvider(keys);
+  }
+  fuzzing::writeFile("map/f.if",
+                     std::string(reinterpret_cast<const char *>(data), size));
+  std::strcpy(shell::MapName, "f");
+  shell::GameRunning = 1;
+  std::fill(world::EventFlags, world::EventFlags + world::kFlagCount, 0);
+  actors::Hero->x = 10.0f;
+  actors::Hero->busy = 0;
+  firstRead = platform::keyboardReads();
+  shell::runSceneCycle();
+  world::deleteCurrentScene();
+  return 0;
+}

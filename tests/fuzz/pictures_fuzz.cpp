@@ -1,0 +1,66 @@
+// pictures_fuzz.cpp -- picture files of any length and content: the far layer,
+// the status bar, the map picture and the cut-scene picture with its palette,
+// loaded, drawn, lost and reloaded
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "actors/common_resources.h"
+#include "actors/status_bar.h"
+#include "display/display_device.h"
+#include "gfx/background_layer.h"
+#include "platform/video.h"
+#include "support/fuzz_engine.h"
+#include "support/fuzz_world.h"
+#include "visual/visual_mode.h"
+#include "world/scene.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+  fuzzing::startEngineOnce();
+  static bool prepared = false;
+  if (!prepared) {
+    prepared = true;
+    fuzzing::writeWorldData();
+    fuzzing::writeFile("map/p.if", "p\r\ncaption\r\n0\r\n0\r\n");
+    fuzzing::writeFile("visual/p.if", "p\r\nabc\r\n");
+  }
+  // The same bytes are every picture, the cut-scene's palette too.
+  const std::string bytes(reinterpret_cast<const char *>(data), size);
+  for (const char *path :
+       {"grim/bg.res", "grim/bar.res", "map/p.res", "grim/p.res", "grim/p.pal"})
+    fuzzing::writeFile(path, bytes);
+
+  actors::loadCommonResources();
+  world::Scene scene;
+  world::CurrentScene = &scene;
+  scene.load("p");
+  for (int pass = 0; pass < 2; ++pass) {
+    // The second pass finds every surface lost and reloads the pictures from
+    // their files.
+    if (pass == 1)
+      platform::loseAllSurfaces();
+    for (int scroll : {0, 240, 480}) {
+      gfx::FarLayer->scrollX = scroll;
+      gfx::FarLayer->draw();
+      scene.cameraX = 2 * scroll;
+      scene.drawBackground();
+    }
+    uint8_t *bits = nullptr;
+    display::DrawSurface->lock(&bits);
+    actors::drawStatusBar();
+    display::DrawSurface->unlock();
+    // Presenting restores the display's own surfaces after the loss.
+    display::PresentFrame();
+  }
+  world::CurrentScene = nullptr;
+  actors::freeCommonResources();
+
+  if (visual::loadVisualScene("p") == 0) {
+    visual::drawVisualFrame();
+    platform::loseAllSurfaces();
+    visual::drawVisualFrame();
+    display::PresentFrame();
+  }
+  visual::finishVisualScene();
+  return 0;
+}
