@@ -135,6 +135,22 @@ TEST_F(Autoplay, plays_the_world_to_its_end_and_the_recorded_keys_replay_it) {
   EXPECT_EQ(readFile("game.json"), dump);  // the same frames, reads and state, byte for byte
 }
 
+TEST_F(Autoplay, starts_where_the_game_would_with_map_and_hero_x) {
+  ASSERT_EQ(autoplay("wait-event\nface right\ntalk\n",
+                     {"--map", "30", "--hero-x", "340", "--dump", "auto.json"}),
+            0)
+      << errors_;
+  std::string replayErrors;
+  ASSERT_EQ(runGame(dir_,
+                    {"--headless", "--map", "30", "--hero-x", "340", "--input", "out.keys",
+                     "--dump", "game.json"},
+                    &replayErrors),
+            0);
+  EXPECT_EQ(replayErrors, "");
+  EXPECT_EQ(readFile("game.json"), readFile("auto.json"));
+  EXPECT_EQ(autoplay("talk\n", {"--map", "30", "--hero-x", "x340"}), 2);
+}
+
 TEST_F(Autoplay, a_goal_that_fails_names_its_plan_line_and_keeps_the_keys_apart) {
   // Facing left at x 250, nobody is in reach.
   EXPECT_EQ(autoplay("wait-event\nwalk-to 250\n\nface left  # turn away\ntalk\n"), 1);

@@ -1,19 +1,23 @@
 // main.cpp -- autoplay: plays the game headless by a plan of goals and records the keys
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "autoplay/autopilot.h"
 #include "autoplay/plan.h"
 #include "common/cli.h"
 #include "platform/backend.h"
+#include "platform/encoding.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/keyboard.h"
 #include "platform/window.h"
 #include "shell/game_thread.h"
+#include "shell/shell_state.h"
 #include "shell/state_dump.h"
 
 namespace {
@@ -25,7 +29,7 @@ constexpr int kExitPlanFailed = 1;
 
 constexpr const char* kUsage =
     "Usage: autoplay --plan PLAN [--data DIR] [--record OUT.keys] [--dump FILE]\n"
-    "                [--budget N]\n"
+    "                [--map NAME] [--hero-x X] [--budget N]\n"
     "\n"
     "Runs the game headless, as 'game --headless' does, and plays it by the goals of\n"
     "PLAN: before each keyboard read it looks at the game's state and decides the keys.\n"
@@ -47,6 +51,8 @@ constexpr const char* kUsageEnd =
     "  --record OUT   write the keys here when the plan succeeds; while it runs, and\n"
     "                 after a failure, they are in OUT.part\n"
     "  --dump FILE    at the end, write the game state as JSON (as game --dump)\n"
+    "  --map NAME     start on map NAME instead of 20, as game --map does\n"
+    "  --hero-x X     start with the hero at x X instead of 10, as game --hero-x does\n"
     "  --budget N     keyboard reads one goal may take (default 20000)\n"
     "  --help         this text\n"
     "\n"
@@ -58,15 +64,32 @@ std::string absolute(const std::string& path) {
   return path.empty() ? path : fs::absolute(path).string();
 }
 
+// As the game takes them: a name that code page 949 holds, a finite x.
+std::optional<std::string> mapName(const std::string& utf8) {
+  const std::string name = platform::utf8ToCp949(utf8);
+  if (utf8.empty() || name.size() > 254 || platform::cp949ToUtf8(name) != utf8) return {};
+  return name;
+}
+
+std::optional<float> heroX(const std::string& text) {
+  char* end = nullptr;
+  const float x = std::strtof(text.c_str(), &end);
+  if (text.empty() || *end != '\0' || !std::isfinite(x)) return {};
+  return x;
+}
+
 struct Run {
   std::string data, plan, record, recordPart, dump;
+  std::optional<std::string> map;  // code page 949
+  std::optional<float> heroX;
   uint64_t budget = autoplay::kDefaultBudget;
 };
 
 bool readOptions(int argc, char** argv, Run& run, std::string& error) {
   tools::ParsedArgs args;
-  if (!tools::parseArgs(argc, argv, {"--data", "--plan", "--record", "--dump", "--budget"}, {},
-                        args, error))
+  if (!tools::parseArgs(argc, argv,
+                        {"--data", "--plan", "--record", "--dump", "--budget", "--map", "--hero-x"},
+                        {}, args, error))
     return false;
   if (args.help) {
     std::printf("%s%s\n%s", kUsage, autoplay::kPlanHelp, kUsageEnd);
@@ -78,6 +101,10 @@ bool readOptions(int argc, char** argv, Run& run, std::string& error) {
   if (args.has("--budget") && !tools::parseInt(args.value("--budget"), 1, 1000000000, budget))
     return error = "--budget needs a number of reads", false;
   if (budget > 0) run.budget = uint64_t(budget);
+  if (args.has("--map") && !(run.map = mapName(args.value("--map"))))
+    return error = "--map needs a map name of 1 to 254 bytes in code page 949", false;
+  if (args.has("--hero-x") && !(run.heroX = heroX(args.value("--hero-x"))))
+    return error = "--hero-x needs a number such as 10 or 612.5", false;
   run.data = args.value("--data");
   run.plan = absolute(args.value("--plan"));
   run.record = absolute(args.value("--record"));
@@ -114,6 +141,8 @@ int main(int argc, char** argv) {
   if (!run.recordPart.empty() && !platform::recordKeyScript(run.recordPart, error))
     return tools::fail(kTool, error);
 
+  if (run.map) shell::FirstMapName = *run.map;
+  if (run.heroX) shell::FirstHeroX = *run.heroX;
   autoplay::Autopilot pilot(std::move(goals), run.budget);
   play(pilot);
   platform::finishKeyRecording();
