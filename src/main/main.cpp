@@ -8,8 +8,8 @@
 #include "platform/headless/headless_backend.h"
 #include "platform/keyboard.h"
 #include "platform/screen.h"
-#include "platform/sdl/sdl_backend.h"
 #include "platform/window.h"
+#include "platform/window_backend.h"
 #include "shell/command_line.h"
 #include "shell/game_thread.h"
 #include "shell/shell_state.h"
@@ -27,10 +27,10 @@ bool chooseBackend(const shell::Options& o, std::string& error) {
     platform::setBackend(platform::makeHeadlessBackend());
     return true;
   }
-  platform::SdlOptions sdl;
-  sdl.fullScreen = !o.window;
-  sdl.scale = o.scale;
-  auto b = platform::makeSdlBackend(sdl, error);
+  platform::WindowOptions window;
+  window.fullScreen = !o.window;
+  window.scale = o.scale;
+  auto b = platform::makeWindowBackend(window, error);
   if (!b) return false;
   platform::setBackend(std::move(b));
   return true;

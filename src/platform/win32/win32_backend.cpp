@@ -1,0 +1,235 @@
+// win32_backend.cpp -- the window backend of Windows: the game window with its class, procedure and
+// pump; message boxes; keys; time
+#include <windows.h>
+// After windows.h: the multimedia timer builds on its types.
+#include <mmsystem.h>
+
+#include <algorithm>
+#include <condition_variable>
+#include <cstdio>
+#include <mutex>
+#include <thread>
+
+#include "platform/message_box.h"
+#include "platform/win32/ddraw_screen.h"
+#include "platform/win32/dinput_keyboard.h"
+#include "platform/win32/dshow_music.h"
+#include "platform/win32/wide_text.h"
+#include "platform/window.h"
+#include "platform/window_backend.h"
+
+namespace platform {
+namespace {
+
+constexpr wchar_t kClassName[] = L"gmc(Pelmo)";
+constexpr UINT kShowMessage = WM_APP + 1;
+// The start-up box of a display or input that cannot be had, in code page 949.
+constexpr char kEngineTitle[] = "Pelmo\xBF\xA3\xC1\xF8";    // Pelmo엔진
+constexpr char kDisplayError[] = "DDRAW \xBF\xA1\xB7\xAF";  // DDRAW 에러
+constexpr char kInputError[] = "DINPUT \xBF\xA1\xB7\xAF";   // DINPUT 에러
+
+class Win32Backend;
+Win32Backend* TheBackend = nullptr;  // the one window's procedure reaches it here
+
+class Win32Backend final : public Backend {
+ public:
+  explicit Win32Backend(const WindowOptions& options)
+      : options_(options), windowThread_(std::this_thread::get_id()) {
+    TheBackend = this;
+    timeBeginPeriod(1);  // the frame clock sleeps to the millisecond
+    origin_ = timeGetTime();
+  }
+
+  ~Win32Backend() override {
+    destroyWindow();
+    timeEndPeriod(1);
+    TheBackend = nullptr;
+  }
+
+  bool createWindow(const char* captionUtf8) override {
+    instance_ = GetModuleHandleW(nullptr);
+    if (!registerClass()) return false;
+    const std::wstring caption = wideFromUtf8(captionUtf8);
+    if (options_.fullScreen) {
+      window_ = CreateWindowExW(0, kClassName, caption.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
+                                nullptr, instance_, nullptr);
+    } else {
+      window_ = createFramedWindow(caption);
+    }
+    if (!window_) {
+      std::fprintf(stderr, "game: cannot open a window (error %lu)\n", GetLastError());
+      return false;
+    }
+    ShowWindow(window_, showCommand());
+    UpdateWindow(window_);
+    std::string error;
+    if (!screen_.create(window_, options_.fullScreen, options_.scale, error)) {
+      return startFailed(kDisplayError, error);
+    }
+    if (!keyboard_.create(instance_, window_, error)) return startFailed(kInputError, error);
+    return true;
+  }
+
+  // Every message is handled as it comes; the running flag is looked at least every
+  // 100 ms, as the original's pump did in each of its passes.
+  void pumpWhileRunning() override {
+    while (appRunning()) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+      MSG msg;
+      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+      }
+    }
+  }
+
+  void destroyWindow() override {
+    keyboard_.release();
+    screen_.release();
+    if (window_) DestroyWindow(window_);
+    window_ = nullptr;
+  }
+
+  void show(const uint8_t* pixels, const PaletteEntry* palette, bool wait) override {
+    screen_.show(pixels, palette, wait);
+  }
+
+  void readKeys(uint8_t state[256]) override { keyboard_.read(state); }
+
+  // Boxes asked for by the game thread are shown by the window thread, which owns the
+  // window; the game thread waits, and parks if the window is closed meanwhile.
+  void messageBox(const std::string& title, const std::string& text) override {
+    if (std::this_thread::get_id() == windowThread_ || !window_) {
+      showBox(title, text);
+      return;
+    }
+    std::unique_lock lock(m_);
+    boxTitle_ = title;
+    boxText_ = text;
+    boxAnswered_ = false;
+    PostMessageW(window_, kShowMessage, 0, 0);
+    while (!boxAnswered_) {
+      if (gameStopRequested()) {
+        lock.unlock();
+        parkForGood();
+      }
+      answered_.wait_for(lock, std::chrono::milliseconds(20));
+    }
+  }
+
+  uint32_t millis() override { return timeGetTime() - origin_; }
+  void sleepMs(uint32_t ms) override { Sleep(ms); }
+  std::unique_ptr<MusicStream> createMusicStream() override { return makeDShowMusicStream(); }
+  bool headless() const override { return false; }
+
+  LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+      case WM_CLOSE:  // the window is not destroyed here: the window thread shuts down
+      case WM_DESTROY:
+        setAppRunning(0);
+        return 0;
+      case WM_SETCURSOR:
+        if (LOWORD(lParam) != HTCLIENT) break;
+        SetCursor(nullptr);  // the mouse cursor is never shown over the game
+        return TRUE;
+      case WM_PAINT: {
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        EndPaint(window, &paint);
+        screen_.repaint();
+        return 0;
+      }
+      case kShowMessage:
+        answerBox();
+        return 0;
+      default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+
+ private:
+  bool registerClass() {
+    WNDCLASSW wc{};
+    wc.style = 0;
+    wc.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+      return TheBackend ? TheBackend->handle(w, m, wp, lp) : DefWindowProcW(w, m, wp, lp);
+    };
+    wc.hInstance = instance_;
+    wc.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = kClassName;
+    return RegisterClassW(&wc) != 0;
+  }
+
+  // A window with a caption whose client area is the screen times the scale.
+  HWND createFramedWindow(const std::wstring& caption) {
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    int scale = options_.scale;
+    if (scale <= 0) {
+      const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+      scale = std::max(1, std::min((w - 80) / 640, (h - 120) / 480));
+    }
+    RECT r{0, 0, 640 * scale, 480 * scale};
+    AdjustWindowRectEx(&r, style, FALSE, 0);
+    return CreateWindowExW(0, kClassName, caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                           r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance_,
+                           nullptr);
+  }
+
+  static int showCommand() {
+    STARTUPINFOW info{};
+    info.cb = sizeof info;
+    GetStartupInfoW(&info);
+    return (info.dwFlags & STARTF_USESHOWWINDOW) ? info.wShowWindow : SW_SHOWDEFAULT;
+  }
+
+  // The display or the keyboard cannot be had: the start-up box, and no game.
+  bool startFailed(const char* cp949Text, const std::string& detail) {
+    std::fprintf(stderr, "game: %s\n", detail.c_str());
+    platform::messageBox(kEngineTitle, cp949Text);
+    return false;
+  }
+
+  void showBox(const std::string& title, const std::string& text) {
+    screen_.showDesktop();
+    MessageBoxW(window_, wideFromUtf8(text).c_str(), wideFromUtf8(title).c_str(), MB_OK);
+  }
+
+  void answerBox() {
+    std::string title, text;
+    {
+      std::lock_guard lock(m_);
+      title = boxTitle_;
+      text = boxText_;
+    }
+    showBox(title, text);
+    {
+      std::lock_guard lock(m_);
+      boxAnswered_ = true;
+    }
+    answered_.notify_all();
+  }
+
+  WindowOptions options_;
+  std::thread::id windowThread_;
+  HINSTANCE instance_ = nullptr;
+  HWND window_ = nullptr;
+  DWORD origin_ = 0;
+  DDrawScreen screen_;
+  DInputKeyboard keyboard_;
+
+  std::mutex m_;
+  std::condition_variable answered_;
+  std::string boxTitle_, boxText_;
+  bool boxAnswered_ = true;
+};
+
+}  // namespace
+
+std::unique_ptr<Backend> makeWindowBackend(const WindowOptions& options, std::string& error) {
+  (void)error;  // a window can always be asked for; its failures are reported by createWindow
+  return std::make_unique<Win32Backend>(options);
+}
+
+}  // namespace platform
