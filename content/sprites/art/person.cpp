@@ -137,9 +137,11 @@ Canvas drawPerson(const Person& person, const Pose& pose) {
   if (!person.noCoat) drawCoat(c, b, r);
   if (person.overCoat) person.overCoat(c, b, r, pose);
   const size_t which = size_t(pose.head) < person.heads.size() ? size_t(pose.head) : 0;
+  // Looking down tips the head forward a pixel, looking up lifts it back.
+  const int tipX = pose.head == 1 ? 1 : 0, tipY = pose.head == 1 ? 1 : pose.head == 2 ? -1 : 0;
   if (!person.heads.empty())
-    stamp(c, person.heads[which], int(std::lround(r.neck.x + person.headAt.x)),
-          int(std::lround(r.neck.y + person.headAt.y)));
+    stamp(c, person.heads[which], int(std::lround(r.neck.x + person.headAt.x)) + tipX,
+          int(std::lround(r.neck.y + person.headAt.y)) + tipY);
   if (person.overHead) person.overHead(c, b, r, pose);
   drawArm(c, b, r.shoulder, r.nearElbow, r.nearHand, false);
   if (person.inHand) person.inHand(c, b, r, pose);

@@ -207,13 +207,12 @@ Person smithLook() {
   p.overCoat = [](Canvas& c, const Body& b, const Rig& r, const Pose&) {
     // The leather apron from the chest to the knees, its strap round the neck.
     const float top = r.neck.y + 3, hem = float(b.hemY + 6 + r.bob);
-    Mask apron = c.polygon({{r.neck.x - 2, top},
+    Mask apron = c.polygon({{r.neck.x - 4, top},
                             {r.neck.x + 7, top},
                             {r.hip.x + 8 + std::abs(r.stride), hem},
-                            {r.hip.x - 5, hem}});
+                            {r.hip.x - 7, hem}});
     c.shade(apron, kLeather);
-    c.line({r.neck.x - 2, top}, {r.neck.x - 3, r.neck.y}, kLeather.deep);
-    c.line({r.hip.x - 5, r.hip.y - 3}, {r.hip.x - 8, r.hip.y - 3}, kLeather.deep);
+    c.line({r.neck.x - 4, top}, {r.neck.x - 4, r.neck.y}, kLeather.deep);
   };
   p.inHand = [](Canvas& c, const Body&, const Rig& r, const Pose& pose) {
     // The hammer: a handle through the fist and an iron head at its end.
@@ -269,7 +268,7 @@ Frames smith() {
   const Person look = smithLook();
   return twelveFrames([&](int f) {
     Pose p = walkPose(f, 0.45f);
-    if (f == 10) p.extra = 1, p.nearArm = 2.3f, p.nearBend = 0.5f, p.head = 2;
+    if (f == 10) p.extra = 1, p.nearArm = 2.15f, p.nearBend = 0.5f, p.head = 2;
     if (f == 11) p.extra = 2, p.nearArm = 1.0f, p.nearBend = 0.3f, p.head = 1, p.bob = 1;
     return drawPerson(look, p);
   });
