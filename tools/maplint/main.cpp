@@ -44,9 +44,9 @@ constexpr const char* kUsage =
     "(grim/W.res, grim/W.pal, W the script's first word) and warp targets (map/M.if).\n"
     "\n"
     "Warnings: text lines wider than the balloon (305 px: 38 one-byte or 19 two-byte\n"
-    "characters), text blocks of more than 4 body lines, events defined twice or numbered\n"
-    "0, actors whose event the map does not define, walks that never end, and text after\n"
-    "the last event.\n"
+    "characters), text blocks of more than 4 body lines, body lines that start with '}',\n"
+    "events defined twice or numbered 0, actors whose event the map does not define or\n"
+    "whose facing is not 0 or 1, walks that never end, and text after the last event.\n"
     "\n"
     "Exit status: 0 no errors (warnings allowed), 1 errors found, 2 bad usage or a file\n"
     "that cannot be read.\n";
