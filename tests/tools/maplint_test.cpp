@@ -257,6 +257,27 @@ TEST_F(MapLint, balloon_warnings_leave_the_exit_status_at_0) {
             "stops showing here\n");
 }
 
+TEST_F(MapLint, doubtful_but_loadable_things_are_warnings) {
+  std::string output;
+  EXPECT_EQ(lint(edited({{4, "영희 ,100 ,288 ,1.3 ,girl ,7 ,2 ,0"},
+                         {29, "주인공-좌로가 -1"},
+                         {41, "0"},
+                         {43, "0\n99\n99"}}),
+                 output),
+            0);
+  EXPECT_EQ(output,
+            "m.map:4: warning: actor 0 (영희): facing 2 is neither 0 (left) nor 1 (right)\n"
+            "m.map:4: warning: actor 0 (영희) starts event 7, which the map does not define\n"
+            "m.map:29: warning: a walk of -1 frames never ends (the event stops there)\n"
+            "m.map:41: warning: label '0' gives event 0, which never runs\n"
+            "m.map:44: warning: the event count is 3: the game does not read this or anything "
+            "after it\n");
+  EXPECT_EQ(lint(edited({{13, "4"}, {43, "98\n99\n99"}}), output), 0);
+  EXPECT_EQ(output,
+            "m.map:44: warning: event 99 is defined again (first on line 14): its steps "
+            "overwrite those of the first\n");
+}
+
 TEST_F(MapLint, missing_data_files_are_named_at_the_line_that_names_them) {
   writeFile("m.map", kGoodMap);
   ASSERT_EQ(runTool("txt2cp949", {"m.map", "data/map/m.if"}), 0);
