@@ -2,6 +2,7 @@
 // character
 #include "actors/balloons.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -30,6 +31,9 @@ constexpr int kLookAhead = 15;
 constexpr int kCursorX = 415;
 constexpr int kCursorY = 345;
 constexpr int kTickerLimit = 9999;
+// Rows far beyond the page either way: a carrier's baseY from the map file is held within them
+// before the balloon's row is worked out, so that the sum cannot overflow.
+constexpr int kFarRows = 100000000;
 
 void drawRow(const char* text, int x, int y, int colour) {
   gfx::drawText(display::APAGE, x, y, text, colour);
@@ -151,7 +155,7 @@ void drawIconBalloon() {
   const world::Scene* scene = world::CurrentScene;
   if (c && scene && BubblePack) {
     const int px = truncX(c->x) + 128;
-    const int py = c->baseY - c->sprites->height(0) - 20;
+    const int py = std::clamp(c->baseY, -kFarRows, kFarRows) - c->sprites->height(0) - 20;
     const int w = BubblePack->width(0);
     const int camera = scene->cameraX;
     if (px + w > camera + 128 && px < camera + 447)

@@ -1,6 +1,7 @@
 // visual_loader.cpp -- reading a cut-scene: its script, its picture and its palette
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "display/display_device.h"
 #include "display/palette.h"
@@ -8,63 +9,112 @@
 #include "platform/message_box.h"
 #include "shell/messages.h"
 #include "visual/visual_keywords.h"
-#include "visual/visual_mode.h"
 #include "visual/visual_loader_detail.h"
+#include "visual/visual_mode.h"
 
 namespace visual {
 namespace {
 
-bool isBlank(int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool isBlank(int c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
-// The next whitespace-separated word, at most size - 1 bytes kept (the rest is read
-// and dropped). False at the end of the file.
-bool readWord(FILE* f, char* out, size_t size) {
+// The script file read byte by byte, with the number of the line being read and the first
+// fault found (a line or a script too long for its table), for the message that names them.
+struct ScriptText {
+  FILE* f;
+  int line = 1;
+  int faultLine = 0;
+  const char* fault = nullptr;
+
+  int get() {
+    const int c = std::fgetc(f);
+    if (c == '\n') ++line;
+    return c;
+  }
+  void unget(int c) {
+    if (c == EOF) return;
+    if (c == '\n') --line;
+    std::ungetc(c, f);
+  }
+  void report(const char* reason) {
+    if (fault) return;
+    fault = reason;
+    faultLine = line;
+  }
+};
+
+// The next whitespace-separated word, at most size - 1 bytes kept (the rest is read,
+// dropped and reported). False at the end of the file.
+bool readWord(ScriptText& t, char* out, size_t size) {
   int c;
-  while ((c = std::fgetc(f)) != EOF && isBlank(c)) {
+  while ((c = t.get()) != EOF && isBlank(c)) {
   }
   if (c == EOF) return false;
   size_t n = 0;
   do {
-    if (n + 1 < size) out[n++] = char(c);
-  } while ((c = std::fgetc(f)) != EOF && !isBlank(c));
+    if (n + 1 < size)
+      out[n++] = char(c);
+    else
+      t.report(keyword::kLineTooLong);
+  } while ((c = t.get()) != EOF && !isBlank(c));
   out[n] = '\0';
-  if (c != EOF) std::ungetc(c, f);
+  t.unget(c);
   return true;
 }
 
 // Appends the rest of the line to line, up to its CR; the LF after the CR is skipped.
-// A file with bare LF line ends still ends its lines there.
-void appendRestOfLine(FILE* f, char* line) {
+// A file with bare LF line ends still ends its lines there. What does not fit the cell is
+// dropped and reported.
+void appendRestOfLine(ScriptText& t, char* line) {
   size_t n = std::strlen(line);
   int c;
-  while ((c = std::fgetc(f)) != EOF && c != '\r' && c != '\n')
-    if (n + 1 < size_t(kLineSize)) line[n++] = char(c);
+  while ((c = t.get()) != EOF && c != '\r' && c != '\n') {
+    if (n + 1 < size_t(kLineSize))
+      line[n++] = char(c);
+    else
+      t.report(keyword::kLineTooLong);
+  }
   line[n] = '\0';
   if (c == '\r') {
-    const int next = std::fgetc(f);
-    if (next != '\n' && next != EOF) std::ungetc(next, f);
+    const int next = t.get();
+    if (next != '\n') t.unget(next);
   }
 }
 
 void failWith(const char* text, const char* title) { platform::messageBox(title, text); }
 
-}  // namespace
+// "<path>, <line>번째 줄: <reason>" under "에러", as for a malformed map file.
+void reportFault(const char* path, const ScriptText& t) {
+  const std::string message =
+      std::string(path) + ", " + std::to_string(t.faultLine) + keyword::kLineSuffix + t.fault;
+  platform::messageBox(shell::text::kErrorTitle, message);
+}
 
-bool PaletteSaved = false;
-
-// The script's lines; the end of the file, or the last slot, ends it as "#끝" would.
-void readScriptLines(FILE* f) {
+// The script's lines; the end of the file, or the last slot, ends it as "#끝" would. A line
+// too long for its cell keeps its first 254 bytes, and a script with more lines than the table
+// holds is cut before the first line that has no room; both are reported at their line.
+void readScriptLines(ScriptText& t) {
   std::memset(VisualScript, 0, sizeof VisualScript);
   for (int k = 0; k < kScriptLines; ++k) {
     char* line = VisualScript[k];
-    if (k == kScriptLines - 1 || !readWord(f, line, kLineSize)) {
+    if (!readWord(t, line, kLineSize)) {
       std::strcpy(line, keyword::kEnd);
       return;
     }
     if (std::strcmp(line, keyword::kEnd) == 0) return;
-    appendRestOfLine(f, line);
+    if (k == kScriptLines - 1) {
+      t.report(keyword::kTooManyLines);
+      std::strcpy(line, keyword::kEnd);
+      return;
+    }
+    appendRestOfLine(t, line);
   }
 }
+
+}  // namespace
+
+bool PaletteSaved = false;
 
 // Reads the picture file into VisualPicture: 1 read, 0 the file cannot be opened, -1 it is empty.
 int readPicture() {
@@ -88,8 +138,9 @@ int loadVisualScene(const char* name) {
   if (!script) return failWith(keyword::kNoScript, ".."), 1;
 
   // The picture's name, short enough for its path to fit VisualPicturePath.
+  ScriptText text{script};
   char picture[241] = "";
-  readWord(script, picture, sizeof picture);
+  readWord(text, picture, sizeof picture);
   if (display::DisplayDevice->createSurface(640, 480, platform::SurfaceKind::OffscreenPlain,
                                             VisualPicture) != platform::DD_OK) {
     std::fclose(script);
@@ -104,8 +155,10 @@ int loadVisualScene(const char* name) {
       std::fclose(script);
       return failWith(keyword::kEmptyPicture, shell::text::kErrorTitle), 4;
   }
-  readScriptLines(script);
+  readScriptLines(text);
   std::fclose(script);
+  // The scene still plays what was read, as a malformed map is played as far as it was read.
+  if (text.fault) reportFault(path, text);
   VisualRect = platform::Rect{0, 0, 640, 480};
 
   std::snprintf(path, sizeof path, "grim\\%s.pal", picture);

@@ -221,4 +221,24 @@ TEST_F(BalloonTest, an_icon_follows_its_actor_and_ends_even_when_out_of_view) {
   EXPECT_EQ(world::IconOwner, -1);
 }
 
+TEST_F(BalloonTest, an_icon_over_an_actor_with_an_extreme_base_row_is_drawn_nowhere) {
+  // A base row from the map file at either end of the int range (a fuzzed map found the sum
+  // overflowing): the balloon lies far off the page.
+  TestActor low, high;
+  low.baseY = -2147483647;
+  high.baseY = 2147483647;
+  low.x = high.x = "500.0";
+  startMap("0\r\n", {low, high});
+  world::CurrentScene->cameraX = 400;
+  for (int owner : {1, 2}) {
+    world::IconOwner = owner;
+    world::IconKind = 7;
+    world::IconTicker = 40;
+    draw();
+    int drawn = 0;
+    for (int y = 0; y < display::kPageHeight; ++y) drawn += int(inked(y, 0, 640).size());
+    EXPECT_EQ(drawn, 0) << owner;
+  }
+}
+
 }  // namespace

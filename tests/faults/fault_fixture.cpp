@@ -10,10 +10,9 @@ namespace faults {
 namespace fs = std::filesystem;
 
 void FaultTest::SetUp() {
-  const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-  dir_ =
-      fs::temp_directory_path() / ("pelmo_faults_" + std::string(info->name()) +
-                                   "_" + std::to_string(::getpid()));
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  dir_ = fs::temp_directory_path() /
+         ("pelmo_faults_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
   fs::remove_all(dir_);
   fs::create_directories(dir_);
   previous_ = fs::current_path();
@@ -26,4 +25,4 @@ void FaultTest::TearDown() {
   fs::remove_all(dir_);
 }
 
-} // namespace faults
+}  // namespace faults

@@ -9,10 +9,10 @@
 namespace faults {
 
 class FaultTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override;
   void TearDown() override;
   std::filesystem::path dir_, previous_;
 };
 
-} // namespace faults
+}  // namespace faults

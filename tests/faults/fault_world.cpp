@@ -28,19 +28,16 @@ void writeFaultWorld() {
   man.x = "400.0";
   writeFile("map/20.if",
             mapText("20", "first", {man},
-                    eventSection(
-                        {eventText("99", {textBlock("t", {"abc"}),
-                                          std::string(kHeroWalkRight) + " 40",
-                                          std::string(kWarp) + " 30 300"})})));
-  writeFile("map/30.if",
-            mapText("20", "second", {},
-                    eventSection({eventText("99", {std::string(kVisual) + " v",
-                                                   std::string(kGameEnd)})})));
+                    eventSection({eventText(
+                        "99", {textBlock("t", {"abc"}), std::string(kHeroWalkRight) + " 40",
+                               std::string(kWarp) + " 30 300"})})));
+  writeFile("map/30.if", mapText("20", "second", {},
+                                 eventSection({eventText("99", {std::string(kVisual) + " v",
+                                                                std::string(kGameEnd)})})));
   writeFile("visual/v.if",
-            "pic\r\nabcdefghijklmnopqrst\r\n#\xB3\xA1\r\n"); // #끝
+            "pic\r\nabcdefghijklmnopqrst\r\n#\xB3\xA1\r\n");  // #끝
   std::string picture(640 * 480, '\0');
-  for (size_t i = 0; i < picture.size(); ++i)
-    picture[i] = char(i % 640 % 200 + 40);
+  for (size_t i = 0; i < picture.size(); ++i) picture[i] = char(i % 640 % 200 + 40);
   writeFile("grim/pic.res", picture);
   writeFile("grim/pic.pal", std::string(768, '\x60'));
   // 300 frames of MPEG 1 layer III at 128 kbit/s, 44.1 kHz: music of 7.8
@@ -48,15 +45,13 @@ void writeFaultWorld() {
   std::string frame(417, '\0');
   frame[0] = char(0xFF), frame[1] = char(0xFB), frame[2] = char(0x90);
   std::string music;
-  for (int i = 0; i < 300; ++i)
-    music += frame;
+  for (int i = 0; i < 300; ++i) music += frame;
   writeFile("1.mp3", music);
   writeFile("talk.keys", "60 SPACE down\n61 SPACE up\n");
 }
 
-GameRun runHeadless(const std::vector<std::string> &more) {
-  std::vector<std::string> args = {"--headless", "--input", "talk.keys",
-                                   "--dump", "s.json"};
+GameRun runHeadless(const std::vector<std::string>& more) {
+  std::vector<std::string> args = {"--headless", "--input", "talk.keys", "--dump", "s.json"};
   args.insert(args.end(), more.begin(), more.end());
   std::filesystem::remove("s.json");
   GameRun run;
@@ -65,17 +60,16 @@ GameRun runHeadless(const std::vector<std::string> &more) {
   return run;
 }
 
-double number(const std::string &text, const std::string &key) {
+double number(const std::string& text, const std::string& key) {
   std::smatch m;
   const std::regex re("\"" + key + "\": (-?[0-9.e+-]+)");
   return std::regex_search(text, m, re) ? std::stod(m[1]) : -999;
 }
 
-std::string object(const std::string &dump, const std::string &key) {
+std::string object(const std::string& dump, const std::string& key) {
   const size_t at = dump.find("\"" + key + "\": {");
-  if (at == std::string::npos)
-    return "";
+  if (at == std::string::npos) return "";
   return dump.substr(at, dump.find('}', at) - at + 1);
 }
 
-} // namespace faults
+}  // namespace faults

@@ -24,17 +24,17 @@ constexpr int kInCutScene = 165;
 
 struct GameRun {
   int status = -1;
-  std::string errors; // stderr: the message boxes, "title: text" a line
-  std::string dump;   // the state dump
+  std::string errors;  // stderr: the message boxes, "title: text" a line
+  std::string dump;    // the state dump
 };
 
 // Runs `game --headless --input keys --dump` with more arguments in the current
 // folder.
-GameRun runHeadless(const std::vector<std::string> &more);
+GameRun runHeadless(const std::vector<std::string>& more);
 
 // The number after "key": in text (-999 when absent).
-double number(const std::string &text, const std::string &key);
+double number(const std::string& text, const std::string& key);
 // The object "key": {...} of the dump.
-std::string object(const std::string &dump, const std::string &key);
+std::string object(const std::string& dump, const std::string& key);
 
-} // namespace faults
+}  // namespace faults

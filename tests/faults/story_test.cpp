@@ -40,5 +40,5 @@ TEST_F(Story, passes_through_fade_balloon_walk_warp_and_cut_scene_to_its_end) {
   EXPECT_NE(run.dump.find("\"messages\": []"), std::string::npos);
 }
 
-} // namespace
-} // namespace faults
+}  // namespace
+}  // namespace faults

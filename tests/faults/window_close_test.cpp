@@ -15,10 +15,9 @@ using namespace std::chrono;
 
 // The shot of the stop frame is written just before the stop is requested, so
 // its time of change is the time of the request.
-system_clock::time_point changedAt(const char *path) {
+system_clock::time_point changedAt(const char* path) {
   struct stat s {};
-  if (::stat(path, &s) != 0)
-    return system_clock::time_point{};
+  if (::stat(path, &s) != 0) return system_clock::time_point{};
   return system_clock::time_point{duration_cast<system_clock::duration>(
       seconds{s.st_mtim.tv_sec} + nanoseconds{s.st_mtim.tv_nsec})};
 }
@@ -27,33 +26,31 @@ using WindowClose = FaultTest;
 
 TEST_F(WindowClose, ends_the_game_within_100_ms_wherever_it_is) {
   const struct {
-    const char *during;
+    const char* during;
     int frame;
   } moments[] = {{"fade", kInFade},
                  {"balloon", kInBalloon},
                  {"walk", kInWalk},
                  {"warp", kInWarp},
                  {"cut-scene", kInCutScene}};
-  for (const auto &m : moments) {
+  for (const auto& m : moments) {
     SCOPED_TRACE(m.during);
     const std::string n = std::to_string(m.frame);
     // The least of three runs: a busy machine may hold any process back once.
     milliseconds best = hours{1};
     for (int attempt = 0; attempt < 3 && best >= milliseconds{100}; ++attempt) {
-      const GameRun run =
-          runHeadless({"--frames", n, "--shot", n + ":stop.png"});
+      const GameRun run = runHeadless({"--frames", n, "--shot", n + ":stop.png"});
       const auto ended = system_clock::now();
       ASSERT_EQ(run.status, 0);
       EXPECT_EQ(run.errors, "");
       EXPECT_EQ(number(run.dump, "frames"), m.frame);
-      best = std::min(
-          best, duration_cast<milliseconds>(ended - changedAt("stop.png")));
+      best = std::min(best, duration_cast<milliseconds>(ended - changedAt("stop.png")));
     }
     EXPECT_LT(best.count(), 100);
-    std::printf("closed during the %s: ended %lld ms after the request\n",
-                m.during, static_cast<long long>(best.count()));
+    std::printf("closed during the %s: ended %lld ms after the request\n", m.during,
+                static_cast<long long>(best.count()));
   }
 }
 
-} // namespace
-} // namespace faults
+}  // namespace
+}  // namespace faults

@@ -34,13 +34,12 @@ void keys(uint64_t read, uint8_t state[256]) {
     return;
   }
   state[r < 60 ? RIGHT : LEFT] = (r % 40) < 30 ? 0x80 : 0;
-  if (r % 10 == 0)
-    state[SPACE] = 0x80;
+  if (r % 10 == 0) state[SPACE] = 0x80;
 }
 
-} // namespace
+}  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzzing::startEngineOnce();
   static bool prepared = false;
   if (!prepared) {
@@ -49,8 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     actors::loadCommonResources();
     platform::setKeyProvider(keys);
   }
-  fuzzing::writeFile("map/f.if",
-                     std::string(reinterpret_cast<const char *>(data), size));
+  fuzzing::writeFile("map/f.if", std::string(reinterpret_cast<const char*>(data), size));
   std::strcpy(shell::MapName, "f");
   shell::GameRunning = 1;
   std::fill(world::EventFlags, world::EventFlags + world::kFlagCount, 0);

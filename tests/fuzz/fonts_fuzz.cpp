@@ -12,33 +12,27 @@
 
 // The first two bytes say how long the first two files are; the rest is the
 // third file.
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzzing::startEngineOnce();
-  if (size < 2)
-    return 0;
-  const std::string bytes(reinterpret_cast<const char *>(data + 2), size - 2);
+  if (size < 2) return 0;
+  const std::string bytes(reinterpret_cast<const char*>(data + 2), size - 2);
   const size_t english = std::min<size_t>(size_t(data[0]) * 32, bytes.size());
-  const size_t hangul =
-      std::min<size_t>(size_t(data[1]) * 64, bytes.size() - english);
+  const size_t hangul = std::min<size_t>(size_t(data[1]) * 64, bytes.size() - english);
   fuzzing::writeFile("grim/EngFont.fnt", bytes.substr(0, english));
   fuzzing::writeFile("grim/HanFont.fnt", bytes.substr(english, hangul));
   fuzzing::writeFile("grim/han.inf", bytes.substr(english + hangul));
   gfx::resetFontGlobals();
-  if (!gfx::loadFonts())
-    return 0;
+  if (!gfx::loadFonts()) return 0;
   // Every byte as a single character, then the rows of symbols and syllables
   // and one past them, with trail bytes from one below to one above their
   // range.
   std::string text;
-  for (int c = 1; c < 256; ++c)
-    text += char(c);
+  for (int c = 1; c < 256; ++c) text += char(c);
   gfx::drawText(display::APAGE, 0, 0, text.c_str(), 7);
   for (int lead = 0xA1; lead <= 0xC9; ++lead) {
     std::string row;
-    for (int trail = 0xA0; trail <= 0xFF; ++trail)
-      row += {char(lead), char(trail)};
-    gfx::drawTextBlended(display::APAGE, -8 * (lead % 40), 4 * (lead - 0xA1),
-                         row.c_str(), lead);
+    for (int trail = 0xA0; trail <= 0xFF; ++trail) row += {char(lead), char(trail)};
+    gfx::drawTextBlended(display::APAGE, -8 * (lead % 40), 4 * (lead - 0xA1), row.c_str(), lead);
   }
   return 0;
 }

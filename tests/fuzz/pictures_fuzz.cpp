@@ -15,7 +15,7 @@
 #include "visual/visual_mode.h"
 #include "world/scene.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzzing::startEngineOnce();
   static bool prepared = false;
   if (!prepared) {
@@ -25,9 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     fuzzing::writeFile("visual/p.if", "p\r\nabc\r\n");
   }
   // The same bytes are every picture, the cut-scene's palette too.
-  const std::string bytes(reinterpret_cast<const char *>(data), size);
-  for (const char *path :
-       {"grim/bg.res", "grim/bar.res", "map/p.res", "grim/p.res", "grim/p.pal"})
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  for (const char* path : {"grim/bg.res", "grim/bar.res", "map/p.res", "grim/p.res", "grim/p.pal"})
     fuzzing::writeFile(path, bytes);
 
   actors::loadCommonResources();
@@ -37,15 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   for (int pass = 0; pass < 2; ++pass) {
     // The second pass finds every surface lost and reloads the pictures from
     // their files.
-    if (pass == 1)
-      platform::loseAllSurfaces();
+    if (pass == 1) platform::loseAllSurfaces();
     for (int scroll : {0, 240, 480}) {
       gfx::FarLayer->scrollX = scroll;
       gfx::FarLayer->draw();
       scene.cameraX = 2 * scroll;
       scene.drawBackground();
     }
-    uint8_t *bits = nullptr;
+    uint8_t* bits = nullptr;
     display::DrawSurface->lock(&bits);
     actors::drawStatusBar();
     display::DrawSurface->unlock();

@@ -54,7 +54,9 @@ class VisualTest : public testing_support::EngineTest {
   std::string row(int i) { return platform::cp949ToUtf8(VisualText[i]); }
   std::string message() {
     const auto& m = platform::shownMessages();
-    return m.empty() ? "" : platform::cp949ToUtf8(m.back().title) + "/" + platform::cp949ToUtf8(m.back().text);
+    return m.empty()
+               ? ""
+               : platform::cp949ToUtf8(m.back().title) + "/" + platform::cp949ToUtf8(m.back().text);
   }
 };
 
@@ -72,15 +74,28 @@ TEST_F(VisualTest, loads_words_and_rest_of_lines_skipping_blank_ones) {
   EXPECT_EQ(SavedBasePalette[5].red, 5);
 }
 
-TEST_F(VisualTest, a_script_without_end_stops_at_the_end_of_the_file_within_bounds) {
+TEST_F(VisualTest, a_script_too_long_for_its_tables_is_cut_with_a_message_and_still_plays) {
   std::string many;
   for (int i = 0; i < 2100; ++i) many += "줄\n";
   many += std::string(400, 'x');  // a last line too long for its cell, and no line end
   ASSERT_EQ(load(many), 0);
+  EXPECT_EQ(platform::cp949ToUtf8(VisualScript[1998]), "줄");
   EXPECT_EQ(platform::cp949ToUtf8(VisualScript[1999]), "#끝");
-  ASSERT_EQ(load("a\n" + std::string(400, 'y')), 0);
+  // The picture's line is line 1, so slot 1999 would have held line 2001.
+  EXPECT_EQ(message(), "에러/visual\\s.if, 2001번째 줄: 줄이 너무 많습니다");
+  EXPECT_EQ(VisualPlaying, 1);
+  ASSERT_EQ(load("a\n\n  " + std::string(400, 'y') + "\n#끝\n"), 0);
   EXPECT_EQ(std::strlen(VisualScript[1]), 254u);
   EXPECT_EQ(platform::cp949ToUtf8(VisualScript[2]), "#끝");
+  EXPECT_EQ(message(), "에러/visual\\s.if, 4번째 줄: 줄이 너무 깁니다");
+  // A word alone longer than the cell, and a script of exactly 2000 lines with its end mark.
+  ASSERT_EQ(load(std::string(300, 'z')), 0);
+  EXPECT_EQ(message(), "에러/visual\\s.if, 2번째 줄: 줄이 너무 깁니다");
+  const size_t shown = platform::shownMessages().size();
+  std::string full;
+  for (int i = 0; i < 1999; ++i) full += "줄\n";
+  ASSERT_EQ(load(full + "#끝\n"), 0);
+  EXPECT_EQ(platform::shownMessages().size(), shown);
 }
 
 TEST_F(VisualTest, load_failures_have_their_results_and_messages) {
@@ -94,7 +109,7 @@ TEST_F(VisualTest, load_failures_have_their_results_and_messages) {
   EXPECT_EQ(message(), "에러/멥데이터 읽기");
   writeFile("grim/nopic.res", "\x01\x02");  // short but not empty: accepted
   const size_t shown = platform::shownMessages().size();
-  EXPECT_EQ(loadVisualScene("b"), 5);       // no palette: no message
+  EXPECT_EQ(loadVisualScene("b"), 5);  // no palette: no message
   EXPECT_EQ(platform::shownMessages().size(), shown);
   EXPECT_EQ(VisualPlaying, 0);
   platform::faults().failSurfaceOfSize = 480;
@@ -163,8 +178,8 @@ TEST_F(VisualTest, text_rows_are_drawn_outlined_where_the_coordinates_say) {
   };
   EXPECT_GT(countColour(200, 13), 0);
   EXPECT_GT(countColour(200, 14), 0);
-  EXPECT_EQ(countColour(216, 13), 0);  // the blank row
-  EXPECT_GT(countColour(232, 13), 0);  // row 2 at (100, 232)
+  EXPECT_EQ(countColour(216, 13), 0);       // the blank row
+  EXPECT_GT(countColour(232, 13), 0);       // row 2 at (100, 232)
   EXPECT_EQ(display::APAGE->row(0)[0], 7);  // the picture, copied one to one
 }
 

@@ -6,8 +6,7 @@
 
 namespace fuzzing {
 
-void writeSolidPack(const std::string &name, int frames, int w, int h,
-                    int base) {
+void writeSolidPack(const std::string& name, int frames, int w, int h, int base) {
   std::string index = std::to_string(frames), pixels;
   for (int f = 0; f < frames; ++f) {
     index += " " + std::to_string(w) + " " + std::to_string(h);
@@ -26,11 +25,12 @@ void writeWorldData() {
   writeFile("grim/bar.res", std::string(20360, '\x22'));
   writeFile("map/bg.res", std::string(1280 * 177, '\x23'));
   // "#글씨좌표 20 40", a row of text, "#키입력", "#끝".
-  writeFile("visual/v.if", "pic\r\n#\xB1\xDB\xBE\xBE\xC1\xC2\xC7\xA5 20 "
-                           "40\r\n\xB4\xAB \xBF\xC2\xB4\xD9\r\n"
-                           "#\xC5\xB0\xC0\xD4\xB7\xC2\r\n#\xB3\xA1\r\n");
+  writeFile("visual/v.if",
+            "pic\r\n#\xB1\xDB\xBE\xBE\xC1\xC2\xC7\xA5 20 "
+            "40\r\n\xB4\xAB \xBF\xC2\xB4\xD9\r\n"
+            "#\xC5\xB0\xC0\xD4\xB7\xC2\r\n#\xB3\xA1\r\n");
   writeFile("grim/pic.res", std::string(640 * 480, '\x05'));
   writeFile("grim/pic.pal", std::string(768, '\x40'));
 }
 
-} // namespace fuzzing
+}  // namespace fuzzing

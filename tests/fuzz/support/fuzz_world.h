@@ -7,11 +7,10 @@
 namespace fuzzing {
 
 // A pack of `frames` frames of w x h, frame f in colour base + f.
-void writeSolidPack(const std::string &name, int frames, int w, int h,
-                    int base);
+void writeSolidPack(const std::string& name, int frames, int w, int h, int base);
 // The hero "CHAR1", the packs "cursor", "bubble" and "MAN", the far layer "bg",
 // the status bar, the map picture "map\bg.res" and the cut-scene "v" with its
 // picture and palette.
 void writeWorldData();
 
-} // namespace fuzzing
+}  // namespace fuzzing
