@@ -92,7 +92,11 @@ void range(Canvas& c, float base, float amp, float scale, uint32_t seed, float h
           relief(float(x), float(y) + 1, seed + 2) - relief(float(x), float(y) - 1, seed + 2);
       const float light = 0.5f + 5.0f * (gx + 0.4f * gy) + 0.15f * std::clamp(slope, -2.0f, 2.0f);
       // Snow rests where the face turns upward, and thins out low down.
-      const float snow = 6.0f * gy + 1.0f - (0.028f + 0.02f * haze) * down - 0.5f * haze;
+      // Rock shows in ribs running down the fall line, more of it lower down; snow fills
+      // the gullies between and lies on whatever turns upward.
+      const float ribs = fbm(float(x) / 7.0f, down / 38.0f, seed + 7, 3);
+      const float snow =
+          0.95f - (0.019f + 0.02f * haze) * down - 0.5f * haze - 2.2f * (ribs - 0.5f) + 3.0f * gy;
       int index;
       if (snow > 0.35f)
         index = kSnow.shade(0.25f + 0.5f * light - 0.005f * down - 0.3f * haze, x, y);

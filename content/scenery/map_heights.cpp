@@ -302,6 +302,13 @@ void hillPath(Canvas& c) {
 }
 
 void hill(Canvas& c) {
+  // Small firs along the crest, dark against the sky.
+  const TreeLook far{Ramp{{32, 33, 34, 35, 36}}, kSnow.slice(2, 8), Ramp{{32, 33}}, -1};
+  for (int x = 700; x < kMapWidth; x += 13) {
+    if (hash01(x, 0, 429) < 0.35f) continue;
+    drawPine(c, x + int(hash01(x, 1, 429) * 8), int(hillTop(x)) + 4,
+             12 + int(hash01(x, 2, 429) * 14), uint32_t(x) + 430, far);
+  }
   hillFace(c);
   hillPath(c);
   const TreeLook mid = middleLook();

@@ -47,6 +47,25 @@ void gate(Canvas& c) {
   capWithSnow(c, 104, 156, 100, 1, 203);
 }
 
+// A signpost by the road out of the village, its board an arrow pointing on to the right.
+void signpost(Canvas& c, int x) {
+  c.rect(x, 126, x + 2, kBase + 1, [x](int px, int) {
+    return game::kWood.step(px == x ? 9 : px == x + 2 ? 2 : 5);
+  });
+  c.polygon({{float(x) - 12, 128},
+             {float(x) + 16, 128},
+             {float(x) + 22, 133.5f},
+             {float(x) + 16, 139},
+             {float(x) - 12, 139}},
+            [](int, int y) {
+              return game::kWood.step(y == 128 ? 9 : y == 138 ? 2 : 5 + (y % 3 == 0));
+            });
+  for (int k = 0; k < 4; ++k)
+    c.hline(x - 8 + k * 6, x - 5 + k * 6, 133 + (k % 2), game::kWood.step(1));
+  c.hline(x - 12, x + 16, 127, game::kSnow.step(12));
+  c.hline(x - 1, x + 3, 125, game::kSnow.step(12));
+}
+
 void houses(Canvas& c) {
   drawChimney(c, 432, kBase, 18, 211);
   drawHouse(c, {448,
@@ -278,6 +297,7 @@ Canvas drawMap20() {
   drawBareTree(c, 1075, 150, 86, 2006, true, near);
   drawPine(c, 1180, 156, 112, 2007, near);
   drawPine(c, 1256, 157, 84, 2008, near);
+  signpost(c, 1216);
   gate(c);
   drawPine(c, 26, 158, 118, 2009, near);
   return c;
