@@ -3,8 +3,8 @@
 # bytes: the game plays on in silence (music state 2 and -1), with no message, and exits 0.
 # Usage: sound_device_test.sh GAME_BINARY FONT_FOLDER   (run under xvfb-run)
 set -euo pipefail
-game=$1
-fonts=$2
+game=$(realpath "$1")
+fonts=$(realpath "$2")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
