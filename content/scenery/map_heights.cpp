@@ -147,11 +147,11 @@ Canvas drawMap37() {
       startMap([](int x) { return 144.0f - 4.0f * fbm(float(x) / 30.0f, 0.0f, 381, 2); }, 3700);
   drawRock(c, 0, kChasm - 1, cliffTop, 146, 382, 0.0f);
   frozenFall(c, 392, 412, 62, 146);
-  for (int x : {40, 180, 300, 530, 780, 960})
-    drawBoulder(c, x, 152, 26 + x % 14, 12 + x % 6, uint32_t(x));
   drawField(
       c, 0, kChasm - 1, [](int x) { return 146.0f - 3.0f * fbm(float(x) / 25.0f, 0.0f, 383, 2); },
       3701);
+  for (int x : {40, 180, 300, 530, 780, 960})
+    drawBoulder(c, x, 152, 26 + x % 14, 12 + x % 6, uint32_t(x));
   for (int x : {110, 450, 620, 840}) drawBoulder(c, x, 158, 18 + x % 9, 8 + x % 4, uint32_t(x) + 1);
   drawBareTree(c, 686, 156, 70, 3702, false, middleLook());
   drawPine(c, 250, 156, 74, 3703, middleLook());

@@ -111,6 +111,7 @@ void drawRock(Canvas& c, int x0, int x1, const Skyline& top, int bottom, uint32_
 void drawBoulder(Canvas& c, int cx, int baseY, int width, int height, uint32_t seed) {
   const float rx = float(width) / 2.0f, ry = float(height);
   c.ellipse(float(cx), float(baseY), rx, ry, [&](int x, int y) {
+    if (y > baseY) return -1;  // the rest is under the snow
     const float u = (float(x) - float(cx)) / rx, v = (float(baseY) - float(y)) / ry;
     const float n = fbm(float(x) / 4.0f, float(y) / 4.0f, seed, 2);
     if (v > 0.62f - 0.2f * u + 0.25f * (n - 0.5f)) return game::kSnow.shade(0.95f - 0.3f * u, x, y);
