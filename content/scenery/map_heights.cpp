@@ -85,7 +85,8 @@ void chasm(Canvas& c) {
   }
 }
 
-// The gantry that holds the raised drawbridge's chains, with its winch.
+// The gantry with its winch. The drawbridge itself, with the chain that hangs from the
+// beam's right end, is a map actor (the sprite pack "bridge"), so the story can lower it.
 void gantry(Canvas& c) {
   for (int px : {1040, 1064})
     c.rect(px, 50, px + 3, kBase + 1, [px](int x, int) {
@@ -106,38 +107,6 @@ void gantry(Canvas& c) {
   }
   c.rect(1050, 132, 1053, 135, [](int, int) { return game::kGrey.step(6); });
   c.line(1052, 126, 1052, 53, game::kGrey.step(7));
-}
-
-// The raised drawbridge standing at the chasm's edge: a deck of planks braced with a
-// Z of beams, chains from its top up to the gantry.
-void drawbridge(Canvas& c) {
-  const int x0 = kChasm - 2, x1 = kChasm + 17, top = 54;
-  c.rect(x0, top, x1, kGroundRow - 1, [&](int x, int y) {
-    if (x == x0 || x == x1) return kWood.step(x == x0 ? 8 : 1);
-    if ((x - x0) % 4 == 0) return kWood.step(2);
-    return kWood.shade(
-        0.45f - 0.2f * float(x - x0) / 19.0f + 0.12f * (hash01((x - x0) / 4, y / 9, 380) - 0.5f), x,
-        y);
-  });
-  // The braces: two cross beams and a diagonal, and iron straps.
-  for (int band : {top + 6, kGroundRow - 10})
-    c.rect(x0, band, x1, band + 2, [](int, int y) { return kWood.step(y % 3 == 0 ? 9 : 4); });
-  for (int k = 0; k < 3; ++k)
-    c.line(x0 + 1, kGroundRow - 11 + k, x1 - 1, top + 9 + k, kWood.step(k == 0 ? 9 : 4));
-  c.hline(x0 - 1, x1 + 1, top - 1, kSnow.step(12));
-  c.hline(x0, x1, top - 2, kSnow.step(11));
-  for (int band : {top + 6, kGroundRow - 10}) c.hline(x0, x1, band - 1, kSnow.step(10));
-  c.rect(x0 - 3, kGroundRow - 5, x0 + 2, kGroundRow - 1,
-         [](int x, int) { return game::kGrey.step(x % 2 ? 5 : 8); });
-  for (int chain = 0; chain < 2; ++chain) {
-    const float ax = float(chain ? x1 - 2 : x0 + 2), ay = float(top + 2);
-    const float bx = chain ? 1066.0f : 1042.0f, by = 50.0f;
-    for (int s = 0; s <= 60; ++s) {
-      const float f = float(s) / 60.0f;
-      const float x = ax + (bx - ax) * f, y = ay + (by - ay) * f + 5.0f * std::sin(f * 3.14159f);
-      c.put(int(x), int(y), game::kGrey.step(s % 3 ? 9 : 5));
-    }
-  }
 }
 
 }  // namespace
@@ -171,7 +140,6 @@ Canvas drawMap37() {
   drawChimney(c, 904, 114, 14, 3706);
   drawLanternPost(c, 1002, kBase + 1, 40, true, false);
   gantry(c);
-  drawbridge(c);
   drawPine(c, 20, 158, 104, 3707, nearLook());
   return c;
 }
