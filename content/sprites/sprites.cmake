@@ -19,7 +19,7 @@ add_custom_target(remake_sprites
 set(demo_sprite_packs
   CHAR1 cursor bubble
   postman dog snowman boy chief baker smith girl fisher skater woodcutter
-  fox herbalist owl keeper crow grandma deer lamp_on lamp_off)
+  fox herbalist owl keeper crow grandma deer lamp_on lamp_off bridge)
 set(demo_sprite_outputs)
 foreach(pack ${demo_sprite_packs})
   set(sheet ${CMAKE_CURRENT_LIST_DIR}/${pack}.png)

@@ -16,9 +16,12 @@ const fs::path kDataDir = fs::path(PELMO_BIN_DIR).parent_path() / "data";
 
 // Packs of a walking character: stand, four walk phases each way and two poses.
 const char* const kCharacters[] = {
-    "CHAR1", "postman", "dog",    "snowman", "boy",        "chief",   "baker",
-    "smith", "girl",    "fisher", "skater",  "woodcutter", "fox",     "herbalist",
-    "owl",   "keeper",  "crow",   "grandma", "deer",       "lamp_on", "lamp_off"};
+    "CHAR1", "postman", "dog",    "snowman",    "boy",      "chief",     "baker", "smith",
+    "girl",  "fisher",  "skater", "woodcutter", "fox",      "herbalist", "owl",   "keeper",
+    "crow",  "grandma", "deer",   "lamp_on",    "lamp_off", "bridge"};
+
+// People and animals stay within the talk reach; the drawbridge spans map 37's chasm.
+int widest(const std::string& name) { return name == std::string("bridge") ? 214 : 40; }
 
 class SpritePacksTest : public ::testing::Test {
  protected:
@@ -64,7 +67,7 @@ TEST_F(SpritePacksTest, characters_have_twelve_frames_standing_on_their_bottom_r
       // its talk span when the frame changes.
       EXPECT_EQ(pack.width(f), pack.width(0));
       EXPECT_EQ(pack.height(f), pack.height(0));
-      EXPECT_LE(pack.width(f), 40);
+      EXPECT_LE(pack.width(f), widest(name));
       EXPECT_TRUE(rowHasPixels(pack, f, pack.height(f) - 1));
       EXPECT_EQ(animatedPixels(pack, f, false), 0);
     }
@@ -86,6 +89,33 @@ TEST_F(SpritePacksTest, the_cursor_and_the_balloons) {
     EXPECT_EQ(bubble.height(f), bubble.height(0));
     EXPECT_EQ(animatedPixels(bubble, f, false), 0);
   }
+}
+
+// Raised (frame 0, facing left) the bridge leaves the chasm open; lowered (frame 5, facing
+// right) its deck runs unbroken from the hinge to the frame's right edge on the row that map
+// 37's baseY puts on the ground line, with nothing on it where the hero walks above it.
+TEST_F(SpritePacksTest, the_drawbridge_lowers_its_deck_onto_the_ground_line) {
+  gfx::SpritePack pack;
+  ASSERT_EQ(pack.load("bridge"), gfx::kPackLoaded);
+  ASSERT_EQ(pack.frameCount, 12);
+  // The chasm begins 14 columns into the frame, right of the hinge.
+  const int deckRow = pack.height(0) - 10, chasm = 14, w = pack.width(0);
+  ASSERT_GT(deckRow, 0);
+  int raisedDeck = 0, loweredDeck = 0, loweredOver = 0;
+  for (int x = chasm; x < w; ++x) {
+    raisedDeck += pack.rows[0][deckRow][x] != gfx::kTransparent;
+    loweredDeck += pack.rows[5][deckRow][x] != gfx::kTransparent;
+    // Half way up the hero, only the rail's posts stand on the deck.
+    loweredOver += pack.rows[5][deckRow - 24][x] != gfx::kTransparent;
+  }
+  EXPECT_LE(raisedDeck, 1);  // the hinge's right edge
+  EXPECT_EQ(loweredDeck, w - chasm);
+  EXPECT_LT(loweredOver, 8);
+  // The walking and pose frames repeat the two.
+  for (int f : {1, 2, 3, 4, 10})
+    EXPECT_EQ(pack.rows[f][deckRow][w - 1], pack.rows[0][deckRow][w - 1]);
+  for (int f : {6, 7, 8, 9, 11})
+    EXPECT_EQ(pack.rows[f][deckRow][w - 1], pack.rows[5][deckRow][w - 1]);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ constexpr int kGap = 8;
 int perLineFor(int scale) { return scale >= 4 ? 6 : 12; }
 constexpr int kLabel = 18;  // the name's line
 constexpr int kSnow = 10;   // the ground below the feet
+constexpr int kPersonWidth = 40;
 
 struct Rgb8 {
   uint8_t r, g, b;
@@ -64,6 +65,20 @@ LineSize lineSize(const Frames& f, size_t first, size_t last, int scale) {
   return s;
 }
 
+// Where the line of a row's frames that starts at first ends: perLineFor(scale) frames, or
+// fewer wide ones (the bridge) so that no line is wider than one of people.
+size_t lineEnd(const Frames& f, size_t first, int scale) {
+  const int budget = perLineFor(scale) * (kPersonWidth * scale + kGap);
+  int width = 0;
+  size_t last = first;
+  while (last < f.size() && last - first < size_t(perLineFor(scale))) {
+    width += f[last].width() * scale + kGap;
+    if (width > budget && last > first) break;
+    ++last;
+  }
+  return last;
+}
+
 }  // namespace
 
 bool writeContactSheet(const std::string& path, const std::vector<SheetRow>& rows,
@@ -71,9 +86,9 @@ bool writeContactSheet(const std::string& path, const std::vector<SheetRow>& row
                        std::string& error) {
   int width = 0, height = kMargin;
   for (const SheetRow& row : rows)
-    for (size_t i = 0; i < row.frames.size(); i += perLineFor(scale)) {
-      const LineSize s =
-          lineSize(row.frames, i, std::min(row.frames.size(), i + perLineFor(scale)), scale);
+    for (size_t i = 0, last = 0; i < row.frames.size(); i = last) {
+      last = lineEnd(row.frames, i, scale);
+      const LineSize s = lineSize(row.frames, i, last, scale);
       width = std::max(width, s.width);
       height += (i == 0 ? kLabel : 0) + s.height + kSnow + kGap;
     }
@@ -83,8 +98,8 @@ bool writeContactSheet(const std::string& path, const std::vector<SheetRow>& row
   for (const SheetRow& row : rows) {
     pic.text(kMargin, y, row.name + " (" + std::to_string(row.frames.size()) + ")", font);
     y += kLabel;
-    for (size_t first = 0; first < row.frames.size(); first += perLineFor(scale)) {
-      const size_t last = std::min(row.frames.size(), first + perLineFor(scale));
+    for (size_t first = 0, last = 0; first < row.frames.size(); first = last) {
+      last = lineEnd(row.frames, first, scale);
       const LineSize s = lineSize(row.frames, first, last, scale);
       const int ground = y + s.height;
       pic.fill(0, ground, pic.width(), kSnow, kGround);

@@ -26,6 +26,7 @@ std::vector<PackArt> allPacks() {
       {"snowman", snowman},
       {"lamp_on", lampOn},
       {"lamp_off", lampOff},
+      {"bridge", bridge},
       {"cursor", cursor},
       {"bubble", bubble},
   };

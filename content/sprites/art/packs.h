@@ -39,10 +39,11 @@ Frames fox();
 Frames deer();
 Frames owl();
 Frames crow();
-// things.cpp, balloons.cpp
+// things.cpp, bridge.cpp, balloons.cpp
 Frames snowman();
 Frames lampOn();
 Frames lampOff();
+Frames bridge();
 Frames cursor();
 Frames bubble();
 
