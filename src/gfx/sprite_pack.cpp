@@ -3,10 +3,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <new>
+#include <string>
 
 #include "display/pixel_page.h"
 #include "platform/data_file.h"
+#include "platform/pixel_rows.h"
 
 namespace gfx {
 namespace {
@@ -26,7 +29,25 @@ struct OpenFile {
   }
 };
 
+// The frames read under each name while a PackSharing scope lives, with the
+// result of that reading.
+struct SharedRead {
+  std::shared_ptr<SpritePack> owner;
+  int result = kPackLoaded;
+};
+std::map<std::string, SharedRead>* sharedReads = nullptr;
+
 }  // namespace
+
+PackSharing::PackSharing() : outermost_(sharedReads == nullptr) {
+  if (outermost_) sharedReads = new std::map<std::string, SharedRead>;
+}
+
+PackSharing::~PackSharing() {
+  if (!outermost_) return;
+  delete sharedReads;  // the packs that share frames keep them alive
+  sharedReads = nullptr;
+}
 
 void SpritePack::reset() {
   std::fill(pixels, pixels + kPackFrames, nullptr);
@@ -37,6 +58,25 @@ void SpritePack::reset() {
 
 int SpritePack::load(const char* name) {
   release();
+  if (!sharedReads) return readFiles(name);
+  SharedRead& read = (*sharedReads)[name];
+  if (!read.owner) {
+    read.owner = std::make_shared<SpritePack>();
+    read.result = read.owner->readFiles(name);
+  }
+  // Missing files leave the pack as it was, frame count included.
+  if (read.result == kPackFileMissing) return read.result;
+  const SpritePack& from = *read.owner;
+  std::copy(from.pixels, from.pixels + kPackFrames, pixels);
+  std::copy(from.rows, from.rows + kPackFrames, rows);
+  std::copy(from.widths, from.widths + kPackFrames, widths);
+  std::copy(from.heights, from.heights + kPackFrames, heights);
+  frameCount = from.frameCount;
+  shared_ = read.owner;
+  return read.result;
+}
+
+int SpritePack::readFiles(const char* name) {
   char indexPath[300], pixelPath[300];
   std::snprintf(indexPath, sizeof indexPath, "grim\\%s.idx", name);
   std::snprintf(pixelPath, sizeof pixelPath, "grim\\%s.res", name);
@@ -84,22 +124,25 @@ void SpritePack::draw(int x, int y, int frame) const {
   // The page ends at its own edges; whatever lies beyond them is not drawn.
   const int r0 = std::max(0, -y), r1 = std::min(heights[frame], display::kPageHeight - y);
   const int c0 = std::max(0, -x), c1 = std::min(widths[frame], display::kPageWidth - x);
-  for (int r = r0; r < r1; ++r) {
-    const uint8_t* src = rows[frame][r];
-    for (int c = c0; c < c1; ++c)
-      if (src[c] != kTransparent) APAGE->PutPixel(x + c, y + r, src[c]);
-  }
+  if (c0 >= c1) return;
+  // Whole rows: the frame's row and the page's row are looked up once each.
+  for (int r = r0; r < r1; ++r)
+    platform::copyRowKeyed(APAGE->row(y + r) + x + c0, rows[frame][r] + c0, size_t(c1 - c0),
+                           kTransparent);
 }
 
 void SpritePack::release() {
   for (int i = 0; i < kPackFrames; ++i) {
     if (!pixels[i]) continue;
-    delete[] pixels[i];
-    delete[] rows[i];
+    if (!shared_) {
+      delete[] pixels[i];
+      delete[] rows[i];
+    }
     pixels[i] = nullptr;
     rows[i] = nullptr;
     widths[i] = heights[i] = 0;
   }
+  shared_.reset();
 }
 
 int SpritePack::width(int frame) const { return validFrame(frame) ? widths[frame] : 0; }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 namespace gfx {
 
@@ -41,6 +42,27 @@ struct SpritePack {
   // 0 for frames outside the 50 slots.
   int width(int frame) const;
   int height(int frame) const;
+
+ private:
+  // Reads the files into this pack's own blocks; a PackLoadResult.
+  int readFiles(const char* name);
+  // The pack whose blocks these slots point into, when they are shared (PackSharing).
+  std::shared_ptr<const SpritePack> shared_;
+};
+
+// While one lives, packs loaded under the same name read their files once and
+// share the frames: the actors of a map that use the same figure. Frames are
+// never written after loading, so sharing changes nothing but the time and the
+// memory that a map load takes. Game thread only; scopes may nest.
+class PackSharing {
+ public:
+  PackSharing();
+  ~PackSharing();
+  PackSharing(const PackSharing&) = delete;
+  PackSharing& operator=(const PackSharing&) = delete;
+
+ private:
+  bool outermost_;
 };
 
 }  // namespace gfx

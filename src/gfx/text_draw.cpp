@@ -1,6 +1,8 @@
 // text_draw.cpp -- walking a string and plotting its glyphs into a page
 #include "gfx/text_draw.h"
 
+#include <bit>
+
 #include "display/palette.h"
 #include "gfx/fonts.h"
 #include "gfx/hangul_compose.h"
@@ -24,31 +26,35 @@ struct BlendedInk {
   }
 };
 
-// Text is placed by the caller, but a line from a data file may run past the edge;
-// such pixels are dropped rather than written into the next row or past the page.
+// Inks the set bits of one glyph row into page row y: bit 15 is column x, bit 0
+// column x + 15. Text is placed by the caller, but a line from a data file may run
+// past the edge; such pixels are dropped rather than written into the next row or
+// past the page.
 template <typename Ink>
-void inkPixel(PixelPage* page, int x, int y, Ink ink) {
-  if (x < 0 || x >= display::kPageWidth || y < 0 || y >= display::kPageHeight) return;
-  uint8_t& pixel = page->rows[y][x];
-  pixel = ink(pixel);
+void inkRow(PixelPage* page, int x, int y, uint16_t bits, Ink ink) {
+  if (bits == 0 || y < 0 || y >= display::kPageHeight) return;
+  if (x < 0) bits = x > -16 ? uint16_t(bits & (0xFFFFu >> -x)) : 0;
+  if (x > display::kPageWidth - 16)
+    bits = x < display::kPageWidth ? uint16_t(bits & ~(0xFFFFu >> (display::kPageWidth - x))) : 0;
+  uint8_t* row = page->rows[y];
+  while (bits) {
+    const int c = std::countl_zero(bits);
+    bits = uint16_t(bits & ~(0x8000u >> c));
+    row[x + c] = ink(row[x + c]);
+  }
 }
 
 template <typename Ink>
 void plotAscii(PixelPage* page, int x, int y, uint8_t code, Ink ink) {
   if (!asciiFont) return;  // fonts not loaded: the cell stays blank
   const uint8_t* glyph = asciiFont + code * 16;
-  for (int r = 0; r < 16; ++r)
-    for (int c = 0; c < 8; ++c)
-      if (glyph[r] & (0x80 >> c)) inkPixel(page, x + c, y + r, ink);
+  for (int r = 0; r < 16; ++r) inkRow(page, x, y + r, uint16_t(glyph[r] << 8), ink);
 }
 
 template <typename Ink>
 void plotWide(PixelPage* page, int x, int y, const uint8_t* glyph, Ink ink) {
-  for (int r = 0; r < 16; ++r) {
-    const unsigned bits = glyph[2 * r] << 8 | glyph[2 * r + 1];
-    for (int c = 0; c < 16; ++c)
-      if (bits & (0x8000u >> c)) inkPixel(page, x + c, y + r, ink);
-  }
+  for (int r = 0; r < 16; ++r)
+    inkRow(page, x, y + r, uint16_t(glyph[2 * r] << 8 | glyph[2 * r + 1]), ink);
 }
 
 template <typename Ink>

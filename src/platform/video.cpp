@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "platform/faults.h"
+#include "platform/pixel_rows.h"
 #include "platform/screen.h"
 
 namespace platform {
@@ -87,13 +88,22 @@ HRESULT Surface::blt(const Rect* dstRect, Surface& src, const Rect* srcRect) {
   const Rect s = srcRect ? *srcRect : wholeOf(src);
   if (!inside(d, *this) || !inside(s, src) || s.width() == 0 || s.height() == 0) return DDERR_GENERIC;
   const int dw = d.width(), dh = d.height(), sw = s.width(), sh = s.height();
+  int lastSourceRow = -1;
   for (int y = 0; y < dh; ++y) {
-    const uint8_t* srow = src.pixels() + size_t(s.top + y * sh / dh) * src.width_ + s.left;
+    const int sourceRow = s.top + y * sh / dh;
     uint8_t* drow = pixels() + size_t(d.top + y) * width_ + d.left;
+    // A stretch repeats source rows: the row above is copied whole (not when the
+    // surface is its own source, whose rows may have changed meanwhile).
+    if (sourceRow == lastSourceRow && &src != this) {
+      std::memcpy(drow, drow - width_, size_t(dw));
+      continue;
+    }
+    lastSourceRow = sourceRow;
+    const uint8_t* srow = src.pixels() + size_t(sourceRow) * src.width_ + s.left;
     if (dw == sw) {
       std::memmove(drow, srow, size_t(dw));
-    } else if (dw == 2 * sw) {
-      for (int x = 0; x < sw; ++x) drow[2 * x] = drow[2 * x + 1] = srow[x];
+    } else if (dw == 2 * sw && &src != this) {
+      doubleRow(drow, srow, size_t(sw));
     } else {
       for (int x = 0; x < dw; ++x) drow[x] = srow[x * sw / dw];
     }
@@ -113,6 +123,10 @@ HRESULT Surface::bltFast(int x, int y, Surface& src, const Rect& srcRect, bool u
     uint8_t* dst = pixels() + size_t(y + row) * width_ + x;
     if (!useSourceKey) {
       std::memmove(dst, s, size_t(srcRect.width()));
+      continue;
+    }
+    if (&src != this) {
+      copyRowKeyed(dst, s, size_t(srcRect.width()), key);
       continue;
     }
     for (int col = 0; col < srcRect.width(); ++col)

@@ -172,14 +172,14 @@ class EventSection {
       case Args::kFlag: {
         int32_t flag = 0;
         if (number(flag)) number(EventArg1[n][s]);
-        std::snprintf(EventStr[n][s], kCellSize, "%d", flag);
+        std::snprintf(eventStrCell(n, s), kCellSize, "%d", flag);
         break;
       }
       case Args::kName:
-        nextToken(EventStr[n][s], kCellSize);
+        nextToken(eventStrCell(n, s), kCellSize);
         break;
       case Args::kWarp:
-        if (nextToken(EventStr[n][s], kCellSize)) number(EventArg1[n][s]);
+        if (nextToken(eventStrCell(n, s), kCellSize)) number(EventArg1[n][s]);
         break;
       case Args::kText:
         return readText(n, s);
@@ -195,7 +195,7 @@ class EventSection {
     char word[kCellSize], value[kCellSize], target[kCellSize];
     if (!nextToken(word, sizeof word)) return false;
     if (std::strcmp(word, kFlagWord) != 0) return true;
-    if (!nextToken(EventStr[n][s], kCellSize) || !nextToken(value, sizeof value)) return false;
+    if (!nextToken(eventStrCell(n, s), kCellSize) || !nextToken(value, sizeof value)) return false;
     EventArg1[n][s] = decimalValue(value);
     if (!nextToken(target, sizeof target)) return false;
     EventArg2[n][s] = decimalValue(target);
@@ -206,7 +206,7 @@ class EventSection {
   // The step holds the block's first row as decimal text; the block is the
   // title, the body lines as they are, and the "}" line.
   bool readText(int n, int s) {
-    std::snprintf(EventStr[n][s], kCellSize, "%d", TextIndex);
+    std::snprintf(eventStrCell(n, s), kCellSize, "%d", TextIndex);
     char discarded[kCellSize];
     if (!freeRow()) return false;
     if (!nextToken(TextLines[TextIndex], kCellSize) || !nextToken(discarded, sizeof discarded) ||

@@ -27,6 +27,16 @@ int32_t IconKind = 0;
 int32_t IconTicker = 0;
 int32_t EventFlags[kFlagCount];
 
+namespace {
+// For each event, the steps whose string cells may be written since the last reset.
+int32_t strStepsUsed[kEventCount];
+}  // namespace
+
+char* eventStrCell(int n, int s) {
+  strStepsUsed[n] = std::max(strStepsUsed[n], int32_t(s + 1));
+  return EventStr[n][s];
+}
+
 int32_t decimalValue(const char* text) {
   // strtoll saturates where atoi would overflow.
   const long long v = std::strtoll(text, nullptr, 10);
@@ -36,7 +46,10 @@ int32_t decimalValue(const char* text) {
 void resetEventTables() {
   std::fill(&EventOps[0][0], &EventOps[0][0] + kEventCount * kStepCount, -1);
   TextIndex = 0;
-  std::memset(EventStr, 0, sizeof EventStr);
+  for (int n = 0; n < kEventCount; ++n) {
+    std::memset(EventStr[n], 0, size_t(strStepsUsed[n]) * kCellSize);
+    strStepsUsed[n] = 0;
+  }
   std::memset(EventArg1, 0, sizeof EventArg1);
   std::memset(EventArg2, 0, sizeof EventArg2);
   std::memset(TextLines, 0, sizeof TextLines);
@@ -45,6 +58,7 @@ void resetEventTables() {
 
 void resetWorldGlobals() {
   resetEventTables();
+  std::memset(EventStr, 0, sizeof EventStr);  // whatever wrote it, and however
   WarpPending = IconKind = IconTicker = 0;
   WalkCounter = IconOwner = -1;
   std::memset(EventFlags, 0, sizeof EventFlags);

@@ -70,6 +70,11 @@ extern int32_t EventFlags[kFlagCount];
 // held to the int32 range.
 int32_t decimalValue(const char* text);
 
+// The string cell of step s of event n, for the map reader to write: the per-map
+// reset clears only the cells handed out since the last reset, not all 5 MB of
+// EventStr. Nothing else writes EventStr.
+char* eventStrCell(int n, int s);
+
 // The per-map reset of the scene cycle, in its order.
 void resetEventTables();
 // Everything back to the state before the game (tests).

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "actors/actor.h"
+#include "gfx/sprite_pack.h"
 #include "world/event_tables.h"
 #include "world/map_messages.h"
 #include "world/scene.h"
@@ -96,6 +97,8 @@ void readCaptionAndActors(MapText& t, Scene& scene) {
     t.fail(text::kActorCount);
     return;
   }
+  // Actors that use the same figure share one reading of its pack.
+  const gfx::PackSharing sharing;
   for (int i = 0; i < count; ++i) {
     scene.actors[i] = std::make_unique<Actor>();
     // Counted at once, so a fault inside the record keeps what was read of it.

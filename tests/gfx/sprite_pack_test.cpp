@@ -160,6 +160,30 @@ TEST_F(SpritePackTest, frames_beyond_the_page_are_cut_at_its_edges) {
   EXPECT_EQ(pixel(639, 99), 7);
 }
 
+TEST_F(SpritePackTest, packs_loaded_in_one_sharing_scope_read_their_files_once) {
+  writeThreeFramePack();
+  SpritePack first, second, missing, later;
+  {
+    const gfx::PackSharing sharing;
+    ASSERT_EQ(first.load("three"), 0);
+    writeFile("grim/three.res", std::string(9, '\x05'));  // not read again inside the scope
+    ASSERT_EQ(second.load("three"), 0);
+    EXPECT_EQ(missing.load("nothing"), 1);
+  }
+  EXPECT_EQ(second.pixels[0], first.pixels[0]);
+  EXPECT_EQ(second.frameCount, 3);
+  EXPECT_EQ(second.width(1), 3);
+  EXPECT_EQ(missing.frameCount, 0);
+  // The frames outlive the scope and either pack's release.
+  first.release();
+  second.draw(100, 100, 0);
+  EXPECT_EQ(pixel(101, 101), 0x0D);
+  // Outside a scope every load reads the files.
+  ASSERT_EQ(later.load("three"), 0);
+  later.draw(200, 200, 0);
+  EXPECT_EQ(pixel(200, 200), 5);
+}
+
 TEST_F(SpritePackTest, release_empties_every_slot) {
   writeThreeFramePack();
   SpritePack pack;

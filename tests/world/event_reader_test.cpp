@@ -2,6 +2,7 @@
 // blocks, and the bounds of malformed sections
 #include "world/event_reader.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,25 @@ TEST_F(EventReaderTest, every_keyword_stores_its_opcode_and_cells) {
     EXPECT_STREQ(EventStr[30][s], cases[s].str);
   }
   EXPECT_EQ(EventOps[30][cases.size()], -1);
+}
+
+// The reset clears only the string cells that the reader handed out: every one of them.
+TEST_F(EventReaderTest, the_next_reset_leaves_every_byte_of_the_tables_as_new) {
+  const std::string longName(254, 'w');
+  ASSERT_EQ(load(eventSection({eventText("0", {cmd(kVisual, longName)}),
+                               eventText("100", {cmd(kHeroHold), cmd(kWarp, "town 600"),
+                                                 cmd(kIf, std::string(kFlag) + " 3 1 12")}),
+                               eventText("7", {cmd(kFlag, "3 1"), textBlock("t", {"row"})})})),
+            kSceneLoaded);
+  ASSERT_STREQ(EventStr[0][0], longName.c_str());
+  ASSERT_STREQ(EventStr[100][1], "town");
+  resetEventTables();
+  const auto* bytes = reinterpret_cast<const unsigned char*>(EventStr);
+  EXPECT_TRUE(std::all_of(bytes, bytes + sizeof EventStr, [](unsigned char b) { return b == 0; }));
+  EXPECT_TRUE(std::all_of(&EventOps[0][0], &EventOps[0][0] + kEventCount * kStepCount,
+                          [](int32_t op) { return op == -1; }));
+  EXPECT_EQ(TextLines[0][0], 0);
+  EXPECT_EQ(EventArg1[100][1], 0);
 }
 
 TEST_F(EventReaderTest, two_text_blocks_in_a_row_start_at_rows_0_and_4) {

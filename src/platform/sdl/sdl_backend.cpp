@@ -8,9 +8,12 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
+#include <filesystem>
 #include <mutex>
+#include <string>
 #include <thread>
 
+#include "platform/argb_frame.h"
 #include "platform/sdl/sdl_music.h"
 #include "platform/window.h"
 
@@ -20,6 +23,21 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr int kPresentEvent = 0;
 constexpr int kMessageEvent = 1;
+
+// Whether the system has a graphics device that OpenGL could draw with. Only Linux is
+// asked (its render and card nodes); elsewhere one is assumed.
+bool hasGraphicsDevice() {
+#ifdef __linux__
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind("renderD", 0) == 0 || name.rfind("card", 0) == 0) return true;
+  }
+  return false;
+#else
+  return true;
+#endif
+}
 
 // Where the 640 x 480 picture lands in an output of w x h pixels. A whole-number
 // scale keeps every pixel the same size; it is used unless it would waste much
@@ -44,6 +62,14 @@ class SdlBackend final : public Backend {
 
   bool createWindow(const char* caption) override {
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    const bool gpu = hasGraphicsDevice();
+    if (!gpu) {
+      // OpenGL without a graphics device is drawn by the processor (llvmpipe), at many
+      // times the time and memory of SDL's own software renderer drawing straight into
+      // the window's framebuffer. Set as defaults, so that SDL's variables still decide.
+      SDL_SetHintWithPriority(SDL_HINT_RENDER_DRIVER, "software", SDL_HINT_DEFAULT);
+      SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
+    }
     int scale = options_.scale;
     if (scale <= 0) scale = defaultScale();
     windowW_ = 640 * scale;
@@ -57,7 +83,8 @@ class SdlBackend final : public Backend {
       return false;
     }
     fullScreen_ = options_.fullScreen;
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+    renderer_ =
+        SDL_CreateRenderer(window_, -1, gpu ? SDL_RENDERER_ACCELERATED : SDL_RENDERER_SOFTWARE);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer_) return false;
     if (!createTexture()) return false;
@@ -156,9 +183,19 @@ class SdlBackend final : public Backend {
 
   bool createTexture() {
     if (texture_) SDL_DestroyTexture(texture_);
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                 640, 480);
-    return texture_ != nullptr;
+    SDL_RendererInfo info{};
+    accelerated_ =
+        SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_ACCELERATED) != 0;
+    // The software renderer copies rows whole only between textures and windows of one
+    // format; 0xFFRRGGBB is also a pixel of the window's 32-bit RGB format.
+    Uint32 format = SDL_PIXELFORMAT_ARGB8888;
+    const Uint32 windowFormat = SDL_GetWindowPixelFormat(window_);
+    if (!accelerated_ && windowFormat == SDL_PIXELFORMAT_RGB888) format = windowFormat;
+    texture_ = SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, 640, 480);
+    if (!texture_) return false;
+    // Every pixel is opaque: copied, not blended (a texture with alpha blends by default).
+    SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
+    return true;
   }
 
   void pushEvent(int code) {
@@ -182,33 +219,34 @@ class SdlBackend final : public Backend {
   // Main thread: converts the newest indices through their palette and presents them.
   void render() {
     if (!renderer_ || !texture_) return;
+    int w = 0, h = 0;
+    SDL_GetRendererOutputSize(renderer_, &w, &h);
+    const SDL_Rect dst = pictureRect(w, h);
     uint64_t serial;
+    SDL_Rect area;
     {
       std::lock_guard lock(m_);
-      std::array<uint32_t, 256> argb;
-      for (int i = 0; i < 256; ++i) {
-        const PaletteEntry& e = slotPalette_[size_t(i)];
-        argb[size_t(i)] = 0xFF000000u | (uint32_t(e.red) << 16) | (uint32_t(e.green) << 8) | e.blue;
-      }
+      // The stretched view goes up at half size, a quarter of the work and of the upload,
+      // whenever the renderer scales anyway; nearest sampling doubles it again exactly as
+      // the blitter did. A software renderer showing it one to one copies it unscaled.
+      const bool scaled = accelerated_ || dst.w != 640 || dst.h != 480;
+      const bool halved = scaled && isPixelDoubled(slotPixels_.data());
+      area = SDL_Rect{0, 0, halved ? 320 : 640, halved ? 240 : 480};
       void* out = nullptr;
       int pitch = 0;
-      if (SDL_LockTexture(texture_, nullptr, &out, &pitch) == 0) {
-        for (int y = 0; y < 480; ++y) {
-          auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(out) + y * pitch);
-          const uint8_t* src = slotPixels_.data() + y * 640;
-          for (int x = 0; x < 640; ++x) row[x] = argb[src[x]];
-        }
+      if (SDL_LockTexture(texture_, &area, &out, &pitch) == 0) {
+        convertScreenToArgb(slotPixels_.data(), slotPalette_.data(), out, pitch, halved);
         SDL_UnlockTexture(texture_);
       }
       serial = requested_;
       eventPending_ = false;
     }
-    int w = 0, h = 0;
-    SDL_GetRendererOutputSize(renderer_, &w, &h);
-    const SDL_Rect dst = pictureRect(w, h);
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
+    // Bars only where the picture leaves room for them.
+    if (dst.x > 0 || dst.y > 0 || dst.w < w || dst.h < h) {
+      SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+      SDL_RenderClear(renderer_);
+    }
+    SDL_RenderCopy(renderer_, texture_, &area, &dst);
     SDL_RenderPresent(renderer_);
     {
       std::lock_guard lock(m_);
@@ -313,6 +351,7 @@ class SdlBackend final : public Backend {
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   bool fullScreen_ = true;
+  bool accelerated_ = true;
   int windowW_ = 640, windowH_ = 480;
   Clock::time_point origin_ = Clock::now();
   int64_t lastTick_ = 0;
