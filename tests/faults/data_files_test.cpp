@@ -1,8 +1,9 @@
-// data_files_test.cpp -- every data file of the game missing, empty or
-// malformed in turn: the message boxes shown, and whether start-up stops, the
-// game goes on to its own end, or goes on without it
+// data_files_test.cpp -- every data file of the game missing, then empty, in turn, and some
+// malformed: the message boxes shown, and whether start-up stops, the game goes on to its own end,
+// or goes on without reaching it
 #include <filesystem>
 #include <functional>
+#include <map>
 
 #include "faults/fault_fixture.h"
 #include "faults/fault_world.h"
@@ -17,29 +18,23 @@ using testing_support::writeFile;
 enum class Outcome {
   kStartUpStops,  // the start-up box, no frame, no game thread
   kGameEnds,      // the story runs to its game-end command
-  kGoesOn,        // the game runs on (here to the --frames stop) without the story's
-                  // end
+  kGoesOn,        // the game runs on (here to the --frames stop) without the story's end
 };
 
-struct Case {
-  const char* file;
-  std::function<void(const char*)> change;
+struct Expected {
   std::string errors;  // the message boxes, "title: text" a line
   Outcome outcome;
 };
 
-void missing(const char* file) { fs::remove(file); }
-void empty(const char* file) { writeFile(file, ""); }
-
 constexpr int kLimit = 400;
 
-void check(const Case& c) {
-  SCOPED_TRACE(c.file);
+void check(const std::string& file, const Expected& e) {
+  SCOPED_TRACE(file);
   const GameRun run = runHeadless({"--frames", std::to_string(kLimit)});
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.errors, c.errors);
+  EXPECT_EQ(run.errors, e.errors);
   const double frames = number(run.dump, "frames");
-  switch (c.outcome) {
+  switch (e.outcome) {
     case Outcome::kStartUpStops:
       EXPECT_EQ(frames, 0);
       break;
@@ -55,97 +50,134 @@ void check(const Case& c) {
   }
 }
 
+const std::string kPaletteBox = "Pelmo엔진: 팔렛 로딩에러..\n";
+const std::string kFontBox = "Pelmo엔진: 폰트 로딩에러..\n";
+
 class DataFiles : public FaultTest {
  protected:
-  // The whole game written anew, so that no change of one case stays for the
-  // next.
+  // The whole game written anew, so that no change of one case stays for the next.
   static void freshWorld() {
     for (const auto& entry : fs::directory_iterator(".")) fs::remove_all(entry.path());
     writeFaultWorld();
   }
-  void runCases(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
+  // Every file of the game, changed alone; each must have its expectation.
+  static void eachFileInTurn(const std::function<void(const fs::path&)>& change,
+                             const std::map<std::string, Expected>& expected) {
+    freshWorld();
+    std::vector<std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator("."))
+      if (entry.is_regular_file() && entry.path().filename() != "talk.keys")
+        files.push_back(entry.path().lexically_relative(".").generic_string());
+    EXPECT_EQ(files.size(), expected.size());
+    for (const std::string& file : files) {
+      const auto e = expected.find(file);
+      if (e == expected.end()) {
+        ADD_FAILURE() << "no expectation for " << file;
+        continue;
+      }
       freshWorld();
-      c.change(c.file);
-      check(c);
+      change(file);
+      check(file, e->second);
     }
   }
 };
 
-TEST_F(DataFiles, start_up_files_missing_or_empty_stop_the_program_with_their_box) {
-  const std::string palette = "Pelmo엔진: 팔렛 로딩에러..\n",
-                    fonts = "Pelmo엔진: 폰트 로딩에러..\n";
-  runCases({
-      {"grim/pal.pal", missing, palette, Outcome::kStartUpStops},
-      {"grim/EngFont.fnt", missing, fonts, Outcome::kStartUpStops},
-      {"grim/HanFont.fnt", missing, fonts, Outcome::kStartUpStops},
-      {"grim/han.inf", missing, fonts, Outcome::kStartUpStops},
-      {"grim/EngFont.fnt", empty, fonts, Outcome::kStartUpStops},
-      {"grim/HanFont.fnt", empty, fonts, Outcome::kStartUpStops},
-      {"grim/han.inf", empty, fonts, Outcome::kStartUpStops},
-      // An empty palette reads as white with a mixing table of 255: the game
-      // plays.
-      {"grim/pal.pal", empty, "", Outcome::kGameEnds},
-  });
+TEST_F(DataFiles, each_file_missing_in_turn) {
+  const Outcome ends = Outcome::kGameEnds, on = Outcome::kGoesOn;
+  eachFileInTurn([](const fs::path& f) { fs::remove(f); },
+                 {
+                     {"grim/pal.pal", {kPaletteBox, Outcome::kStartUpStops}},
+                     {"grim/EngFont.fnt", {kFontBox, Outcome::kStartUpStops}},
+                     {"grim/HanFont.fnt", {kFontBox, Outcome::kStartUpStops}},
+                     {"grim/han.inf", {kFontBox, Outcome::kStartUpStops}},
+                     // Packs report nothing: the hero, the cursor, the icons or the man are simply
+                     // not seen.
+                     {"grim/CHAR1.idx", {"", ends}},
+                     {"grim/CHAR1.res", {"", ends}},
+                     {"grim/cursor.idx", {"", ends}},
+                     {"grim/cursor.res", {"", ends}},
+                     {"grim/bubble.idx", {"", ends}},
+                     {"grim/bubble.res", {"", ends}},
+                     {"grim/MAN.idx", {"", ends}},
+                     {"grim/MAN.res", {"", ends}},
+                     {"grim/bg.res", {"에러: 파일열기\n", ends}},
+                     {"grim/bar.res", {"bar.res: 그림파일을 읽을수 없어.\n", ends}},
+                     // No map: nothing to play, so no event and no end; the game goes on.
+                     {"map/20.if", {"map\\20.if: if파일열기\n", on}},
+                     // The load stops at the picture, before the actors and events.
+                     {"map/20.res", {"map\\20.res: 파일열기\n", on}},
+                     // The warp's destination.
+                     {"map/30.if", {"map\\30.if: if파일열기\n", on}},
+                     // A cut-scene that does not load is skipped.
+                     {"visual/v.if", {"..: if파일열기\n", ends}},
+                     {"grim/pic.res", {"grim\\pic.res: 파일열기\n", ends}},
+                     {"grim/pic.pal", {"", ends}},
+                     {"1.mp3", {"", ends}},
+                 });
 }
 
-TEST_F(DataFiles, shared_pictures_and_packs_missing_or_empty_leave_the_game_going) {
-  runCases({
-      {"grim/CHAR1.idx", missing, "", Outcome::kGameEnds},
-      {"grim/CHAR1.res", missing, "", Outcome::kGameEnds},
-      {"grim/CHAR1.idx", empty, "", Outcome::kGameEnds},
-      {"grim/cursor.idx", missing, "", Outcome::kGameEnds},
-      {"grim/bubble.res", missing, "", Outcome::kGameEnds},
-      {"grim/MAN.idx", missing, "", Outcome::kGameEnds},
-      {"grim/bg.res", missing, "에러: 파일열기\n", Outcome::kGameEnds},
-      {"grim/bg.res", empty, "에러: 데이터 읽기\n", Outcome::kGameEnds},
-      {"grim/bar.res", missing, "bar.res: 그림파일을 읽을수 없어.\n", Outcome::kGameEnds},
-      {"grim/bar.res", empty, "bar.res: 그림파일이 이상해\n", Outcome::kGameEnds},
-  });
+TEST_F(DataFiles, each_file_empty_in_turn) {
+  const Outcome ends = Outcome::kGameEnds, on = Outcome::kGoesOn;
+  eachFileInTurn([](const fs::path& f) { writeFile(f.string(), ""); },
+                 {
+                     // An empty palette reads as white with a mixing table of 255.
+                     {"grim/pal.pal", {"", ends}},
+                     {"grim/EngFont.fnt", {kFontBox, Outcome::kStartUpStops}},
+                     {"grim/HanFont.fnt", {kFontBox, Outcome::kStartUpStops}},
+                     {"grim/han.inf", {kFontBox, Outcome::kStartUpStops}},
+                     {"grim/CHAR1.idx", {"", ends}},
+                     {"grim/CHAR1.res", {"", ends}},
+                     {"grim/cursor.idx", {"", ends}},
+                     {"grim/cursor.res", {"", ends}},
+                     {"grim/bubble.idx", {"", ends}},
+                     {"grim/bubble.res", {"", ends}},
+                     {"grim/MAN.idx", {"", ends}},
+                     {"grim/MAN.res", {"", ends}},
+                     {"grim/bg.res", {"에러: 데이터 읽기\n", ends}},
+                     {"grim/bar.res", {"bar.res: 그림파일이 이상해\n", ends}},
+                     {"map/20.if", {"에러: map\\20.if, 1번째 줄: 파일이 일찍 끝났습니다\n", on}},
+                     {"map/20.res", {"에러: 멥데이터 읽기\n", on}},
+                     {"map/30.if", {"에러: map\\30.if, 1번째 줄: 파일이 일찍 끝났습니다\n", on}},
+                     // No picture name: the picture path is "grim\.res".
+                     {"visual/v.if", {"grim\\.res: 파일열기\n", ends}},
+                     {"grim/pic.res", {"에러: 멥데이터 읽기\n", ends}},
+                     // An empty palette: the scene plays in white.
+                     {"grim/pic.pal", {"", ends}},
+                     {"1.mp3", {"", ends}},
+                 });
 }
 
-TEST_F(DataFiles, maps_missing_empty_or_malformed_are_played_as_far_as_they_were_read) {
-  runCases({
-      {"map/20.if", missing, "map\\20.if: if파일열기\n", Outcome::kGoesOn},
-      {"map/20.if", empty, "에러: map\\20.if, 1번째 줄: 파일이 일찍 끝났습니다\n",
-       Outcome::kGoesOn},
-      {"map/20.if", [](const char* f) { writeFile(f, "20\ncaption\n0\n0\n"); },
-       "에러: map\\20.if, 1번째 줄: 줄 끝이 CR LF가 아닙니다\n", Outcome::kGoesOn},
-      // The picture fails before the actors and events are read: no event 99,
-      // no warp.
-      {"map/20.res", missing, "map\\20.res: 파일열기\n", Outcome::kGoesOn},
-      {"map/20.res", empty, "에러: 멥데이터 읽기\n", Outcome::kGoesOn},
-      // The warp's destination.
-      {"map/30.if", missing, "map\\30.if: if파일열기\n", Outcome::kGoesOn},
-  });
-}
-
-TEST_F(DataFiles, cut_scene_files_missing_or_empty_skip_the_scene) {
-  runCases({
-      {"visual/v.if", missing, "..: if파일열기\n", Outcome::kGameEnds},
-      // No picture name: the picture path is "grim\.res".
-      {"visual/v.if", empty, "grim\\.res: 파일열기\n", Outcome::kGameEnds},
-      {"grim/pic.res", missing, "grim\\pic.res: 파일열기\n", Outcome::kGameEnds},
-      {"grim/pic.res", empty, "에러: 멥데이터 읽기\n", Outcome::kGameEnds},
-      {"grim/pic.pal", missing, "", Outcome::kGameEnds},
-      // A line too long for its cell: reported, and the scene plays what fitted (here a
-      // coordinate line, which takes one frame).
-      {"visual/v.if",
-       [](const char* f) {
-         writeFile(f, "pic\r\n#\xB1\xDB\xBE\xBE\xC1\xC2\xC7\xA5 1 2" + std::string(300, ' ') +
-                          "\r\n#\xB3\xA1\r\n");  // #글씨좌표, #끝
+TEST_F(DataFiles, malformed_text_files_are_named_with_their_line) {
+  const std::vector<std::pair<std::function<void()>, Expected>> cases = {
+      {[] { writeFile("map/20.if", "20\ncaption\n0\n0\n"); },
+       {"에러: map\\20.if, 1번째 줄: 줄 끝이 CR LF가 아닙니다\n", Outcome::kGoesOn}},
+      // Cut inside the actor line: the map is played as far as it was read (the man).
+      {[] { writeFile("map/20.if", "20\r\ncaption\r\n1\r\nman ,400.0 ,288 ,1.3 ,MAN"); },
+       {"에러: map\\20.if, 4번째 줄: 파일이 일찍 끝났습니다\n", Outcome::kGoesOn}},
+      // A line too long for its cell: reported, and the scene plays what fitted (here a coordinate
+      // line, which takes one frame).
+      {[] {
+         writeFile("visual/v.if", "pic\r\n#\xB1\xDB\xBE\xBE\xC1\xC2\xC7\xA5 1 2" +
+                                      std::string(300, ' ') +
+                                      "\r\n#\xB3\xA1\r\n");  // #글씨좌표 #끝
        },
-       "에러: visual\\v.if, 2번째 줄: 줄이 너무 깁니다\n", Outcome::kGameEnds},
-  });
+       {"에러: visual\\v.if, 2번째 줄: 줄이 너무 깁니다\n", Outcome::kGameEnds}},
+  };
+  for (const auto& [change, expected] : cases) {
+    freshWorld();
+    change();
+    check(expected.errors, expected);
+  }
 }
 
 TEST_F(DataFiles, music_missing_or_garbage_leaves_the_game_silent) {
-  for (const auto& change : std::vector<std::function<void(const char*)>>{
-           missing, [](const char* f) { writeFile(f, std::string(50000, '\xA7')); }}) {
+  for (const std::string& music : {std::string(), std::string(50000, '\xA7')}) {
     freshWorld();
-    change("1.mp3");
-    // Stopped inside the story: at its end the player is freed and the dump has
-    // none.
+    if (music.empty())
+      fs::remove("1.mp3");
+    else
+      writeFile("1.mp3", music);
+    // Stopped inside the story: at its end the player is freed and the dump has none.
     const GameRun run = runHeadless({"--frames", std::to_string(kInWarp)});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.errors, "");

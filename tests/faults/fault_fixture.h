@@ -1,5 +1,4 @@
-// fault_fixture.h -- each fault test in a folder of its own holding the fault
-// tests' game
+// fault_fixture.h -- each fault test in a folder of its own holding the fault tests' game
 #pragma once
 
 #include <gtest/gtest.h>

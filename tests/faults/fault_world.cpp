@@ -40,8 +40,7 @@ void writeFaultWorld() {
   for (size_t i = 0; i < picture.size(); ++i) picture[i] = char(i % 640 % 200 + 40);
   writeFile("grim/pic.res", picture);
   writeFile("grim/pic.pal", std::string(768, '\x60'));
-  // 300 frames of MPEG 1 layer III at 128 kbit/s, 44.1 kHz: music of 7.8
-  // seconds.
+  // 300 frames of MPEG 1 layer III at 128 kbit/s, 44.1 kHz: music of 7.8 seconds.
   std::string frame(417, '\0');
   frame[0] = char(0xFF), frame[1] = char(0xFB), frame[2] = char(0x90);
   std::string music;

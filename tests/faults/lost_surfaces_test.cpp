@@ -1,6 +1,5 @@
-// lost_surfaces_test.cpp -- every surface lost during a fade, a balloon and a
-// cut-scene: no message, and two frames later the screen and the state are
-// those of a run without the loss
+// lost_surfaces_test.cpp -- every surface lost during a fade, a balloon and a cut-scene: no
+// message, and two frames later the screen and the state are those of a run without the loss
 #include "faults/fault_fixture.h"
 #include "faults/fault_world.h"
 #include "support/engine_fixture.h"
@@ -26,8 +25,7 @@ TEST_F(LostSurfaces, are_recovered_in_a_fade_a_balloon_and_a_cut_scene) {
     EXPECT_EQ(lost.dump, clean.dump);
     const std::string picture = readFile("lost.png");
     EXPECT_FALSE(picture.empty());
-    // The frame after the loss shows what the lost memory held; the one after
-    // it is whole.
+    // The frame after the loss shows what the lost memory held; the one after it is whole.
     EXPECT_FALSE(readFile("lost1.png") == readFile("clean1.png")) << "the loss was not seen";
     EXPECT_TRUE(picture == readFile("clean.png")) << "the screen two frames after the loss";
   }

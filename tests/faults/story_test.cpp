@@ -1,6 +1,5 @@
-// story_test.cpp -- the fault tests' game without faults: the states that the
-// other tests interrupt are where those tests expect them, and the game ends by
-// itself without a message
+// story_test.cpp -- the fault tests' game without faults: the states that the other tests interrupt
+// are where those tests expect them, and the game ends by itself without a message
 #include "faults/fault_fixture.h"
 #include "faults/fault_world.h"
 

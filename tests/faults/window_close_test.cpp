@@ -1,6 +1,5 @@
-// window_close_test.cpp -- the window closed (by --frames) during a fade, a
-// balloon, a scripted walk, a warp and a cut-scene: the program ends with
-// status 0 within 100 ms of the request
+// window_close_test.cpp -- the window closed (by --frames) during a fade, a balloon, a scripted
+// walk, a warp and a cut-scene: the program ends with status 0 within 100 ms of the request
 #include <sys/stat.h>
 
 #include <chrono>
@@ -13,8 +12,8 @@ namespace {
 
 using namespace std::chrono;
 
-// The shot of the stop frame is written just before the stop is requested, so
-// its time of change is the time of the request.
+// The shot of the stop frame is written just before the stop is requested, so its time of change is
+// the time of the request.
 system_clock::time_point changedAt(const char* path) {
   struct stat s {};
   if (::stat(path, &s) != 0) return system_clock::time_point{};

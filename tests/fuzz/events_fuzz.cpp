@@ -1,6 +1,6 @@
-// events_fuzz.cpp -- map files of any content played as the game plays them:
-// the entry event, talks, walks, balloons, flags, jumps, warps, cut-scenes and
-// the game end, for a bounded number of keyboard reads, then Escape
+// events_fuzz.cpp -- map files of any content played as the game plays them: the entry event,
+// talks, walks, balloons, flags, jumps, warps, cut-scenes and the game end, for a bounded number of
+// keyboard reads, then Escape
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -25,8 +25,8 @@ using namespace platform::dik;
 constexpr uint64_t kReads = 150;
 uint64_t firstRead = 0;
 
-// The hero walks right, then left; Space is pressed every 10 reads, long enough
-// apart to act; at the end Escape leaves the map and 1 leaves a cut-scene.
+// The hero walks right, then left; Space is pressed every 10 reads, long enough apart to act; at
+// the end Escape leaves the map and 1 leaves a cut-scene.
 void keys(uint64_t read, uint8_t state[256]) {
   const uint64_t r = read - firstRead;
   if (r >= kReads) {

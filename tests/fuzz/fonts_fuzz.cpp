@@ -1,5 +1,5 @@
-// fonts_fuzz.cpp -- font files of any length and content: EngFont.fnt,
-// HanFont.fnt and han.inf loaded, then every character drawn
+// fonts_fuzz.cpp -- font files of any length and content: EngFont.fnt, HanFont.fnt and han.inf
+// loaded, then every character drawn
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -10,8 +10,7 @@
 #include "gfx/text_draw.h"
 #include "support/fuzz_engine.h"
 
-// The first two bytes say how long the first two files are; the rest is the
-// third file.
+// The first two bytes say how long the first two files are; the rest is the third file.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzzing::startEngineOnce();
   if (size < 2) return 0;
@@ -23,9 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzzing::writeFile("grim/han.inf", bytes.substr(english + hangul));
   gfx::resetFontGlobals();
   if (!gfx::loadFonts()) return 0;
-  // Every byte as a single character, then the rows of symbols and syllables
-  // and one past them, with trail bytes from one below to one above their
-  // range.
+  // Every byte as a single character, then the rows of symbols and syllables and one past them,
+  // with trail bytes from one below to one above their range.
   std::string text;
   for (int c = 1; c < 256; ++c) text += char(c);
   gfx::drawText(display::APAGE, 0, 0, text.c_str(), 7);

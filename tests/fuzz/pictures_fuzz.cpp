@@ -1,6 +1,5 @@
-// pictures_fuzz.cpp -- picture files of any length and content: the far layer,
-// the status bar, the map picture and the cut-scene picture with its palette,
-// loaded, drawn, lost and reloaded
+// pictures_fuzz.cpp -- picture files of any length and content: the far layer, the status bar, the
+// map picture and the cut-scene picture with its palette, loaded, drawn, lost and reloaded
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -34,8 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   world::CurrentScene = &scene;
   scene.load("p");
   for (int pass = 0; pass < 2; ++pass) {
-    // The second pass finds every surface lost and reloads the pictures from
-    // their files.
+    // The second pass finds every surface lost and reloads the pictures from their files.
     if (pass == 1) platform::loseAllSurfaces();
     for (int scroll : {0, 240, 480}) {
       gfx::FarLayer->scrollX = scroll;

@@ -1,5 +1,4 @@
-// fuzz_world.cpp -- small but complete game data for the targets that run the
-// game
+// fuzz_world.cpp -- small but complete game data for the targets that run the game
 #include "support/fuzz_world.h"
 
 #include "support/fuzz_engine.h"

@@ -1,5 +1,4 @@
-// fuzz_world.h -- the data a whole game needs, written once into the fuzz
-// folder
+// fuzz_world.h -- the data a whole game needs, written once into the fuzz folder
 #pragma once
 
 #include <string>
@@ -8,9 +7,8 @@ namespace fuzzing {
 
 // A pack of `frames` frames of w x h, frame f in colour base + f.
 void writeSolidPack(const std::string& name, int frames, int w, int h, int base);
-// The hero "CHAR1", the packs "cursor", "bubble" and "MAN", the far layer "bg",
-// the status bar, the map picture "map\bg.res" and the cut-scene "v" with its
-// picture and palette.
+// The hero "CHAR1", the packs "cursor", "bubble" and "MAN", the far layer "bg", the status bar, the
+// map picture "map\bg.res" and the cut-scene "v" with its picture and palette.
 void writeWorldData();
 
 }  // namespace fuzzing
