@@ -3,19 +3,7 @@
 if(NOT TARGET txt2cp949)
   return()
 endif()
-file(GLOB map_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.map)
-set(map_outputs)
-foreach(source ${map_sources})
-  get_filename_component(name ${source} NAME_WE)
-  set(output ${PELMO_DATA_DIR}/map/${name}.if)
-  add_custom_command(
-    OUTPUT ${output}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${PELMO_DATA_DIR}/map
-    COMMAND txt2cp949 ${source} ${output}
-    DEPENDS txt2cp949 ${source}
-    COMMENT "Converting the map ${name}")
-  list(APPEND map_outputs ${output})
-endforeach()
+pelmo_convert_texts(*.map map map map_outputs)
 add_custom_target(demo_maps DEPENDS ${map_outputs})
 add_dependencies(game_data demo_maps)
 
