@@ -7,6 +7,10 @@
 #include <control.h>
 #include <strmif.h>
 
+#include <algorithm>
+#include <mutex>
+#include <vector>
+
 #include "platform/data_file.h"
 
 namespace platform {
@@ -30,8 +34,17 @@ void releaseCom(T*& object) {
   object = nullptr;
 }
 
+class DShowMusic;
+std::mutex liveMutex;
+std::vector<DShowMusic*> live;
+
 class DShowMusic final : public MusicStream {
  public:
+  DShowMusic() {
+    std::lock_guard lock(liveMutex);
+    live.push_back(this);
+  }
+
   // COM stays initialised on this (the game) thread while the graph lives.
   bool create() {
     comReady_ = SUCCEEDED(CoInitialize(nullptr));
@@ -49,6 +62,10 @@ class DShowMusic final : public MusicStream {
   }
 
   ~DShowMusic() override {
+    {
+      std::lock_guard lock(liveMutex);
+      live.erase(std::remove(live.begin(), live.end(), this), live.end());
+    }
     if (control_ && running_) control_->Stop();
     releaseCom(audio_);
     releaseCom(event_);
@@ -76,29 +93,52 @@ class DShowMusic final : public MusicStream {
   }
 
   void run() override {
-    if (running_) return;
+    if (running_ || !control_) return;
+    // A stopped graph may have gone back to its start: go on from where it was stopped.
+    position_->put_CurrentPosition(saved_);
     running_ = SUCCEEDED(control_->Run());
   }
 
   void stop() override {
     if (!running_) return;
-    control_->Stop();
+    position(saved_);
+    if (control_) control_->Stop();
     running_ = false;
   }
 
   bool position(double& seconds) override {
-    REFTIME now = 0;
-    if (FAILED(position_->get_CurrentPosition(&now))) return false;
-    seconds = now;
+    if (running_ && position_) {
+      REFTIME now = 0;
+      if (FAILED(position_->get_CurrentPosition(&now))) return false;
+      seconds = now;
+      return true;
+    }
+    seconds = saved_;
     return true;
   }
 
-  void setPosition(double seconds) override { position_->put_CurrentPosition(seconds); }
+  void setPosition(double seconds) override {
+    saved_ = seconds;
+    if (position_) position_->put_CurrentPosition(seconds);
+  }
 
   // The graph's volume is in hundredths of a decibel already.
-  void setVolume(int hundredthsOfDecibel) override { audio_->put_Volume(hundredthsOfDecibel); }
+  void setVolume(int hundredthsOfDecibel) override {
+    if (audio_) audio_->put_Volume(hundredthsOfDecibel);
+  }
 
   bool running() const override { return running_; }
+
+  // The filter graph manager is free-threaded: another thread may stop and release it.
+  // Its last position stays readable for the state dump.
+  void releaseFromOutside() {
+    position(saved_);
+    if (control_) control_->Stop();
+    releaseCom(audio_);
+    releaseCom(event_);
+    releaseCom(position_);
+    releaseCom(control_);
+  }
 
  private:
   bool comReady_ = false;
@@ -107,9 +147,15 @@ class DShowMusic final : public MusicStream {
   IMediaPosition* position_ = nullptr;
   IBasicAudio* audio_ = nullptr;
   bool running_ = false;
+  double saved_ = 0;  // the position while stopped
 };
 
 }  // namespace
+
+void releaseAllMusic() {
+  std::lock_guard lock(liveMutex);
+  for (DShowMusic* music : live) music->releaseFromOutside();
+}
 
 std::unique_ptr<MusicStream> makeDShowMusicStream() {
   auto music = std::make_unique<DShowMusic>();

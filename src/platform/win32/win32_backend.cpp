@@ -84,6 +84,7 @@ class Win32Backend final : public Backend {
   }
 
   void destroyWindow() override {
+    releaseAllMusic();
     keyboard_.release();
     screen_.release();
     if (window_) DestroyWindow(window_);
