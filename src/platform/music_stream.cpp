@@ -5,11 +5,13 @@
 #include <cmath>
 
 #include "platform/backend.h"
+#include "platform/faults.h"
 
 namespace platform {
 
 std::unique_ptr<MusicStream> createMusicStream() {
-  return hasBackend() ? backend().createMusicStream() : nullptr;
+  if (faults().soundDevice || !hasBackend()) return nullptr;
+  return backend().createMusicStream();
 }
 
 int mixerVolume(int v) {
