@@ -120,19 +120,25 @@ void tableClearing(benchmark::State& state) {
   }
 }
 
-// Keeps the CPU time of every repetition of every benchmark, for the medians.
+// Keeps the CPU time per iteration of every repetition of every benchmark, for the
+// medians; when only aggregates are reported, their medians.
 class FigureReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration && !r.error_occurred && r.iterations > 0)
-        seconds_[r.run_name.function_name].push_back(r.cpu_accumulated_time / double(r.iterations));
+    for (const Run& r : runs) {
+      if (r.error_occurred || r.iterations <= 0) continue;
+      const double seconds = r.cpu_accumulated_time / double(r.iterations);
+      if (r.run_type == Run::RT_Iteration)
+        seconds_[r.run_name.function_name].push_back(seconds);
+      else if (r.aggregate_name == "median")
+        aggregateMedian_[r.run_name.function_name] = seconds;
+    }
     ConsoleReporter::ReportRuns(runs);
   }
   // Milliseconds per iteration; 0 when the benchmark did not run.
   double medianMs(const std::string& name) {
     std::vector<double>& v = seconds_[name];
-    if (v.empty()) return 0;
+    if (v.empty()) return 1000 * aggregateMedian_[name];
     std::sort(v.begin(), v.end());
     const size_t n = v.size();
     return 1000 * (n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2);
@@ -140,6 +146,7 @@ class FigureReporter : public benchmark::ConsoleReporter {
 
  private:
   std::map<std::string, std::vector<double>> seconds_;
+  std::map<std::string, double> aggregateMedian_;
 };
 
 // Takes the option out of args; true when it was there.

@@ -6,6 +6,7 @@
 #include <map>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "display/pixel_page.h"
 #include "platform/data_file.h"
@@ -18,6 +19,9 @@ namespace {
 // index file are refused like a failed allocation instead of reserving gigabytes.
 constexpr int64_t kMaxFrameBytes = int64_t(1) << 24;
 constexpr int32_t kMaxFrameRows = 1 << 16;
+
+constexpr size_t kIndexBuffer = 1024;
+constexpr size_t kDataBuffer = 64 * 1024;
 
 bool validFrame(int frame) { return frame >= 0 && frame < kPackFrames; }
 
@@ -84,6 +88,11 @@ int SpritePack::readFiles(const char* name) {
   if (!index.f) return kPackFileMissing;
   OpenFile data(pixelPath);
   if (!data.f) return kPackFileMissing;
+  // Buffers of our own, kept for the next pack: a figure's files come in one read
+  // each, where the C library would take 4 KB at a time and ask for their sizes.
+  thread_local std::vector<char> indexBuffer(kIndexBuffer), dataBuffer(kDataBuffer);
+  std::setvbuf(index.f, indexBuffer.data(), _IOFBF, kIndexBuffer);
+  std::setvbuf(data.f, dataBuffer.data(), _IOFBF, kDataBuffer);
 
   int count = 0;
   if (std::fscanf(index.f, "%d", &count) != 1 || count < 0) count = 0;

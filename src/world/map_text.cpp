@@ -21,7 +21,17 @@ bool digit(int c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 int MapText::get() {
-  const int c = std::fgetc(file_);
+  int c = givenBack_;
+  if (c != kNothingBack) {
+    givenBack_ = kNothingBack;
+  } else {
+    if (blockPos_ == blockSize_) {
+      blockSize_ = std::fread(block_, 1, sizeof block_, file_);
+      blockPos_ = 0;
+      if (blockSize_ == 0) return EOF;
+    }
+    c = block_[blockPos_++];
+  }
   if (c == '\n') ++line_;
   return c;
 }
@@ -29,7 +39,7 @@ int MapText::get() {
 void MapText::unget(int c) {
   if (c == EOF) return;
   if (c == '\n') --line_;
-  std::ungetc(c, file_);
+  givenBack_ = c;
 }
 
 int MapText::skipBlanks() {

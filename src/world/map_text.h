@@ -37,6 +37,7 @@ class MapText {
   bool failed() const { return fault_.reason != nullptr; }
   const MapFault& fault() const { return fault_; }
   int line() const { return line_; }
+  // Read ahead in blocks: the file's own position runs ahead of what was taken.
   FILE* file() const { return file_; }
 
  private:
@@ -47,9 +48,16 @@ class MapText {
   // Copies a number's characters into buf; false when none form one.
   bool numberText(char* buf, size_t size, bool allowFraction);
 
+  static constexpr int kNothingBack = -2;
+
   FILE* file_;
   int line_ = 1;
   MapFault fault_;
+  // The file in blocks (a byte at a time through the C library costs a call each),
+  // and the one character that unget gave back.
+  unsigned char block_[4096];
+  size_t blockSize_ = 0, blockPos_ = 0;
+  int givenBack_ = kNothingBack;
 };
 
 }  // namespace world
