@@ -96,6 +96,31 @@ same_pictures() {  # a b: true when the two pictures have the same size and pixe
 }
 
 # 1. Headless: every small game gives the same dump, shots, key record and messages.
+play_both() {  # name folder args...: plays the folder's game with both programs, compares
+  local name=$1 folder=$2
+  shift 2
+  cp -r "$folder" "$work/linux-$name"
+  cp -r "$folder" "$work/windows-$name"
+  (cd "$work/linux-$name" && timeout -s KILL 120 "$linux/bin/game" "$@" 2>stderr.txt)
+  (cd "$work/windows-$name" && wine_run 120 "$windows/bin/game.exe" "$@" 2>stderr.raw)
+  # The Windows C library ends stderr's lines with CR LF; the sound library speaks for Wine.
+  grep -v '^ALSA lib' "$work/windows-$name/stderr.raw" | tr -d '\r' >"$work/windows-$name/stderr.txt"
+  local problems=() file
+  for file in $(cd "$work/linux-$name" && ls s.json rec.keys stderr.txt *.png 2>/dev/null); do
+    case $file in
+      *.png) [[ -f $work/windows-$name/$file ]] &&
+        same_pictures "$work/linux-$name/$file" "$work/windows-$name/$file" || problems+=("$file") ;;
+      *) cmp -s "$work/linux-$name/$file" "$work/windows-$name/$file" || problems+=("$file") ;;
+    esac
+  done
+  [[ -s $work/linux-$name/s.json ]] || problems+=("(no dump from the Linux game)")
+  if ((${#problems[@]} == 0)); then
+    pass "headless '$name': game.exe leaves what the Linux game leaves"
+  else
+    fail "headless '$name': differs in ${problems[*]}"
+  fi
+}
+
 t=$SECONDS
 scenarios=$work/scenarios
 "$linux/bin/windows_scenarios" "$scenarios" || fail "windows_scenarios"
@@ -103,29 +128,14 @@ for dir in "$scenarios"/*/; do
   name=$(basename "$dir")
   [[ $name == window ]] && continue
   mapfile -t args <"$dir/args"
-  cp -r "$dir" "$work/linux-$name"
-  cp -r "$dir" "$work/windows-$name"
-  (cd "$work/linux-$name" && timeout -s KILL 120 "$linux/bin/game" "${args[@]}" 2>stderr.txt)
-  (cd "$work/windows-$name" && wine_run 120 "$windows/bin/game.exe" "${args[@]}" 2>stderr.raw)
-  # The Windows C library ends stderr's lines with CR LF; the sound library speaks for Wine.
-  grep -v '^ALSA lib' "$work/windows-$name/stderr.raw" | tr -d '\r' >"$work/windows-$name/stderr.txt"
-  problems=()
-  for file in $(cd "$work/linux-$name" && find . -maxdepth 1 -type f -printf '%P\n' | sort); do
-    l=$work/linux-$name/$file
-    w=$work/windows-$name/$file
-    case $file in
-      stderr.raw) continue ;;
-      *.png) [[ -f $w ]] && same_pictures "$l" "$w" || problems+=("$file") ;;
-      *) cmp -s "$l" "$w" || problems+=("$file") ;;
-    esac
-  done
-  [[ -s $work/linux-$name/s.json ]] || problems+=("no dump from the Linux game")
-  if ((${#problems[@]} == 0)); then
-    pass "headless '$name': game.exe leaves what the Linux game leaves"
-  else
-    fail "headless '$name': differs in ${problems[*]}"
-  fi
+  play_both "$name" "$dir" "${args[@]}"
 done
+# The demo game, when the Linux build has made its data folder: the whole walkthrough.
+if [[ -f $linux/data/map/20.if && -f $source_dir/content/walkthrough.keys ]]; then
+  cp "$source_dir/content/walkthrough.keys" "$work/walkthrough.keys"
+  play_both demo "$linux/data" --headless --seed 1 --input ../walkthrough.keys --dump s.json \
+    --shot 600:a.png --shot 3000:b.png --shot 6000:c.png --shot 9000:d.png
+fi
 echo "windows: headless games in $((SECONDS - t)) s"
 
 # 2. The window on DirectDraw, the keyboard on DirectInput and the music on DirectShow.
