@@ -244,6 +244,30 @@ else
   fail "no full-screen game in a Wine desktop"
 fi
 
+# A start-up failure in a window: its message box, in Korean whatever the system's code
+# page, over the window; Enter answers it and the game ends.
+boxed=$work/boxed
+cp -r "$game_dir" "$boxed"
+rm "$boxed/grim/pal.pal"
+(cd "$boxed" && exec timeout -s KILL 60 wine "$windows/bin/game.exe" --window --scale 1 --dump box.json \
+  2>>"$work/window.err") &
+pid=$!
+background+=("$pid")
+box=$(timeout 40 xdotool search --sync --onlyvisible --name '^Pelmo엔진$' | head -n 1)
+if [[ -n $box ]]; then
+  sleep 0.5
+  import -window "$box" "$work/box.png" 2>/dev/null
+  xdotool windowfocus --sync "$box" 2>/dev/null
+  xdotool key --window "$box" Return
+fi
+end_game 20
+if [[ -n $box ]] && grep -q '"messages": \[{"title": "Pelmo엔진", "text": "팔렛 로딩에러.."}\]' \
+  "$boxed/box.json" 2>/dev/null; then
+  pass "a start-up failure shows the box 'Pelmo엔진: 팔렛 로딩에러..' and the game ends when it is answered"
+else
+  fail "no start-up message box (window ${box:-none}; dump: $(head -c 200 "$boxed/box.json" 2>/dev/null))"
+fi
+
 probe=$(cd "$game_dir" && wine_run 60 "$windows/bin/music_probe.exe" 1.mp3 2>/dev/null | tr -d '\r')
 if [[ $probe == $'duration 10.50\nposition 1.'*$'\nposition 10.5' ]]; then
   pass "DirectShow opens 1.mp3 with 10.50 s, runs it and rests at its end: $(echo $probe)"
@@ -288,7 +312,7 @@ else
 fi
 # Keeps the screenshots where PELMO_WINDOWS_SHOTS names a folder.
 [[ -n ${PELMO_WINDOWS_SHOTS:-} ]] &&
-  cp "$work/launcher.png" "$work/window.png" "$work/full.png" "$PELMO_WINDOWS_SHOTS/" 2>/dev/null
+  cp "$work/launcher.png" "$work/window.png" "$work/full.png" "$work/box.png" "$PELMO_WINDOWS_SHOTS/" 2>/dev/null
 echo "windows: launcher tests in $((SECONDS - t)) s"
 
 # 4. The tools: a palette from a colour list, and a picture through PNG and back.
