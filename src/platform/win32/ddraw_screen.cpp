@@ -43,10 +43,9 @@ std::string failed(const char* step, HRESULT r) {
 
 }  // namespace
 
-bool DDrawScreen::create(HWND window, bool fullScreen, int scale, std::string& error) {
+bool DDrawScreen::create(HWND window, bool fullScreen, std::string& error) {
   window_ = window;
   fullScreen_ = fullScreen;
-  (void)scale;  // the window itself is sized by the caller; the blit fills its client area
   HRESULT r = DirectDrawCreate(nullptr, &device_, nullptr);
   if (r != DD_OK) return error = failed("DirectDrawCreate", r), false;
   return fullScreen ? createFullScreen(error) : createWindowed(error);

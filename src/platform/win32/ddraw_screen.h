@@ -25,9 +25,9 @@ class DDrawScreen {
   ~DDrawScreen() { release(); }
 
   // Window thread. Full screen takes the display exclusively at 640 x 480 with 256
-  // colours and a flip chain; a window draws into the desktop through a clipper,
-  // scaled by a whole number. False with the failing step in error.
-  bool create(HWND window, bool fullScreen, int scale, std::string& error);
+  // colours and a flip chain; a window draws into the desktop through a clipper, the
+  // picture stretched to the window's client area. False with the failing step in error.
+  bool create(HWND window, bool fullScreen, std::string& error);
   // Newest first, as the display interface wants its objects released.
   void release();
 

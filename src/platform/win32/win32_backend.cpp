@@ -63,7 +63,7 @@ class Win32Backend final : public Backend {
     ShowWindow(window_, showCommand());
     UpdateWindow(window_);
     std::string error;
-    if (!screen_.create(window_, options_.fullScreen, options_.scale, error)) {
+    if (!screen_.create(window_, options_.fullScreen, error)) {
       return startFailed(kDisplayError, error);
     }
     if (!keyboard_.create(instance_, window_, error)) return startFailed(kInputError, error);
