@@ -7,9 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "support/engine_fixture.h"
+#include "support/game_run.h"
 #include "support/test_events.h"
-#include "support/test_fonts.h"
 #include "support/test_maps.h"
 
 namespace {
@@ -40,32 +39,15 @@ const char* const kWholePlan =
     "talk                     # Lee ends the game\n"
     "expect-map 30\n";
 
-class Autoplay : public ::testing::Test {
+class Autoplay : public GameFolderTest {
  protected:
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() /
-           ("pelmo_autoplay_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    previous_ = fs::current_path();
-    fs::current_path(dir_);
+    GameFolderTest::SetUp();
     writeWorld();
-  }
-  void TearDown() override {
-    fs::current_path(previous_);
-    fs::remove_all(dir_);
   }
 
   static void writeWorld() {
-    writeFile("grim/pal.pal", knownPalette());
-    writeTestFonts();
-    writeHeroPack();
-    writeSolidPack("MAN", 10, 40, 30, 60);
-    writeSolidPack("cursor", 3, 8, 8, 50);
-    writeMapPicture("village");
-    writeFarPicture();
-    writeFile("grim/bar.res", std::string(20160, '\x09'));
+    writeStageData("village");
     writeFile("grim/pic.res", std::string(640 * 480, '\x07'));
     writeFile("grim/pic.pal", std::string(768, '\x20'));
     writeFile("visual/scene.if", "pic\r\nsnow\r\n" + kKeyWait + "\r\n" + kScriptEnd + "\r\n");
@@ -108,7 +90,6 @@ class Autoplay : public ::testing::Test {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
-  fs::path dir_, previous_;
   std::string errors_;
 };
 
@@ -127,12 +108,8 @@ TEST_F(Autoplay, plays_the_world_to_its_end_and_the_recorded_keys_replay_it) {
   EXPECT_NE(dump.find("\"eventFlags\": [0, 0, 0, 1, 1, 0"), std::string::npos);
   EXPECT_NE(dump.find("\"messages\": []"), std::string::npos);
 
-  std::string replayErrors;
-  ASSERT_EQ(
-      runGame(dir_, {"--headless", "--input", "out.keys", "--dump", "game.json"}, &replayErrors),
-      0);
-  EXPECT_EQ(replayErrors, "");
-  EXPECT_EQ(readFile("game.json"), dump);  // the same frames, reads and state, byte for byte
+  // The same frames, reads and state, byte for byte.
+  EXPECT_EQ(dumpOfRun({"--headless", "--input", "out.keys"}), dump);
 }
 
 TEST_F(Autoplay, starts_where_the_game_would_with_map_and_hero_x) {
@@ -140,14 +117,8 @@ TEST_F(Autoplay, starts_where_the_game_would_with_map_and_hero_x) {
                      {"--map", "30", "--hero-x", "340", "--dump", "auto.json"}),
             0)
       << errors_;
-  std::string replayErrors;
-  ASSERT_EQ(runGame(dir_,
-                    {"--headless", "--map", "30", "--hero-x", "340", "--input", "out.keys",
-                     "--dump", "game.json"},
-                    &replayErrors),
-            0);
-  EXPECT_EQ(replayErrors, "");
-  EXPECT_EQ(readFile("game.json"), readFile("auto.json"));
+  EXPECT_EQ(dumpOfRun({"--headless", "--map", "30", "--hero-x", "340", "--input", "out.keys"}),
+            readFile("auto.json"));
   EXPECT_EQ(autoplay("talk\n", {"--map", "30", "--hero-x", "x340"}), 2);
 }
 

@@ -1,56 +1,38 @@
 // shell_e2e_test.cpp -- the `game` program in headless mode: options, fades, keys, shots, failures
+#include <algorithm>
 #include <filesystem>
-#include <regex>
 
 #include "common/png_image.h"
-#include "support/engine_fixture.h"
-#include "support/test_fonts.h"
+#include "support/game_run.h"
+#include "support/state_dump.h"
 #include "support/test_maps.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::dumpNumber;
 using testing_support::readFile;
 using testing_support::runGame;
 using testing_support::writeFile;
 
-class GameRun : public ::testing::Test {
+class GameRun : public testing_support::GameFolderTest {
  protected:
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() / ("pelmo_e2e_" + std::string(info->name()) + "_" +
-                                        std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    previous_ = fs::current_path();
-    fs::current_path(dir_);
-    writeFile("grim/pal.pal", testing_support::knownPalette());
-    testing_support::writeTestFonts();
+    GameFolderTest::SetUp();
     testing_support::writeWorldData();
-  }
-  void TearDown() override {
-    fs::current_path(previous_);
-    fs::remove_all(dir_);
   }
   int run(const std::vector<std::string>& args, std::string* errors = nullptr) {
     return runGame(dir_, args, errors);
   }
-  // The number after "key": in the dump.
-  static long field(const std::string& json, const std::string& key) {
-    std::smatch m;
-    const std::regex re("\"" + key + "\": (-?[0-9]+)");
-    return std::regex_search(json, m, re) ? std::stol(m[1]) : -999;
-  }
-  fs::path dir_, previous_;
 };
 
 TEST_F(GameRun, fades_in_by_two_per_frame) {
   ASSERT_EQ(run({"--headless", "--frames", "10", "--dump", "s.json"}), 0);
   const std::string dump = readFile("s.json");
-  EXPECT_EQ(field(dump, "frames"), 10);
-  EXPECT_EQ(field(dump, "brightness"), 22);
+  EXPECT_EQ(dumpNumber(dump, "frames"), 10);
+  EXPECT_EQ(dumpNumber(dump, "brightness"), 22);
   // The starter map has no event 99: the entry event ends on the first frame.
-  EXPECT_EQ(field(dump, "currentEvent"), 0);
+  EXPECT_EQ(dumpNumber(dump, "currentEvent"), 0);
   EXPECT_NE(dump.find("\"mapName\": \"20\""), std::string::npos);
 }
 
@@ -59,8 +41,8 @@ TEST_F(GameRun, escape_ends_the_game_normally) {
   ASSERT_EQ(run({"--headless", "--input", "esc.keys", "--dump", "s.json"}), 0);
   const std::string dump = readFile("s.json");
   // Five frames, then the cleared view of the scene end.
-  EXPECT_EQ(field(dump, "frames"), 6);
-  EXPECT_EQ(field(dump, "reads"), 6);
+  EXPECT_EQ(dumpNumber(dump, "frames"), 6);
+  EXPECT_EQ(dumpNumber(dump, "reads"), 6);
 }
 
 TEST_F(GameRun, start_up_failure_shows_its_box_and_returns_0) {
@@ -69,14 +51,17 @@ TEST_F(GameRun, start_up_failure_shows_its_box_and_returns_0) {
   ASSERT_EQ(run({"--headless", "--dump", "s.json"}, &errors), 0);
   EXPECT_EQ(errors, "Pelmo엔진: 팔렛 로딩에러..\n");
   const std::string dump = readFile("s.json");
-  EXPECT_EQ(field(dump, "frames"), 0);
-  EXPECT_NE(dump.find("{\"title\": \"Pelmo엔진\", \"text\": \"팔렛 로딩에러..\"}"), std::string::npos);
+  EXPECT_EQ(dumpNumber(dump, "frames"), 0);
+  EXPECT_NE(dump.find("{\"title\": \"Pelmo엔진\", \"text\": \"팔렛 로딩에러..\"}"),
+            std::string::npos);
 }
 
 TEST_F(GameRun, bad_options_and_key_scripts_exit_2_with_one_line) {
-  const std::vector<std::vector<std::string>> cases = {
-      {"--frames"}, {"--bogus"}, {"--headless", "--input", "missing.keys"},
-      {"--headless", "--input", "bad.keys"}, {"--data", "no/such/folder"}};
+  const std::vector<std::vector<std::string>> cases = {{"--frames"},
+                                                       {"--bogus"},
+                                                       {"--headless", "--input", "missing.keys"},
+                                                       {"--headless", "--input", "bad.keys"},
+                                                       {"--data", "no/such/folder"}};
   writeFile("bad.keys", "1 SPACE down\n2 SPACE sideways\n");
   for (const auto& args : cases) {
     std::string errors;
@@ -121,7 +106,7 @@ TEST_F(GameRun, runs_repeat_byte_for_byte_and_record_what_they_play) {
 
 TEST_F(GameRun, lost_surfaces_are_recovered_without_a_message) {
   ASSERT_EQ(run({"--headless", "--frames", "60", "--lose-surfaces", "20", "--dump", "s.json"}), 0);
-  EXPECT_EQ(field(readFile("s.json"), "frames"), 60);
+  EXPECT_EQ(dumpNumber(readFile("s.json"), "frames"), 60);
   EXPECT_NE(readFile("s.json").find("\"messages\": []"), std::string::npos);
 }
 

@@ -1,30 +1,18 @@
 // world_e2e_test.cpp -- the `game` program on a small test map: the dump's world keys, shots, seeds
-#include <filesystem>
-#include <regex>
-
 #include "common/png_image.h"
-#include "support/engine_fixture.h"
-#include "support/test_fonts.h"
+#include "support/game_run.h"
+#include "support/state_dump.h"
 #include "support/test_maps.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace testing_support;
 
 // Map columns 300 and 301 are holes through which the far layer shows.
-class WorldRun : public ::testing::Test {
+class WorldRun : public GameFolderTest {
  protected:
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() /
-           ("pelmo_world_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    previous_ = fs::current_path();
-    fs::current_path(dir_);
-    writeFile("grim/pal.pal", knownPalette());
-    writeTestFonts();
+    GameFolderTest::SetUp();
     writeHeroPack();
     writeSolidPack("MAN", 10, 40, 30, 60);
     writeMapPicture("village", {60, 61});
@@ -43,26 +31,11 @@ class WorldRun : public ::testing::Test {
     // The first map of the game is "20"; its caption is 눈마을.
     writeFile("map/20.if", mapText("village", "\xB4\xAB\xB8\xB6\xC0\xBB", {walker, talker}));
   }
-  void TearDown() override {
-    fs::current_path(previous_);
-    fs::remove_all(dir_);
-  }
   int run(const std::vector<std::string>& args) {
     std::string errors;
     const int status = runGame(dir_, args, &errors);
     EXPECT_EQ(errors, "");
     return status;
-  }
-  static double number(const std::string& text, const std::string& key) {
-    std::smatch m;
-    const std::regex re("\"" + key + "\": (-?[0-9.e+-]+)");
-    return std::regex_search(text, m, re) ? std::stod(m[1]) : -999;
-  }
-  // The object that follows "key": in the dump.
-  static std::string object(const std::string& dump, const std::string& key) {
-    const size_t at = dump.find("\"" + key + "\": {");
-    if (at == std::string::npos) return "";
-    return dump.substr(at, dump.find('}', at) - at + 1);
   }
   static common::RgbaImage shot(const std::string& path) {
     common::RgbaImage image;
@@ -74,38 +47,37 @@ class WorldRun : public ::testing::Test {
   static int viewIndex(const common::RgbaImage& image, int x, int y) {
     return image.rgba[size_t((2 * y * 640 + 2 * x) * 4)];
   }
-  fs::path dir_, previous_;
 };
 
 TEST_F(WorldRun, dump_holds_the_hero_the_actors_and_the_scene) {
   ASSERT_EQ(run({"--headless", "--frames", "30", "--dump", "s.json"}), 0);
   const std::string dump = readFile("s.json");
-  EXPECT_EQ(number(dump, "cameraX"), 0);
-  EXPECT_EQ(number(dump, "farScrollX"), 0);
+  EXPECT_EQ(dumpNumber(dump, "cameraX"), 0);
+  EXPECT_EQ(dumpNumber(dump, "farScrollX"), 0);
   EXPECT_NE(dump.find("\"caption\": \"눈마을\""), std::string::npos);
-  EXPECT_GE(number(dump, "captionTimer"), 1);
-  const std::string hero = object(dump, "hero");
+  EXPECT_GE(dumpNumber(dump, "captionTimer"), 1);
+  const std::string hero = dumpObject(dump, "hero");
   EXPECT_NE(hero.find("\"name\": \"\""), std::string::npos) << hero;
-  EXPECT_EQ(number(hero, "x"), 10);
-  EXPECT_EQ(number(hero, "baseY"), 288);
-  EXPECT_NEAR(number(hero, "speed"), 1.3, 1e-6);
+  EXPECT_EQ(dumpNumber(hero, "x"), 10);
+  EXPECT_EQ(dumpNumber(hero, "baseY"), 288);
+  EXPECT_NEAR(dumpNumber(hero, "speed"), 1.3, 1e-6);
   for (const char* key : {"walkTick", "motion", "frame", "facing", "speechTimer", "stepIndex",
                           "stepTimer", "eventNumber", "mode", "busy"})
-    EXPECT_NE(number(hero, key), -999) << key;
+    EXPECT_NE(dumpNumber(hero, key), -999) << key;
   // The actors in slot order, each object starting with its name.
   const size_t list = dump.find("\"actors\": [{\"name\": \"walker\"");
   ASSERT_NE(list, std::string::npos);
   ASSERT_NE(dump.find("}, {\"name\": \"talker\"", list), std::string::npos);
   const std::string walker = dump.substr(list, dump.find('}', list) - list);
   // Ten frames right, ten left, ten right again.
-  EXPECT_NEAR(number(walker, "x"), 213.0, 0.001);
-  EXPECT_EQ(number(walker, "facing"), 1);
-  EXPECT_EQ(number(walker, "stepIndex"), 1);
+  EXPECT_NEAR(dumpNumber(walker, "x"), 213.0, 0.001);
+  EXPECT_EQ(dumpNumber(walker, "facing"), 1);
+  EXPECT_EQ(dumpNumber(walker, "stepIndex"), 1);
   const size_t second = dump.find("\"talker\"", list);
   const std::string talker = dump.substr(second, dump.find('}', second) - second);
-  EXPECT_EQ(number(talker, "speechTimer"), 60);
-  EXPECT_EQ(number(talker, "mode"), 2);
-  EXPECT_EQ(number(talker, "eventNumber"), 40);
+  EXPECT_EQ(dumpNumber(talker, "speechTimer"), 60);
+  EXPECT_EQ(dumpNumber(talker, "mode"), 2);
+  EXPECT_EQ(dumpNumber(talker, "eventNumber"), 40);
   EXPECT_NE(dump.find("\"messages\": []"), std::string::npos);
 }
 
@@ -115,30 +87,30 @@ TEST_F(WorldRun, the_hero_walks_right_and_the_camera_follows) {
   writeFile("in.keys", "0 RIGHT down\n");
   ASSERT_EQ(run({"--headless", "--input", "in.keys", "--frames", "101", "--dump", "a.json"}), 0);
   const std::string a = readFile("a.json");
-  const std::string heroA = object(a, "hero");
-  EXPECT_EQ(number(a, "currentEvent"), 0);
-  EXPECT_NEAR(number(heroA, "x"), 140.0, 0.001);  // 100 steps from 10
-  EXPECT_EQ(number(heroA, "walkTick"), 40);
-  EXPECT_EQ(number(heroA, "frame"), 9);  // the fifth phase of the walk to the right
-  EXPECT_EQ(number(heroA, "facing"), 1);
-  EXPECT_EQ(number(heroA, "motion"), 1);
-  EXPECT_EQ(number(a, "cameraX"), 0);
-  EXPECT_EQ(number(a, "farScrollX"), 0);
+  const std::string heroA = dumpObject(a, "hero");
+  EXPECT_EQ(dumpNumber(a, "currentEvent"), 0);
+  EXPECT_NEAR(dumpNumber(heroA, "x"), 140.0, 0.001);  // 100 steps from 10
+  EXPECT_EQ(dumpNumber(heroA, "walkTick"), 40);
+  EXPECT_EQ(dumpNumber(heroA, "frame"), 9);  // the fifth phase of the walk to the right
+  EXPECT_EQ(dumpNumber(heroA, "facing"), 1);
+  EXPECT_EQ(dumpNumber(heroA, "motion"), 1);
+  EXPECT_EQ(dumpNumber(a, "cameraX"), 0);
+  EXPECT_EQ(dumpNumber(a, "farScrollX"), 0);
   // Two steps on the camera starts after the hero (target 1, then 2), the far layer at half.
   ASSERT_EQ(run({"--headless", "--input", "in.keys", "--frames", "103", "--dump", "b.json"}), 0);
   const std::string b = readFile("b.json");
-  EXPECT_NEAR(number(object(b, "hero"), "x"), 142.6, 0.001);
-  EXPECT_EQ(number(b, "cameraX"), 2);
-  EXPECT_EQ(number(b, "farScrollX"), 1);
+  EXPECT_NEAR(dumpNumber(dumpObject(b, "hero"), "x"), 142.6, 0.001);
+  EXPECT_EQ(dumpNumber(b, "cameraX"), 2);
+  EXPECT_EQ(dumpNumber(b, "farScrollX"), 1);
   // Far along, the camera keeps about 50 pixels behind its target, moving 2 then 1.
   ASSERT_EQ(run({"--headless", "--input", "in.keys", "--frames", "400", "--dump", "c.json"}), 0);
   const std::string c = readFile("c.json");
-  const double x = number(object(c, "hero"), "x");
+  const double x = dumpNumber(dumpObject(c, "hero"), "x");
   EXPECT_NEAR(x, 10.0 + 399 * 1.3, 0.01);
   const int target = int(x) - 140;
-  EXPECT_GE(number(c, "cameraX"), target - 51);
-  EXPECT_LE(number(c, "cameraX"), target - 49);
-  EXPECT_EQ(number(c, "farScrollX"), int(number(c, "cameraX")) / 2);
+  EXPECT_GE(dumpNumber(c, "cameraX"), target - 51);
+  EXPECT_LE(dumpNumber(c, "cameraX"), target - 49);
+  EXPECT_EQ(dumpNumber(c, "farScrollX"), int(dumpNumber(c, "cameraX")) / 2);
 }
 
 TEST_F(WorldRun, the_view_shows_map_far_layer_actors_hero_and_status_bar) {

@@ -83,15 +83,23 @@ std::string knownPalette() {
   return bytes;
 }
 
-void EngineTest::SetUp() {
+void TempFolderTest::SetUp() {
   previous_ = fs::current_path();
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  dir_ = fs::temp_directory_path() /
-         ("pelmo_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
-          std::to_string(::getpid()));
+  dir_ = fs::temp_directory_path() / ("pelmo_" + std::string(info->test_suite_name()) + "_" +
+                                      info->name() + "_" + std::to_string(::getpid()));
   fs::remove_all(dir_);
   fs::create_directories(dir_);
   fs::current_path(dir_);
+}
+
+void TempFolderTest::TearDown() {
+  fs::current_path(previous_);
+  fs::remove_all(dir_);
+}
+
+void EngineTest::SetUp() {
+  TempFolderTest::SetUp();
   resetEngineGlobals();
   // Start-up needs fonts; tests of the font loading remove or replace these.
   writeTestFonts();
@@ -100,8 +108,7 @@ void EngineTest::SetUp() {
 void EngineTest::TearDown() {
   resetEngineGlobals();
   platform::setBackend(nullptr);
-  fs::current_path(previous_);
-  fs::remove_all(dir_);
+  TempFolderTest::TearDown();
 }
 
 void EngineTest::startEngine() {

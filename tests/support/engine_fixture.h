@@ -19,18 +19,26 @@ std::string readFile(const std::string& path);
 // A palette file: entry i is (i, 255 - i, i / 2); the mixing table's [r][c] is (r + c) / 2.
 std::string knownPalette();
 
+// Each test runs in a new folder of its own, the current folder until the test ends, when
+// it is removed.
+class TempFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  std::filesystem::path dir_;
+
+ private:
+  std::filesystem::path previous_;
+};
+
 // Each test runs in a new folder holding only the test fonts (support/test_fonts.h), with
 // the headless backend and fresh globals.
-class EngineTest : public ::testing::Test {
+class EngineTest : public TempFolderTest {
  protected:
   void SetUp() override;
   void TearDown() override;
   // Start-up as the window thread does it, on the headless backend; asserts success.
   void startEngine();
-  std::filesystem::path dir_;
-
- private:
-  std::filesystem::path previous_;
 };
 
 // Runs the built `game` with args in folder dir; returns its exit status.

@@ -63,13 +63,8 @@ std::string waitingEvent(int number) {
 void EventWorldTest::SetUp() {
   EngineTest::SetUp();
   startEngine();
-  writeHeroPack();
-  writeSolidPack("MAN", 10, 40, 30, 60);
-  writeSolidPack("cursor", 3, 8, 8, 50);
+  writeStageData("w");
   writeSolidPack("bubble", 48, 16, 12, 150);
-  writeMapPicture("w");
-  writeFarPicture();
-  writeFile("grim/bar.res", std::string(20160, '\x09'));
   actors::loadCommonResources();
 }
 

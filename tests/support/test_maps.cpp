@@ -61,6 +61,15 @@ void writeFarPicture() {
   writeFile("grim/bg.res", bytes);
 }
 
+void writeStageData(const std::string& picture) {
+  writeHeroPack();
+  writeSolidPack("MAN", 10, 40, 30, 60);
+  writeSolidPack("cursor", 3, 8, 8, 50);
+  writeMapPicture(picture);
+  writeFarPicture();
+  writeFile("grim/bar.res", std::string(20160, '\x09'));
+}
+
 void writeWorldData() {
   writeFile("map/20.if", mapText("20", "", {}));
   writeFile("map/20.res", std::string(1280 * 177, '\xFF'));

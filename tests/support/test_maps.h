@@ -45,6 +45,12 @@ void writeFarPicture();
 int mapPixel(int column);
 int farPixel(int column, int row);
 
+// The packs and pictures of a test map with people, besides its map file: the hero's pack,
+// "MAN" (10 frames of 40 x 30 in colours 60 to 69), "cursor" (3 frames of 8 x 8 in colours
+// 50 to 52), the map picture "map/<picture>.res" (writeMapPicture), the far layer and a
+// status bar of colour 9.
+void writeStageData(const std::string& picture);
+
 // The least that the game loads without a message: the first map "20" (no
 // actors, no events, a wholly transparent picture), a far layer and a status
 // bar of colour 0, so that the view stays colour 0 but for snow and text.
