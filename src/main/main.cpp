@@ -52,7 +52,8 @@ int main(int argc, char** argv) {
   }
   if (!o.dataDir.empty() && chdir(o.dataDir.c_str()) != 0)
     return usageError("cannot change to the data folder '" + o.dataDir + "'");
-  if (!o.inputScript.empty() && !platform::useKeyScript(o.inputScript, error)) return usageError(error);
+  if (!o.inputScript.empty() && !platform::useKeyScript(o.inputScript, error))
+    return usageError(error);
   if (!o.recordScript.empty() && !platform::recordKeyScript(o.recordScript, error))
     return usageError(error);
   if (!chooseBackend(o, error)) return usageError(error);
