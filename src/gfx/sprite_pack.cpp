@@ -113,12 +113,15 @@ int SpritePack::readFiles(const char* name) {
       return kPackNoRowMemory;
     }
     for (int r = 0; r < h; ++r) table[r] = block + size_t(r) * size_t(w);
-    // Only a read that yields nothing fails; a short last block keeps what came.
-    if (bytes > 0 && std::fread(block, 1, size_t(bytes), data.f) == 0) {
+    // Only a read that yields nothing fails; a short last block keeps what came, and
+    // the pixels the file did not have are transparent rather than whatever the memory held.
+    const size_t got = bytes > 0 ? std::fread(block, 1, size_t(bytes), data.f) : 0;
+    if (bytes > 0 && got == 0) {
       delete[] table;
       delete[] block;
       return kPackPixelsEnded;
     }
+    std::fill(block + got, block + bytes, kTransparent);
     pixels[i] = block;
     rows[i] = table;
     widths[i] = w;

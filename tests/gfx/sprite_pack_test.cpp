@@ -107,6 +107,13 @@ TEST_F(SpritePackTest, pixels_that_run_out_keep_the_frames_before) {
   EXPECT_EQ(pack.frameCount, 3);
   EXPECT_EQ(pack.width(1), 2);
   EXPECT_EQ(pack.pixels[1][0], 5);
+  // The three pixels the file did not have are transparent: only the first is drawn.
+  EXPECT_EQ(pack.pixels[1][1], gfx::kTransparent);
+  EXPECT_EQ(pack.pixels[1][3], gfx::kTransparent);
+  pack.draw(100, 50, 1);
+  EXPECT_EQ(pixel(100, 50), 5);
+  EXPECT_EQ(pixel(101, 50), 7);
+  EXPECT_EQ(pixel(100, 51), 7);
   EXPECT_EQ(pack.pixels[2], nullptr);
   EXPECT_EQ(pack.width(2), 0);
   EXPECT_EQ(pack.height(2), 0);
