@@ -9,6 +9,7 @@
 
 #include "actors/actor.h"
 #include "actors/common_resources.h"
+#include "audio/music_player.h"
 #include "platform/keyboard.h"
 #include "shell/scene_cycle.h"
 #include "shell/shell_state.h"
@@ -24,17 +25,23 @@ using namespace platform::dik;
 // Reads of one input; a warp to a map that warps again still ends here.
 constexpr uint64_t kReads = 150;
 uint64_t firstRead = 0;
+// Drawn from the input's bytes, so that inputs differ in their timing too.
+uint32_t variant = 0;
 
-// The hero walks right, then left; Space is pressed every 10 reads, long enough apart to act; at
-// the end Escape leaves the map and 1 leaves a cut-scene.
+// The hero walks right, then left; Space is pressed every 9 to 13 reads, long enough apart to
+// act; F1 and F2 stop and run the music, and some inputs hold Left Control for a while (the
+// presentation without a flip); at the end Escape leaves the map and 1 leaves a cut-scene.
 void keys(uint64_t read, uint8_t state[256]) {
   const uint64_t r = read - firstRead;
   if (r >= kReads) {
     state[ESCAPE] = state[KEY_1] = 0x80;
     return;
   }
-  state[r < 60 ? RIGHT : LEFT] = (r % 40) < 30 ? 0x80 : 0;
-  if (r % 10 == 0) state[SPACE] = 0x80;
+  state[r < 30 + variant % 60 ? RIGHT : LEFT] = (r % 40) < 30 ? 0x80 : 0;
+  if (r % (9 + variant % 5) == 0) state[SPACE] = 0x80;
+  if (r == 45) state[F1] = 0x80;
+  if (r == 50) state[F2] = 0x80;
+  if (variant % 3 == 0 && r >= 20 && r < 40) state[LCONTROL] = 0x80;
 }
 
 }  // namespace
@@ -46,6 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     prepared = true;
     fuzzing::writeWorldData();
     actors::loadCommonResources();
+    audio::Music = new audio::MusicPlayer;
+    audio::Music->Open("1.mp3");
     platform::setKeyProvider(keys);
   }
   fuzzing::writeFile("map/f.if", std::string(reinterpret_cast<const char*>(data), size));
@@ -54,6 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::fill(world::EventFlags, world::EventFlags + world::kFlagCount, 0);
   actors::Hero->x = 10.0f;
   actors::Hero->busy = 0;
+  variant = 0;
+  for (size_t i = 0; i < size; ++i) variant = variant * 31 + data[i];
   firstRead = platform::keyboardReads();
   shell::runSceneCycle();
   world::deleteCurrentScene();

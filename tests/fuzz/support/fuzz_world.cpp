@@ -30,6 +30,12 @@ void writeWorldData() {
             "#\xC5\xB0\xC0\xD4\xB7\xC2\r\n#\xB3\xA1\r\n");
   writeFile("grim/pic.res", std::string(640 * 480, '\x05'));
   writeFile("grim/pic.pal", std::string(768, '\x40'));
+  // 100 frames of MPEG 1 layer III, 128 kbit/s at 44.1 kHz: 2.6 seconds of music.
+  std::string frame(417, '\0');
+  frame[0] = char(0xFF), frame[1] = char(0xFB), frame[2] = char(0x90);
+  std::string music;
+  for (int i = 0; i < 100; ++i) music += frame;
+  writeFile("1.mp3", music);
 }
 
 }  // namespace fuzzing

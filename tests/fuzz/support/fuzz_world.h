@@ -8,7 +8,8 @@ namespace fuzzing {
 // A pack of `frames` frames of w x h, frame f in colour base + f.
 void writeSolidPack(const std::string& name, int frames, int w, int h, int base);
 // The hero "CHAR1", the packs "cursor", "bubble" and "MAN", the far layer "bg", the status bar, the
-// map picture "map\bg.res" and the cut-scene "v" with its picture and palette.
+// map picture "map\bg.res" and the cut-scene "v" with its picture and palette, and the music
+// "1.mp3".
 void writeWorldData();
 
 }  // namespace fuzzing
