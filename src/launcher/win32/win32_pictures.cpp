@@ -5,18 +5,12 @@
 
 #include <vector>
 
+#include "platform/win32/com_ptr.h"
+
 namespace launcher {
 namespace {
 
-template <typename T>
-struct Com {
-  T* p = nullptr;
-  ~Com() {
-    if (p) p->Release();
-  }
-  T* operator->() const { return p; }
-  T** out() { return &p; }
-};
+using platform::Com;
 
 // Rows of blue, green, red and alpha, top row first.
 bool readBgra(const wchar_t* path, UINT& width, UINT& height, std::vector<BYTE>& pixels) {

@@ -7,10 +7,13 @@
 #include <cstring>
 
 #include "common/png_image.h"
+#include "platform/win32/com_ptr.h"
 #include "platform/win32/wide_text.h"
 
 namespace common {
 namespace {
+
+using platform::Com;
 
 // COM for the calling thread, for the life of one call.
 struct ComScope {
@@ -18,16 +21,6 @@ struct ComScope {
   ~ComScope() {
     if (ready) CoUninitialize();
   }
-};
-
-template <typename T>
-struct Com {
-  T* p = nullptr;
-  ~Com() {
-    if (p) p->Release();
-  }
-  T* operator->() const { return p; }
-  T** out() { return &p; }
 };
 
 bool makeFactory(Com<IWICImagingFactory>& factory) {
