@@ -53,6 +53,17 @@ void check(const std::string& file, const Expected& e) {
 const std::string kPaletteBox = "Pelmo엔진: 팔렛 로딩에러..\n";
 const std::string kFontBox = "Pelmo엔진: 폰트 로딩에러..\n";
 
+// Missing or empty alike, a font file stops the start-up, and a pack reports nothing: the hero,
+// the cursor, the icons or the man are simply not seen.
+std::map<std::string, Expected> withFontsAndPacks(std::map<std::string, Expected> expected) {
+  for (const char* font : {"grim/EngFont.fnt", "grim/HanFont.fnt", "grim/han.inf"})
+    expected.emplace(font, Expected{kFontBox, Outcome::kStartUpStops});
+  for (const char* pack : {"grim/CHAR1", "grim/cursor", "grim/bubble", "grim/MAN"})
+    for (const char* ending : {".idx", ".res"})
+      expected.emplace(std::string(pack) + ending, Expected{"", Outcome::kGameEnds});
+  return expected;
+}
+
 class DataFiles : public FaultTest {
  protected:
   // The whole game written anew, so that no change of one case stays for the next.
@@ -85,21 +96,8 @@ class DataFiles : public FaultTest {
 TEST_F(DataFiles, each_file_missing_in_turn) {
   const Outcome ends = Outcome::kGameEnds, on = Outcome::kGoesOn;
   eachFileInTurn([](const fs::path& f) { fs::remove(f); },
-                 {
+                 withFontsAndPacks({
                      {"grim/pal.pal", {kPaletteBox, Outcome::kStartUpStops}},
-                     {"grim/EngFont.fnt", {kFontBox, Outcome::kStartUpStops}},
-                     {"grim/HanFont.fnt", {kFontBox, Outcome::kStartUpStops}},
-                     {"grim/han.inf", {kFontBox, Outcome::kStartUpStops}},
-                     // Packs report nothing: the hero, the cursor, the icons or the man are simply
-                     // not seen.
-                     {"grim/CHAR1.idx", {"", ends}},
-                     {"grim/CHAR1.res", {"", ends}},
-                     {"grim/cursor.idx", {"", ends}},
-                     {"grim/cursor.res", {"", ends}},
-                     {"grim/bubble.idx", {"", ends}},
-                     {"grim/bubble.res", {"", ends}},
-                     {"grim/MAN.idx", {"", ends}},
-                     {"grim/MAN.res", {"", ends}},
                      {"grim/bg.res", {"에러: 파일열기\n", ends}},
                      {"grim/bar.res", {"bar.res: 그림파일을 읽을수 없어.\n", ends}},
                      // No map: nothing to play, so no event and no end; the game goes on.
@@ -113,26 +111,15 @@ TEST_F(DataFiles, each_file_missing_in_turn) {
                      {"grim/pic.res", {"grim\\pic.res: 파일열기\n", ends}},
                      {"grim/pic.pal", {"", ends}},
                      {"1.mp3", {"", ends}},
-                 });
+                 }));
 }
 
 TEST_F(DataFiles, each_file_empty_in_turn) {
   const Outcome ends = Outcome::kGameEnds, on = Outcome::kGoesOn;
   eachFileInTurn([](const fs::path& f) { writeFile(f.string(), ""); },
-                 {
+                 withFontsAndPacks({
                      // An empty palette reads as white with a mixing table of 255.
                      {"grim/pal.pal", {"", ends}},
-                     {"grim/EngFont.fnt", {kFontBox, Outcome::kStartUpStops}},
-                     {"grim/HanFont.fnt", {kFontBox, Outcome::kStartUpStops}},
-                     {"grim/han.inf", {kFontBox, Outcome::kStartUpStops}},
-                     {"grim/CHAR1.idx", {"", ends}},
-                     {"grim/CHAR1.res", {"", ends}},
-                     {"grim/cursor.idx", {"", ends}},
-                     {"grim/cursor.res", {"", ends}},
-                     {"grim/bubble.idx", {"", ends}},
-                     {"grim/bubble.res", {"", ends}},
-                     {"grim/MAN.idx", {"", ends}},
-                     {"grim/MAN.res", {"", ends}},
                      {"grim/bg.res", {"에러: 데이터 읽기\n", ends}},
                      {"grim/bar.res", {"bar.res: 그림파일이 이상해\n", ends}},
                      {"map/20.if", {"에러: map\\20.if, 1번째 줄: 파일이 일찍 끝났습니다\n", on}},
@@ -144,7 +131,7 @@ TEST_F(DataFiles, each_file_empty_in_turn) {
                      // An empty palette: the scene plays in white.
                      {"grim/pic.pal", {"", ends}},
                      {"1.mp3", {"", ends}},
-                 });
+                 }));
 }
 
 TEST_F(DataFiles, malformed_text_files_are_named_with_their_line) {

@@ -1,17 +1,13 @@
 // fault_fixture.h -- each fault test in a folder of its own holding the fault tests' game
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
+#include "support/engine_fixture.h"
 
 namespace faults {
 
-class FaultTest : public ::testing::Test {
+class FaultTest : public testing_support::TempFolderTest {
  protected:
   void SetUp() override;
-  void TearDown() override;
-  std::filesystem::path dir_, previous_;
 };
 
 }  // namespace faults
