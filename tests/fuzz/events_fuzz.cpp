@@ -47,11 +47,7 @@ void keys(uint64_t read, uint8_t state[256]) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  fuzzing::startEngineOnce();
-  static bool prepared = false;
-  if (!prepared) {
-    prepared = true;
-    fuzzing::writeWorldData();
+  if (fuzzing::startWorldOnce()) {
     actors::loadCommonResources();
     audio::Music = new audio::MusicPlayer;
     audio::Music->Open("1.mp3");

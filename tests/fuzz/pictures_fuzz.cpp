@@ -15,11 +15,7 @@
 #include "world/scene.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  fuzzing::startEngineOnce();
-  static bool prepared = false;
-  if (!prepared) {
-    prepared = true;
-    fuzzing::writeWorldData();
+  if (fuzzing::startWorldOnce()) {
     fuzzing::writeFile("map/p.if", "p\r\ncaption\r\n0\r\n0\r\n");
     fuzzing::writeFile("visual/p.if", "p\r\nabc\r\n");
   }

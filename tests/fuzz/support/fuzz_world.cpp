@@ -38,4 +38,13 @@ void writeWorldData() {
   writeFile("1.mp3", music);
 }
 
+bool startWorldOnce() {
+  startEngineOnce();
+  static bool written = false;
+  if (written) return false;
+  written = true;
+  writeWorldData();
+  return true;
+}
+
 }  // namespace fuzzing

@@ -11,5 +11,8 @@ void writeSolidPack(const std::string& name, int frames, int w, int h, int base)
 // map picture "map\bg.res" and the cut-scene "v" with its picture and palette, and the music
 // "1.mp3".
 void writeWorldData();
+// Starts the engine (startEngineOnce) and writes the world data, both once per process; true
+// only on the first call, so that the target adds its own files then.
+bool startWorldOnce();
 
 }  // namespace fuzzing
