@@ -383,16 +383,21 @@ CutScene finish(const RgbPicture& p) {
   return s;
 }
 
-}  // namespace
-
-CutScene drawOpening() {
-  const Mood m{false};
+// The sky, the mountains, the lantern hill, the village and the road, in the given mood.
+RgbPicture valley(const Mood& m) {
   RgbPicture p(kW, kH, {});
   sky(p, m);
   mountains(p, m);
   lanternHill(p, m);
   village(p, m);
   road(p, m);
+  return p;
+}
+
+}  // namespace
+
+CutScene drawOpening() {
+  RgbPicture p = valley(Mood{false});
   framingPines(p);
   snowfall(p, 900, 510);
   calmBottom(p);
@@ -400,13 +405,7 @@ CutScene drawOpening() {
 }
 
 CutScene drawEnding() {
-  const Mood m{true};
-  RgbPicture p(kW, kH, {});
-  sky(p, m);
-  mountains(p, m);
-  lanternHill(p, m);
-  village(p, m);
-  road(p, m);
+  RgbPicture p = valley(Mood{true});
   festival(p);
   framingPines(p);
   snowfall(p, 160, 511);
