@@ -31,6 +31,25 @@ shoot map42 42 760 150 "40 RIGHT down" "41 RIGHT up" "60 SPACE down" "61 SPACE u
 # The forest: the hero walks into the fox.
 shoot map35 35 440 160 "60 RIGHT down" "120 RIGHT up"
 
+# The lit lantern: the walkthrough replayed to a second before the ending cut-scene, whose
+# first frame is found by halving (the hill is the last map, and the scene its last event).
+walkthrough=$top/content/walkthrough.keys
+ending_started() {  # frame
+  (cd "$work/data" && "$bin/game" --headless --input "$walkthrough" --frames "$1" --dump "$work/probe.json")
+  grep -q '"mapName": "42"' "$work/probe.json" && grep -q '"visual": {"playing": 1' "$work/probe.json"
+}
+(cd "$work/data" && "$bin/game" --headless --input "$walkthrough" --dump "$work/end.json")
+lo=1
+hi=$(grep -o '"frames": [0-9]*' "$work/end.json" | grep -o '[0-9]*$')
+while ((lo < hi)); do
+  mid=$(((lo + hi) / 2))
+  if ending_started "$mid"; then hi=$mid; else lo=$((mid + 1)); fi
+done
+frame=$((lo - 60))
+(cd "$work/data" && "$bin/game" --headless --input "$walkthrough" --frames "$frame" \
+  --shot "$frame:$out/lantern.png")
+echo "screens: lantern.png"
+
 # The cut-scenes, each from a map whose entry event plays it.
 for scene in opening ending; do
   printf '20\n\n0\n1\n99\n비주얼모드 %s\n99\n' "$scene" >"$work/$scene.map"
