@@ -1,46 +1,13 @@
 // cp949_text.cpp -- strict line-by-line conversion through iconv
 #include "common/cp949_text.h"
 
-#include <iconv.h>
-
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 
+#include "platform/encoding.h"
+
 namespace tools {
 namespace {
-
-// One iconv descriptor for the life of a conversion.
-class Converter {
- public:
-  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-  ~Converter() {
-    if (ok()) iconv_close(cd_);
-  }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
-  bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-
-  // Appends the conversion of text to out; on failure returns the byte offset in text
-  // where the conversion stopped, else text.size().
-  size_t convert(const std::string& text, std::string& out) {
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    char* in = const_cast<char*>(text.data());
-    size_t inLeft = text.size();
-    char buffer[512];
-    while (inLeft > 0) {
-      char* o = buffer;
-      size_t oLeft = sizeof buffer;
-      const size_t r = iconv(cd_, &in, &inLeft, &o, &oLeft);
-      out.append(buffer, size_t(o - buffer));
-      if (r == size_t(-1) && errno != E2BIG) return text.size() - inLeft;
-    }
-    return text.size();
-  }
-
- private:
-  iconv_t cd_;
-};
 
 // The code point of the UTF-8 sequence at text[at], or -1 when there is none.
 long utf8CodePoint(const std::string& text, size_t at, size_t& length) {
@@ -85,7 +52,7 @@ void forEachLine(const std::string& text, F f) {
 bool utf8ToCp949Lines(const std::string& utf8, std::string& cp949, std::vector<TextFault>& faults) {
   faults.clear();
   cp949.clear();
-  Converter converter("CP949", "UTF-8");
+  platform::TextConverter converter("CP949", "UTF-8");
   if (!converter.ok()) {
     faults.push_back({0, "this system's iconv has no code page 949"});
     return false;
@@ -109,7 +76,7 @@ bool utf8ToCp949Lines(const std::string& utf8, std::string& cp949, std::vector<T
 
 std::vector<int> invalidCp949Lines(const std::string& cp949) {
   std::vector<int> lines;
-  Converter converter("UTF-8", "CP949");
+  platform::TextConverter converter("UTF-8", "CP949");
   if (!converter.ok()) return lines;
   forEachLine(cp949, [&](const std::string& line, int number) {
     std::string ignored;
