@@ -1,7 +1,15 @@
-// com_ptr.h -- holds one COM interface and releases it when the holder goes
+// com_ptr.h -- releasing COM interfaces: a holder that releases when it goes, and a release
+// of an interface pointer a longer-lived object keeps
 #pragma once
 
 namespace platform {
+
+// Releases object, if any, and leaves it null.
+template <typename T>
+void releaseCom(T*& object) {
+  if (object) object->Release();
+  object = nullptr;
+}
 
 template <typename T>
 struct Com {

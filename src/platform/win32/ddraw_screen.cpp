@@ -7,16 +7,12 @@
 
 #include <cstring>
 
+#include "platform/win32/call_failure.h"
+#include "platform/win32/com_ptr.h"
 #include "platform/win32/frame_clock.h"
 
 namespace platform {
 namespace {
-
-template <typename T>
-void releaseCom(T*& object) {
-  if (object) object->Release();
-  object = nullptr;
-}
 
 int maskShift(uint32_t mask) {
   int shift = 0;
@@ -35,19 +31,13 @@ uint32_t scaleInto(uint8_t value, uint32_t mask) {
   return bits ? (uint32_t(value) >> (8 - bits)) << maskShift(mask) : 0;
 }
 
-std::string failed(const char* step, HRESULT r) {
-  char text[96];
-  std::snprintf(text, sizeof text, "%s failed (0x%08lX)", step, static_cast<unsigned long>(r));
-  return text;
-}
-
 }  // namespace
 
 bool DDrawScreen::create(HWND window, bool fullScreen, std::string& error) {
   window_ = window;
   fullScreen_ = fullScreen;
   HRESULT r = DirectDrawCreate(nullptr, &device_, nullptr);
-  if (r != DD_OK) return error = failed("DirectDrawCreate", r), false;
+  if (r != DD_OK) return error = callFailure("DirectDrawCreate", r), false;
   return fullScreen ? createFullScreen(error) : createWindowed(error);
 }
 
@@ -55,9 +45,9 @@ bool DDrawScreen::createFullScreen(std::string& error) {
   // The game thread draws while the window thread pumps: ask for a thread-safe device.
   HRESULT r = device_->SetCooperativeLevel(
       window_, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN | DDSCL_MULTITHREADED);
-  if (r != DD_OK) return error = failed("SetCooperativeLevel", r), false;
+  if (r != DD_OK) return error = callFailure("SetCooperativeLevel", r), false;
   r = device_->SetDisplayMode(640, 480, 8);
-  if (r != DD_OK) return error = failed("SetDisplayMode(640, 480, 8)", r), false;
+  if (r != DD_OK) return error = callFailure("SetDisplayMode(640, 480, 8)", r), false;
 
   DDSURFACEDESC desc{};
   desc.dwSize = sizeof desc;
@@ -65,29 +55,29 @@ bool DDrawScreen::createFullScreen(std::string& error) {
   desc.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
   desc.dwBackBufferCount = 1;
   r = device_->CreateSurface(&desc, &primary_, nullptr);
-  if (r != DD_OK) return error = failed("CreateSurface (flip chain)", r), false;
+  if (r != DD_OK) return error = callFailure("CreateSurface (flip chain)", r), false;
   DDSCAPS caps{DDSCAPS_BACKBUFFER};
   r = primary_->GetAttachedSurface(&caps, &back_);
-  if (r != DD_OK) return error = failed("GetAttachedSurface (back buffer)", r), false;
+  if (r != DD_OK) return error = callFailure("GetAttachedSurface (back buffer)", r), false;
 
   // All 256 entries are the game's: entry 0 and 255 are not reserved for the system.
   r = device_->CreatePalette(DDPCAPS_8BIT | DDPCAPS_ALLOW256, colours_.data(), &palette_, nullptr);
-  if (r != DD_OK) return error = failed("CreatePalette", r), false;
+  if (r != DD_OK) return error = callFailure("CreatePalette", r), false;
   primary_->SetPalette(palette_);
   return true;
 }
 
 bool DDrawScreen::createWindowed(std::string& error) {
   HRESULT r = device_->SetCooperativeLevel(window_, DDSCL_NORMAL | DDSCL_MULTITHREADED);
-  if (r != DD_OK) return error = failed("SetCooperativeLevel", r), false;
+  if (r != DD_OK) return error = callFailure("SetCooperativeLevel", r), false;
   DDSURFACEDESC desc{};
   desc.dwSize = sizeof desc;
   desc.dwFlags = DDSD_CAPS;
   desc.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE;
   r = device_->CreateSurface(&desc, &primary_, nullptr);
-  if (r != DD_OK) return error = failed("CreateSurface (desktop)", r), false;
+  if (r != DD_OK) return error = callFailure("CreateSurface (desktop)", r), false;
   r = device_->CreateClipper(0, &clipper_, nullptr);
-  if (r != DD_OK) return error = failed("CreateClipper", r), false;
+  if (r != DD_OK) return error = callFailure("CreateClipper", r), false;
   clipper_->SetHWnd(0, window_);
   primary_->SetClipper(clipper_);
 
@@ -98,7 +88,7 @@ bool DDrawScreen::createWindowed(std::string& error) {
   desc.dwWidth = 640;
   desc.dwHeight = 480;
   r = device_->CreateSurface(&desc, &back_, nullptr);
-  if (r != DD_OK) return error = failed("CreateSurface (picture)", r), false;
+  if (r != DD_OK) return error = callFailure("CreateSurface (picture)", r), false;
   DDSURFACEDESC got{};
   got.dwSize = sizeof got;
   back_->GetSurfaceDesc(&got);

@@ -4,29 +4,22 @@
 #define DIRECTINPUT_VERSION 0x0500
 #include <dinput.h>
 
-#include <cstdio>
 #include <cstring>
 
+#include "platform/win32/call_failure.h"
+#include "platform/win32/com_ptr.h"
+
 namespace platform {
-namespace {
-
-std::string failed(const char* step, HRESULT r) {
-  char text[96];
-  std::snprintf(text, sizeof text, "%s failed (0x%08lX)", step, static_cast<unsigned long>(r));
-  return text;
-}
-
-}  // namespace
 
 bool DInputKeyboard::create(HINSTANCE instance, HWND window, std::string& error) {
   HRESULT r = DirectInputCreateA(instance, 0x0500, &input_, nullptr);
-  if (FAILED(r)) return error = failed("DirectInputCreateA", r), false;
+  if (FAILED(r)) return error = callFailure("DirectInputCreateA", r), false;
   IDirectInputDeviceA* first = nullptr;
   r = input_->CreateDevice(GUID_SysKeyboard, &first, nullptr);
-  if (FAILED(r)) return error = failed("CreateDevice (keyboard)", r), false;
+  if (FAILED(r)) return error = callFailure("CreateDevice (keyboard)", r), false;
   r = first->QueryInterface(IID_IDirectInputDevice2A, reinterpret_cast<void**>(&device_));
   first->Release();
-  if (FAILED(r)) return error = failed("QueryInterface (IDirectInputDevice2A)", r), false;
+  if (FAILED(r)) return error = callFailure("QueryInterface (IDirectInputDevice2A)", r), false;
   device_->SetDataFormat(&c_dfDIKeyboard);
 
   DIPROPDWORD size{};
@@ -36,23 +29,19 @@ bool DInputKeyboard::create(HINSTANCE instance, HWND window, std::string& error)
   size.diph.dwHow = DIPH_DEVICE;
   size.dwData = 16;
   r = device_->SetProperty(DIPROP_BUFFERSIZE, &size.diph);
-  if (FAILED(r)) return release(), error = failed("SetProperty (buffer size)", r), false;
+  if (FAILED(r)) return release(), error = callFailure("SetProperty (buffer size)", r), false;
   // Keys typed into another program's window are that program's: the game reads the
   // keyboard only while its window is in front.
   r = device_->SetCooperativeLevel(window, DISCL_NONEXCLUSIVE | DISCL_FOREGROUND);
-  if (FAILED(r)) return release(), error = failed("SetCooperativeLevel (keyboard)", r), false;
+  if (FAILED(r)) return release(), error = callFailure("SetCooperativeLevel (keyboard)", r), false;
   device_->Acquire();
   return true;
 }
 
 void DInputKeyboard::release() {
-  if (device_) {
-    device_->Unacquire();
-    device_->Release();
-    device_ = nullptr;
-  }
-  if (input_) input_->Release();
-  input_ = nullptr;
+  if (device_) device_->Unacquire();
+  releaseCom(device_);
+  releaseCom(input_);
 }
 
 void DInputKeyboard::read(uint8_t state[256]) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/data_file.h"
+#include "platform/win32/com_ptr.h"
 
 namespace platform {
 namespace {
@@ -27,12 +28,6 @@ constexpr GUID kBasicAudio = {
     0x56A868B3, 0x0AD4, 0x11CE, {0xB0, 0x3A, 0x00, 0x20, 0xAF, 0x0B, 0xA7, 0x70}};
 constexpr GUID kMediaEvent = {
     0x56A868B6, 0x0AD4, 0x11CE, {0xB0, 0x3A, 0x00, 0x20, 0xAF, 0x0B, 0xA7, 0x70}};
-
-template <typename T>
-void releaseCom(T*& object) {
-  if (object) object->Release();
-  object = nullptr;
-}
 
 class DShowMusic;
 std::mutex liveMutex;
