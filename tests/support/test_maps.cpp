@@ -77,4 +77,22 @@ void writeWorldData() {
   writeFile("grim/bar.res", std::string(20160, '\0'));
 }
 
+void writeVillageWorld() {
+  writeHeroPack();
+  writeSolidPack("MAN", 10, 40, 30, 60);
+  writeMapPicture("village", {60, 61});
+  writeFarPicture();
+  TestActor walker;
+  walker.name = "walker";
+  walker.x = "200.0";
+  walker.steps = {std::string(kGoRightWord) + " 10", std::string(kGoLeftWord) + " 10"};
+  TestActor talker;
+  talker.name = "talker";
+  talker.x = "600.5";  // out of the walking hero's way: a touch would start its event
+  talker.mode = 2;
+  talker.eventNumber = 40;
+  talker.steps = {std::string(kSpeakWord) + " hi", std::string(kStandWord) + " 0"};
+  writeFile("map/20.if", mapText("village", "\xB4\xAB\xB8\xB6\xC0\xBB", {walker, talker}));
+}
+
 }  // namespace testing_support

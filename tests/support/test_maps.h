@@ -56,4 +56,10 @@ void writeStageData(const std::string& picture);
 // bar of colour 0, so that the view stays colour 0 but for snow and text.
 void writeWorldData();
 
+// Map "20" (picture "village", caption 눈마을) with a walker going right and left from
+// x 200 and, at x 600.5, a touch-trigger talker with event 40 that says "hi"; with the
+// hero and MAN packs, the map picture (holes at 60 and 61) and the far layer. The status
+// bar is the caller's.
+void writeVillageWorld();
+
 }  // namespace testing_support

@@ -46,25 +46,10 @@ std::string silentMp3(int frames) {
 void writeVillage() {
   writeFile("grim/pal.pal", knownPalette());
   writeTestFonts();
-  writeHeroPack();
-  writeSolidPack("MAN", 10, 40, 30, 60);
-  writeSolidPack("cursor", 3, 8, 8, 50);
-  writeMapPicture("village", {60, 61});
-  writeFarPicture();
+  writeVillageWorld();
   std::string bar;
   for (int i = 0; i < 20160; ++i) bar += char(20 + 30 * ((i % 320) / 40));  // eight bands
   writeFile("grim/bar.res", bar);
-  TestActor walker;
-  walker.name = "walker";
-  walker.x = "200.0";
-  walker.steps = {std::string(kGoRightWord) + " 10", std::string(kGoLeftWord) + " 10"};
-  TestActor talker;
-  talker.name = "talker";
-  talker.x = "600.5";
-  talker.mode = 2;
-  talker.eventNumber = 40;
-  talker.steps = {std::string(kSpeakWord) + " hi", std::string(kStandWord) + " 0"};
-  writeFile("map/20.if", mapText("village", "\xB4\xAB\xB8\xB6\xC0\xBB", {walker, talker}));
 }
 
 void fade() {
