@@ -15,7 +15,6 @@ namespace {
 class ArgbBackend final : public platform::Backend {
  public:
   bool createWindow(const char*) override { return true; }
-  void pumpWhileRunning() override {}
   void destroyWindow() override {}
 
   void show(const uint8_t* pixels, const platform::PaletteEntry* palette, bool) override {

@@ -2,16 +2,15 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "platform/backend.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/keyboard.h"
+#include "platform/quit.h"
 #include "platform/screen.h"
-#include "platform/window.h"
 #include "platform/window_backend.h"
 #include "shell/command_line.h"
-#include "shell/game_thread.h"
+#include "shell/game_run.h"
 #include "shell/shell_state.h"
 #include "shell/state_dump.h"
 
@@ -56,6 +55,7 @@ int main(int argc, char** argv) {
     return usageError(error);
   if (!o.recordScript.empty() && !platform::recordKeyScript(o.recordScript, error))
     return usageError(error);
+  platform::quitOnSignals();
   if (!chooseBackend(o, error)) return usageError(error);
 
   platform::ScreenHooks hooks;
@@ -67,17 +67,13 @@ int main(int argc, char** argv) {
   if (o.mapName) shell::FirstMapName = *o.mapName;
   if (o.heroX) shell::FirstHeroX = *o.heroX;
 
-  const int status = shell::runWindowThread();
+  shell::keepStateDumpAtStop();
+
+  const int status = shell::runGame();
 
   platform::finishKeyRecording();
   if (!o.dumpPath.empty() && !shell::writeStateDump(o.dumpPath, error))
     std::fprintf(stderr, "game: %s\n", error.c_str());
-  if (platform::gameThreadParked()) {
-    // The game thread is parked for good; the process ends with it.
-    std::fflush(nullptr);
-    std::_Exit(status);
-  }
-  platform::joinGameThreadIfFinished();
   platform::setBackend(nullptr);
   return status;
 }

@@ -1,26 +1,29 @@
 // backend.cpp -- the backend chosen at start
 #include "platform/backend.h"
 
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 namespace platform {
 namespace {
-std::unique_ptr<Backend>& current() {
-  static std::unique_ptr<Backend> b;
-  return b;
-}
+// A plain pointer: nothing of the backend runs at static destruction (an exit() from
+// the window system's own error handler must not call back into it).
+Backend* current = nullptr;
 }  // namespace
 
 Backend& backend() {
-  if (!current()) {
+  if (!current) {
     std::fputs("platform: no backend chosen\n", stderr);
     std::abort();
   }
-  return *current();
+  return *current;
 }
 
-void setBackend(std::unique_ptr<Backend> b) { current() = std::move(b); }
-bool hasBackend() { return current() != nullptr; }
+void setBackend(std::unique_ptr<Backend> b) {
+  delete current;
+  current = b.release();
+}
+
+bool hasBackend() { return current != nullptr; }
 
 }  // namespace platform

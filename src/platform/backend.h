@@ -15,24 +15,25 @@ class Backend {
  public:
   virtual ~Backend() = default;
 
-  // Window thread: the window and everything the presenter needs. False when
-  // no window can be had (the caller says why).
+  // Everything runs on the main thread, which owns the window. Window events are
+  // handled inside the calls that wait or read the outside world; a close request
+  // becomes the quit request (platform/quit.h).
+
+  // The window and everything the presenter needs. False when no window can be had
+  // (the caller says why).
   virtual bool createWindow(const char* captionUtf8) = 0;
-  // Window thread: handles events until isRunning() turns false, looking at
-  // it at least every 100 ms.
-  virtual void pumpWhileRunning() = 0;
-  // Window thread: releases the window, after the game thread has stopped.
   virtual void destroyWindow() = 0;
 
-  // Game thread: shows 640 x 480 indices through 256 colours. With wait, blocks
-  // until the next tick of the 60 Hz frame clock and the picture is shown.
+  // Shows 640 x 480 indices through 256 colours. With wait, first waits for the next
+  // tick of the 60 Hz frame clock, handling window events meanwhile.
   virtual void show(const uint8_t* pixels, const PaletteEntry* palette, bool wait) = 0;
-  // Any thread: the 256-byte DirectInput-style key state as it is now.
+  // Handles waiting window events, then gives the 256-byte DirectInput-style key state.
   virtual void readKeys(uint8_t state[256]) = 0;
-  // Any thread: shows a message box and waits until it is answered.
+  // Shows a message box and waits until it is answered.
   virtual void messageBox(const std::string& titleUtf8, const std::string& textUtf8) = 0;
   // Milliseconds since start (virtual in headless mode).
   virtual uint32_t millis() = 0;
+  // Sleeps, handling window events meanwhile; returns early on a quit request.
   virtual void sleepMs(uint32_t ms) = 0;
   // Null when there is no sound device.
   virtual std::unique_ptr<MusicStream> createMusicStream() = 0;
@@ -40,6 +41,9 @@ class Backend {
 };
 
 Backend& backend();
+// Replaces (and releases) the backend. The program releases it before it returns:
+// it is never left to a static object's destructor, which would call the window
+// system after main returned.
 void setBackend(std::unique_ptr<Backend> backend);
 bool hasBackend();
 

@@ -9,7 +9,7 @@
 #include "platform/backend.h"
 #include "platform/faults.h"
 #include "platform/key_script.h"
-#include "platform/window.h"
+#include "platform/quit.h"
 
 namespace platform {
 namespace {
@@ -31,16 +31,18 @@ void releaseKeyboardDevice() { deviceExists = false; }
 bool keyboardDeviceExists() { return deviceExists; }
 
 void readKeyboardState(uint8_t state[256]) {
-  parkIfStopRequested();
+  // The backend handles the window's events first, also under a key script: a close
+  // may have come meanwhile.
+  uint8_t device[256] = {};
+  if (hasBackend()) backend().readKeys(device);
+  if (quitRequested()) return;
   if (provider) {
     std::memset(state, 0, 256);
     provider(reads, state);
   } else if (player) {
     player->stateAtRead(reads, state);
-  } else if (hasBackend()) {
-    backend().readKeys(state);
   } else {
-    std::memset(state, 0, 256);
+    std::memcpy(state, device, 256);
   }
   if (recorder) recorder->observe(reads, state);
   ++reads;

@@ -32,8 +32,8 @@ bool createKeyboardDevice();
 void releaseKeyboardDevice();
 bool keyboardDeviceExists();
 // Fills state with the keyboard as it is now (or as the key script says),
-// records it when recording, and counts the read. Blocking: parks the game
-// thread when it is to stop.
+// records it when recording, and counts the read. Once the game is to stop, the
+// state is left as it was and the read is not counted.
 void readKeyboardState(uint8_t state[256]);
 uint64_t keyboardReads();
 

@@ -5,7 +5,7 @@
 
 #include "platform/backend.h"
 #include "platform/encoding.h"
-#include "platform/window.h"
+#include "platform/quit.h"
 
 namespace platform {
 namespace {
@@ -17,13 +17,13 @@ std::vector<ShownMessage>& shown() {
 }  // namespace
 
 void messageBox(const std::string& title, const std::string& text) {
-  parkIfStopRequested();
+  // Once the game is to stop, no box is shown any more.
+  if (quitRequested()) return;
   {
     std::lock_guard lock(m);
     shown().push_back({title, text});
   }
   if (hasBackend()) backend().messageBox(cp949ToUtf8(title), cp949ToUtf8(text));
-  parkIfStopRequested();
 }
 
 const std::vector<ShownMessage>& shownMessages() { return shown(); }

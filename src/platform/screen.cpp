@@ -1,16 +1,16 @@
 // screen.cpp -- presented frames and what happens after them (shots, lost surfaces, the stop)
 #include "platform/screen.h"
 
-#include <atomic>
 #include <cstdio>
 
 #include "common/png_image.h"
 #include "platform/backend.h"
-#include "platform/window.h"
+#include "platform/quit.h"
 
 namespace platform {
 namespace {
-std::atomic<uint64_t> frames{0};
+uint64_t frames = 0;
+uint64_t waitsWithoutFrame = 0;
 ScreenHooks hooks;
 
 const PaletteEntry* screenPalette() {
@@ -27,18 +27,22 @@ void runHooks(uint64_t frame) {
       std::fprintf(stderr, "game: cannot write shot %s: %s\n", path.c_str(), error.c_str());
   }
   if (hooks.loseSurfacesAt == frame) loseAllSurfaces();
-  if (hooks.stopAfter == frame) {
-    requestGameStop();
-    setAppRunning(0);
-  }
+  if (hooks.stopAfter == frame) requestQuit();
 }
 }  // namespace
 
 void presentScreen(bool wait) {
-  if (wait) parkIfStopRequested();
+  if (wait && quitRequested()) return;
   Surface* s = screenSurface();
   if (s && hasBackend()) backend().show(s->pixels(), screenPalette(), wait);
+  // A quit that came during the flip's wait: the frame is not shown as presented.
+  if (wait && quitRequested()) return;
   runHooks(++frames);
+}
+
+void countWaitWithoutFrame() {
+  ++waitsWithoutFrame;
+  if (hooks.stopAfter != 0 && frames + waitsWithoutFrame >= hooks.stopAfter) requestQuit();
 }
 
 void refreshScreen() {
@@ -67,6 +71,7 @@ void setScreenHooks(const ScreenHooks& h) { hooks = h; }
 
 void resetScreen() {
   frames = 0;
+  waitsWithoutFrame = 0;
   hooks = ScreenHooks{};
 }
 

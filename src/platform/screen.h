@@ -12,6 +12,9 @@ namespace platform {
 // Called when the primary surface was flipped (wait = true) or blitted directly.
 // Counts the presented frame, shows it and runs the per-frame hooks.
 void presentScreen(bool wait);
+// Headless: a wait that presents no frame (a sleep) counts toward the stop after
+// stopAfter frames, so that no loop of the game runs without end.
+void countWaitWithoutFrame();
 // Content or palette of the screen changed without a new frame (an unlock, SetEntries).
 void refreshScreen();
 

@@ -18,6 +18,7 @@
 #include "gfx/background_layer.h"
 #include "gfx/text_draw.h"
 #include "platform/clock.h"
+#include "platform/quit.h"
 #include "shell/shell_state.h"
 #include "world/event_interpreter.h"
 #include "world/event_tables.h"
@@ -167,6 +168,7 @@ void beginScene() {
 
 bool runFrame() {
   ReadKeyboard();
+  if (platform::quitRequested()) return false;
   handleMusicKeys();
   if (KeyState[platform::dik::ESCAPE]) return false;
   moveHero();
@@ -192,9 +194,11 @@ void endScene() {
 void runSceneCycle() {
   for (;;) {
     beginScene();
-    while (Brightness != 0 && GameRunning != 0) {
+    while (Brightness != 0 && GameRunning != 0 && !platform::quitRequested()) {
       if (!runFrame()) break;
     }
+    // A quit leaves at once: no fade, no next map.
+    if (platform::quitRequested()) return;
     endScene();
     if (!WarpPending) return;
     deleteCurrentScene();

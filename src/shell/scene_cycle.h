@@ -6,12 +6,12 @@
 namespace shell {
 
 // Runs maps, from MapName on, until the game ends (Escape with no warp
-// pending, or the game-end command).
+// pending, or the game-end command) or is asked to quit.
 void runSceneCycle();
 
 // The pieces of the cycle, for tests.
 void beginScene();
-// One frame; false when Escape left the loop.
+// One frame; false when Escape or a quit request left the loop.
 bool runFrame();
 void endScene();
 // Pure helpers of the frame.

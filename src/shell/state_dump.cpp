@@ -11,6 +11,7 @@
 #include "platform/encoding.h"
 #include "platform/keyboard.h"
 #include "platform/message_box.h"
+#include "platform/quit.h"
 #include "platform/screen.h"
 #include "shell/json_writer.h"
 #include "shell/shell_state.h"
@@ -21,6 +22,8 @@
 namespace shell {
 
 namespace {
+
+std::string dumpAtStop;
 
 // The stream's own position when the dump is written, not the one kept at the last check.
 void writeMusic(JsonWriter& j) {
@@ -121,10 +124,15 @@ std::string stateDumpJson() {
   return j.str() + "\n";
 }
 
+void keepStateDumpAtStop() {
+  dumpAtStop.clear();
+  platform::setStopObserver([] { dumpAtStop = stateDumpJson(); });
+}
+
 bool writeStateDump(const std::string& path, std::string& error) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) return error = path + ": cannot be written", false;
-  out << stateDumpJson();
+  out << (dumpAtStop.empty() ? stateDumpJson() : dumpAtStop);
   return bool(out);
 }
 

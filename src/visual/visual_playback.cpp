@@ -9,6 +9,7 @@
 #include "display/pixel_page.h"
 #include "gfx/text_draw.h"
 #include "platform/clock.h"
+#include "platform/quit.h"
 #include "visual/visual_keywords.h"
 #include "visual/visual_loader_detail.h"
 #include "visual/visual_mode.h"
@@ -77,7 +78,8 @@ void drawOutlined(int x, int y, const char* text) {
 
 void copyPicture() {
   using namespace display;
-  if (DrawSurface->bltFast(0, 0, *VisualPicture, VisualRect, false) == platform::DDERR_SURFACELOST) {
+  if (DrawSurface->bltFast(0, 0, *VisualPicture, VisualRect, false) ==
+      platform::DDERR_SURFACELOST) {
     VisualPicture->restore();
     readPicture();
     DrawSurface->bltFast(0, 0, *VisualPicture, VisualRect, false);
@@ -132,16 +134,19 @@ void playVisualScene() {
   do {
     if (level < 100) display::SetBrightness(level += 2);
     display::ReadKeyboard();
+    if (platform::quitRequested()) return;
     if (display::KeyState[KEY_1]) break;
     if (display::KeyState[SPACE]) {
       VisualWaiting = 0;
       // Held space freezes the scene until it is released.
-      while (display::ReadKeyboard()[SPACE]) platform::sleepMs(1);
+      while (display::ReadKeyboard()[SPACE] && !platform::quitRequested()) platform::sleepMs(1);
+      if (platform::quitRequested()) return;
     }
     stepVisualScript();
     drawVisualFrame();
     presentVisualFrame();
-  } while (VisualPlaying);
+  } while (VisualPlaying && !platform::quitRequested());
+  if (platform::quitRequested()) return;
   for (; level != 0; level -= 2) display::SetBrightness(level);
 }
 

@@ -3,10 +3,11 @@
 #include "actors/actor.h"
 #include "actors/camera.h"
 #include "audio/music_player.h"
-#include "visual/visual_mode.h"
 #include "display/display_device.h"
 #include "display/palette.h"
 #include "gfx/background_layer.h"
+#include "platform/quit.h"
+#include "visual/visual_mode.h"
 #include "world/event_interpreter_ops.h"
 #include "world/event_tables.h"
 #include "world/scene.h"
@@ -59,8 +60,11 @@ Flow playVisual(const Step& s) {
   if (audio::Music) audio::Music->SetVolume(kVisualVolume);
   display::ClearView(0);
   display::PresentFrame();
+  // A quit on the way leaves the step as it stands; the game unwinds from here.
+  if (platform::quitRequested()) return Flow::kStay;
   visual::loadVisualScene(s.str);
   visual::playVisualScene();
+  if (platform::quitRequested()) return Flow::kStay;
   visual::finishVisualScene();
   if (audio::Music) audio::Music->SetVolume(0);
   ++CurrentStep;

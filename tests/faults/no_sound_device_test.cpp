@@ -6,8 +6,7 @@
 #include "platform/keyboard.h"
 #include "platform/message_box.h"
 #include "platform/screen.h"
-#include "platform/window.h"
-#include "shell/game_thread.h"
+#include "shell/game_run.h"
 #include "shell/shell_state.h"
 #include "support/engine_fixture.h"
 
@@ -20,7 +19,7 @@ TEST_F(NoSoundDevice, leaves_the_player_in_state_2_and_the_game_plays_to_its_end
   writeFaultWorld();
   platform::faults().soundDevice = true;
   int state = -99, volume = -99;
-  // The keys of the story (Space at read 60); the player is looked at on the game thread.
+  // The keys of the story (Space at read 60); the player is looked at as the game runs.
   platform::setKeyProvider([&](uint64_t read, uint8_t keys[256]) {
     if (read == 60) keys[platform::dik::SPACE] = 0x80;
     if (read == 100 && audio::Music) {
@@ -28,8 +27,7 @@ TEST_F(NoSoundDevice, leaves_the_player_in_state_2_and_the_game_plays_to_its_end
       volume = audio::Music->volume;
     }
   });
-  EXPECT_EQ(shell::runWindowThread(), 0);
-  platform::joinGameThreadIfFinished();
+  EXPECT_EQ(shell::runGame(), 0);
   EXPECT_EQ(state, 2);
   EXPECT_EQ(volume, 0);
   EXPECT_EQ(shell::GameRunning, 0);

@@ -20,7 +20,7 @@
 #include "platform/keyboard.h"
 #include "platform/message_box.h"
 #include "platform/screen.h"
-#include "platform/window.h"
+#include "platform/quit.h"
 #include "shell/shell_state.h"
 #include "shell/startup.h"
 #include "support/test_fonts.h"
@@ -52,7 +52,7 @@ void resetEngineGlobals() {
   platform::resetFaults();
   platform::resetKeyboard();
   platform::resetScreen();
-  platform::resetWindowState();
+  platform::resetQuit();
   platform::clearShownMessages();
   platform::setBackend(platform::makeHeadlessBackend());
 }

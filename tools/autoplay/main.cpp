@@ -15,8 +15,8 @@
 #include "platform/encoding.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/keyboard.h"
-#include "platform/window.h"
-#include "shell/game_thread.h"
+#include "platform/quit.h"
+#include "shell/game_run.h"
 #include "shell/shell_state.h"
 #include "shell/state_dump.h"
 
@@ -119,11 +119,11 @@ void play(autoplay::Autopilot& pilot) {
   platform::setKeyProvider([&pilot](uint64_t read, uint8_t state[256]) {
     pilot.decide(autoplay::observeGame(read), state);
     if (!pilot.failed()) return;
-    // Stop as a closed window does: the game thread parks at its next blocking call.
-    platform::requestGameStop();
-    platform::setAppRunning(0);
+    // Stop as a closed window does: the game leaves at its next wait.
+    platform::requestQuit();
   });
-  shell::runWindowThread();
+  shell::keepStateDumpAtStop();
+  shell::runGame();
   platform::setKeyProvider(nullptr);
 }
 
@@ -146,8 +146,7 @@ int main(int argc, char** argv) {
   autoplay::Autopilot pilot(std::move(goals), run.budget);
   play(pilot);
   platform::finishKeyRecording();
-  const bool parked = platform::gameThreadParked();
-  // A parked game thread still owns the game's state; a finished one has freed it.
+  // After a failure the game was asked to quit, and the pilot no longer looks at it.
   pilot.finish(autoplay::observeGame(platform::keyboardReads()));
   if (!run.dump.empty() && !shell::writeStateDump(run.dump, error)) tools::warn(kTool, error);
 
@@ -163,9 +162,6 @@ int main(int argc, char** argv) {
     if (!run.recordPart.empty()) where += "\nthe keys so far are in " + run.recordPart;
     status = tools::fail(kTool, where, kExitPlanFailed);
   }
-  std::fflush(nullptr);
-  if (parked) std::_Exit(status);  // the process ends with the parked game thread
-  platform::joinGameThreadIfFinished();
   platform::setBackend(nullptr);
   return status;
 }

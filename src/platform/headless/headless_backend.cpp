@@ -6,7 +6,6 @@
 
 #include "platform/headless/virtual_music.h"
 #include "platform/screen.h"
-#include "platform/window.h"
 
 namespace platform {
 namespace {
@@ -16,11 +15,6 @@ class HeadlessBackend final : public Backend {
   explicit HeadlessBackend(bool quiet) : quiet_(quiet) {}
 
   bool createWindow(const char*) override { return true; }
-
-  void pumpWhileRunning() override {
-    while (!waitAppStopped(100)) {
-    }
-  }
 
   void destroyWindow() override {}
 
@@ -36,7 +30,9 @@ class HeadlessBackend final : public Backend {
   // Nothing depends on the wall clock: time advances with the presented frames.
   uint32_t millis() override { return static_cast<uint32_t>(presentedFrames() * 1000 / 60); }
 
-  void sleepMs(uint32_t) override {}
+  // Nothing to wait for, but the wait counts toward --frames: a loop that only sleeps
+  // still ends.
+  void sleepMs(uint32_t) override { countWaitWithoutFrame(); }
 
   std::unique_ptr<MusicStream> createMusicStream() override { return makeVirtualMusicStream(); }
 

@@ -4,25 +4,23 @@
 #include <SDL.h>
 
 #include <array>
-#include <cstdio>
 #include <chrono>
-#include <condition_variable>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <mutex>
 #include <string>
 #include <thread>
 
 #include "platform/argb_frame.h"
+#include "platform/frame_clock.h"
+#include "platform/quit.h"
+#include "platform/sdl/display_loss.h"
 #include "platform/sdl/sdl_music.h"
-#include "platform/window.h"
 
 namespace platform {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-constexpr int kPresentEvent = 0;
-constexpr int kMessageEvent = 1;
+using Clock = FrameClock::Clock;
 
 // Whether the system has a graphics device that OpenGL could draw with. Only Linux is
 // asked (its render and card nodes); elsewhere one is assumed.
@@ -52,9 +50,9 @@ SDL_Rect pictureRect(int w, int h) {
 
 class SdlBackend final : public Backend {
  public:
-  SdlBackend(const SdlOptions& options, Uint32 firstEvent)
-      : options_(options), firstEvent_(firstEvent), mainThread_(std::this_thread::get_id()) {}
+  explicit SdlBackend(const SdlOptions& options) : options_(options) {}
 
+  // Runs when the program releases the backend, before main returns.
   ~SdlBackend() override {
     destroyWindow();
     SDL_Quit();
@@ -89,18 +87,8 @@ class SdlBackend final : public Backend {
     if (!renderer_) return false;
     if (!createTexture()) return false;
     SDL_ShowCursor(SDL_DISABLE);  // the mouse cursor is never shown over the game
-    origin_ = Clock::now();
     render();
     return true;
-  }
-
-  void pumpWhileRunning() override {
-    while (appRunning()) {
-      SDL_Event e;
-      if (!SDL_WaitEventTimeout(&e, 100)) continue;
-      handle(e);
-      while (SDL_PollEvent(&e)) handle(e);
-    }
   }
 
   void destroyWindow() override {
@@ -113,66 +101,48 @@ class SdlBackend final : public Backend {
   }
 
   void show(const uint8_t* pixels, const PaletteEntry* palette, bool wait) override {
-    if (wait) waitForTick();
-    uint64_t serial;
-    bool post;
-    {
-      std::lock_guard lock(m_);
-      std::memcpy(slotPixels_.data(), pixels, slotPixels_.size());
-      std::memcpy(slotPalette_.data(), palette, sizeof(PaletteEntry) * 256);
-      serial = ++requested_;
-      post = !eventPending_;
-      eventPending_ = true;
-    }
-    if (onMainThread()) {
-      render();
-      return;
-    }
-    if (post) pushEvent(kPresentEvent);
-    if (!wait) return;
-    std::unique_lock lock(m_);
-    while (shown_ < serial) {
-      if (gameStopRequested()) {
-        lock.unlock();
-        parkForGood();
-      }
-      cv_.wait_for(lock, std::chrono::milliseconds(20));
-    }
+    if (wait) waitUntil(frameClock_.nextTick());
+    std::memcpy(shownPixels_.data(), pixels, shownPixels_.size());
+    std::memcpy(shownPalette_.data(), palette, sizeof(PaletteEntry) * 256);
+    render();
   }
 
   void readKeys(uint8_t state[256]) override {
-    std::lock_guard lock(m_);
+    pumpEvents();
     std::memcpy(state, keys_.data(), 256);
   }
 
   void messageBox(const std::string& title, const std::string& text) override {
-    if (onMainThread()) {
-      SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), window_);
-      return;
-    }
-    std::unique_lock lock(m_);
-    messageTitle_ = title;
-    messageText_ = text;
-    messageAnswered_ = false;
-    lock.unlock();
-    pushEvent(kMessageEvent);
-    lock.lock();
-    while (!messageAnswered_) {
-      if (gameStopRequested()) {
-        lock.unlock();
-        parkForGood();
-      }
-      cv_.wait_for(lock, std::chrono::milliseconds(20));
-    }
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), window_);
   }
 
   uint32_t millis() override { return SDL_GetTicks(); }
-  void sleepMs(uint32_t ms) override { SDL_Delay(ms); }
+  void sleepMs(uint32_t ms) override { waitUntil(Clock::now() + std::chrono::milliseconds(ms)); }
   std::unique_ptr<MusicStream> createMusicStream() override { return makeSdlMusicStream(); }
   bool headless() const override { return false; }
 
  private:
-  bool onMainThread() const { return std::this_thread::get_id() == mainThread_; }
+  void pumpEvents() {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) handle(e);
+  }
+
+  // Handles window events as they come until the deadline, or until a quit request.
+  void waitUntil(Clock::time_point deadline) {
+    pumpEvents();
+    for (;;) {
+      if (quitRequested()) return;
+      const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+      // The last millisecond is slept exactly: SDL's waits round to whole milliseconds.
+      if (left.count() <= 1) break;
+      SDL_Event e;
+      if (SDL_WaitEventTimeout(&e, int(left.count() - 1))) {
+        handle(e);
+        pumpEvents();
+      }
+    }
+    std::this_thread::sleep_until(deadline);
+  }
 
   int defaultScale() const {
     SDL_DisplayMode mode;
@@ -198,48 +168,23 @@ class SdlBackend final : public Backend {
     return true;
   }
 
-  void pushEvent(int code) {
-    SDL_Event e{};
-    e.type = firstEvent_;
-    e.user.code = code;
-    SDL_PushEvent(&e);
-  }
-
-  // The frame clock ticks 60 times a second, whatever the monitor's rate; a flip
-  // waits for the next tick after the previous flip's.
-  void waitForTick() {
-    const auto period = std::chrono::nanoseconds(1'000'000'000LL / 60);
-    const auto now = Clock::now();
-    int64_t tick = (now - origin_) / period + 1;
-    if (tick <= lastTick_) tick = lastTick_ + 1;
-    lastTick_ = tick;
-    std::this_thread::sleep_until(origin_ + tick * period);
-  }
-
-  // Main thread: converts the newest indices through their palette and presents them.
+  // Converts the newest indices through their palette and presents them.
   void render() {
     if (!renderer_ || !texture_) return;
     int w = 0, h = 0;
     SDL_GetRendererOutputSize(renderer_, &w, &h);
     const SDL_Rect dst = pictureRect(w, h);
-    uint64_t serial;
-    SDL_Rect area;
-    {
-      std::lock_guard lock(m_);
-      // The stretched view goes up at half size, a quarter of the work and of the upload,
-      // whenever the renderer scales anyway; nearest sampling doubles it again exactly as
-      // the blitter did. A software renderer showing it one to one copies it unscaled.
-      const bool scaled = accelerated_ || dst.w != 640 || dst.h != 480;
-      const bool halved = scaled && isPixelDoubled(slotPixels_.data());
-      area = SDL_Rect{0, 0, halved ? 320 : 640, halved ? 240 : 480};
-      void* out = nullptr;
-      int pitch = 0;
-      if (SDL_LockTexture(texture_, &area, &out, &pitch) == 0) {
-        convertScreenToArgb(slotPixels_.data(), slotPalette_.data(), out, pitch, halved);
-        SDL_UnlockTexture(texture_);
-      }
-      serial = requested_;
-      eventPending_ = false;
+    // The stretched view goes up at half size, a quarter of the work and of the upload,
+    // whenever the renderer scales anyway; nearest sampling doubles it again exactly as
+    // the blitter did. A software renderer showing it one to one copies it unscaled.
+    const bool scaled = accelerated_ || dst.w != 640 || dst.h != 480;
+    const bool halved = scaled && isPixelDoubled(shownPixels_.data());
+    const SDL_Rect area{0, 0, halved ? 320 : 640, halved ? 240 : 480};
+    void* out = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(texture_, &area, &out, &pitch) == 0) {
+      convertScreenToArgb(shownPixels_.data(), shownPalette_.data(), out, pitch, halved);
+      SDL_UnlockTexture(texture_);
     }
     // Bars only where the picture leaves room for them.
     if (dst.x > 0 || dst.y > 0 || dst.w < w || dst.h < h) {
@@ -248,17 +193,10 @@ class SdlBackend final : public Backend {
     }
     SDL_RenderCopy(renderer_, texture_, &area, &dst);
     SDL_RenderPresent(renderer_);
-    {
-      std::lock_guard lock(m_);
-      shown_ = serial;
-    }
-    cv_.notify_all();
   }
 
   void setKey(uint8_t code, bool down) {
-    if (!code) return;
-    std::lock_guard lock(m_);
-    keys_[code] = down ? 0x80 : 0;
+    if (code) keys_[code] = down ? 0x80 : 0;
   }
 
   void toggleFullScreen() {
@@ -270,7 +208,8 @@ class SdlBackend final : public Backend {
 
   void handleKey(const SDL_KeyboardEvent& k) {
     const bool down = k.type == SDL_KEYDOWN;
-    const bool enter = k.keysym.scancode == SDL_SCANCODE_RETURN || k.keysym.scancode == SDL_SCANCODE_KP_ENTER;
+    const bool enter =
+        k.keysym.scancode == SDL_SCANCODE_RETURN || k.keysym.scancode == SDL_SCANCODE_KP_ENTER;
     if (enter && (k.keysym.mod & KMOD_ALT)) {
       // Alt+Enter belongs to the window, never to the game's keys.
       if (down && !k.repeat) toggleFullScreen();
@@ -282,14 +221,12 @@ class SdlBackend final : public Backend {
   void handleWindow(const SDL_WindowEvent& w) {
     switch (w.event) {
       case SDL_WINDOWEVENT_CLOSE:
-        setAppRunning(0);
+        requestQuit();
         break;
-      case SDL_WINDOWEVENT_FOCUS_LOST: {
+      case SDL_WINDOWEVENT_FOCUS_LOST:
         // Keys released in another window are never reported: treat all as up.
-        std::lock_guard lock(m_);
         keys_.fill(0);
         break;
-      }
       case SDL_WINDOWEVENT_MINIMIZED:
         if (fullScreen_) requestLoseAllSurfaces();
         break;
@@ -303,28 +240,9 @@ class SdlBackend final : public Backend {
   }
 
   void handle(const SDL_Event& e) {
-    if (e.type == firstEvent_) {
-      if (e.user.code == kPresentEvent) {
-        render();
-      } else {
-        std::string title, text;
-        {
-          std::lock_guard lock(m_);
-          title = messageTitle_;
-          text = messageText_;
-        }
-        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), window_);
-        {
-          std::lock_guard lock(m_);
-          messageAnswered_ = true;
-        }
-        cv_.notify_all();
-      }
-      return;
-    }
     switch (e.type) {
       case SDL_QUIT:
-        setAppRunning(0);  // a close request, as WM_CLOSE
+        requestQuit();  // a close request, as WM_CLOSE
         break;
       case SDL_KEYDOWN:
       case SDL_KEYUP:
@@ -345,26 +263,16 @@ class SdlBackend final : public Backend {
   }
 
   SdlOptions options_;
-  Uint32 firstEvent_;
-  std::thread::id mainThread_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   bool fullScreen_ = true;
   bool accelerated_ = true;
   int windowW_ = 640, windowH_ = 480;
-  Clock::time_point origin_ = Clock::now();
-  int64_t lastTick_ = 0;
-
-  std::mutex m_;
-  std::condition_variable cv_;
-  std::array<uint8_t, 640 * 480> slotPixels_{};
-  std::array<PaletteEntry, 256> slotPalette_{};
-  uint64_t requested_ = 0, shown_ = 0;
-  bool eventPending_ = false;
+  FrameClock frameClock_;
+  std::array<uint8_t, 640 * 480> shownPixels_{};
+  std::array<PaletteEntry, 256> shownPalette_{};
   std::array<uint8_t, 256> keys_{};
-  std::string messageTitle_, messageText_;
-  bool messageAnswered_ = true;
 };
 
 }  // namespace
@@ -374,6 +282,8 @@ std::unique_ptr<Backend> makeSdlBackend(const SdlOptions& options, std::string& 
     error = "no display (" + why + "); run with --headless to play without a window";
     return nullptr;
   };
+  // SIGINT and SIGTERM are the game's own quit requests (platform/quit.h), not SDL's.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return noDisplay(SDL_GetError());
   // SDL falls back on drivers that show nothing; a player would see no game.
   const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
@@ -381,13 +291,8 @@ std::unique_ptr<Backend> makeSdlBackend(const SdlOptions& options, std::string& 
     SDL_Quit();
     return noDisplay("the video driver '" + driver + "' shows nothing");
   }
-  const Uint32 first = SDL_RegisterEvents(1);
-  if (first == Uint32(-1)) {
-    error = "SDL has no user events left";
-    SDL_Quit();
-    return nullptr;
-  }
-  return std::make_unique<SdlBackend>(options, first);
+  endOnDisplayLoss();
+  return std::make_unique<SdlBackend>(options);
 }
 
 }  // namespace platform

@@ -9,7 +9,6 @@
 
 #include "platform/win32/call_failure.h"
 #include "platform/win32/com_ptr.h"
-#include "platform/win32/frame_clock.h"
 
 namespace platform {
 namespace {
@@ -42,9 +41,7 @@ bool DDrawScreen::create(HWND window, bool fullScreen, std::string& error) {
 }
 
 bool DDrawScreen::createFullScreen(std::string& error) {
-  // The game thread draws while the window thread pumps: ask for a thread-safe device.
-  HRESULT r = device_->SetCooperativeLevel(
-      window_, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN | DDSCL_MULTITHREADED);
+  HRESULT r = device_->SetCooperativeLevel(window_, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN);
   if (r != DD_OK) return error = callFailure("SetCooperativeLevel", r), false;
   r = device_->SetDisplayMode(640, 480, 8);
   if (r != DD_OK) return error = callFailure("SetDisplayMode(640, 480, 8)", r), false;
@@ -103,7 +100,6 @@ bool DDrawScreen::createWindowed(std::string& error) {
 }
 
 void DDrawScreen::release() {
-  std::lock_guard lock(m_);
   if (primary_) primary_->SetPalette(nullptr);
   releaseCom(clipper_);
   releaseCom(palette_);
@@ -162,9 +158,6 @@ long DDrawScreen::copyInto(IDirectDrawSurface* surface) {
 
 long DDrawScreen::present(bool flip) {
   const HRESULT copied = copyInto(fullScreen_ && !flip ? primary_ : back_);
-  // Not every driver waits for the refresh: the frame clock paces the flips, also while
-  // the display is away.
-  if (flip) waitForFrameTick();
   if (copied != DD_OK) return copied;
   if (fullScreen_) return flip ? primary_->Flip(nullptr, DDFLIP_WAIT) : DD_OK;
   RECT target;
@@ -187,7 +180,6 @@ void DDrawScreen::restoreLost() {
 }
 
 void DDrawScreen::show(const uint8_t* pixels, const PaletteEntry* palette, bool flip) {
-  std::unique_lock lock(m_);
   if (!primary_) return;
   setPalette(palette);
   // A palette change alone needs no new picture: the display shows it at once.
@@ -198,12 +190,10 @@ void DDrawScreen::show(const uint8_t* pixels, const PaletteEntry* palette, bool 
 }
 
 void DDrawScreen::repaint() {
-  std::lock_guard lock(m_);
   if (primary_ && !fullScreen_ && present(false) == DDERR_SURFACELOST) restoreLost();
 }
 
 void DDrawScreen::showDesktop() {
-  std::lock_guard lock(m_);
   if (device_ && fullScreen_) device_->FlipToGDISurface();
 }
 

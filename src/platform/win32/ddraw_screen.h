@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstdint>
-#include <mutex>
 #include <string>
 
 #include "platform/video.h"
@@ -24,19 +23,19 @@ class DDrawScreen {
  public:
   ~DDrawScreen() { release(); }
 
-  // Window thread. Full screen takes the display exclusively at 640 x 480 with 256
+  // Full screen takes the display exclusively at 640 x 480 with 256
   // colours and a flip chain; a window draws into the desktop through a clipper, the
   // picture stretched to the window's client area. False with the failing step in error.
   bool create(HWND window, bool fullScreen, std::string& error);
   // Newest first, as the display interface wants its objects released.
   void release();
 
-  // Game thread: shows 640 x 480 indices through 256 colours. With flip the picture
+  // Shows 640 x 480 indices through 256 colours. With flip the picture
   // becomes the next page of the flip chain; without, it replaces what is shown.
   void show(const uint8_t* pixels, const PaletteEntry* palette, bool flip);
-  // Window thread: draws the last picture again (a window that was covered).
+  // Draws the last picture again (a window that was covered).
   void repaint();
-  // Window thread: lets the desktop's own windows (a message box) be seen.
+  // Lets the desktop's own windows (a message box) be seen.
   void showDesktop();
   bool fullScreen() const { return fullScreen_; }
 
@@ -64,7 +63,6 @@ class DDrawScreen {
   uint32_t redMask_ = 0, greenMask_ = 0, blueMask_ = 0;
   std::array<uint32_t, 256> desktopColours_{};
 
-  std::mutex m_;
   std::array<uint8_t, 640 * 480> pixels_{};
   std::array<PALETTEENTRY, 256> colours_{};
   bool paletteSent_ = false;

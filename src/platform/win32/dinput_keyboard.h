@@ -15,12 +15,12 @@ class DInputKeyboard {
  public:
   ~DInputKeyboard() { release(); }
 
-  // Window thread: the input object, the keyboard device, its data format, buffer size and
+  // The input object, the keyboard device, its data format, buffer size and
   // cooperative level. False with the failing step in error.
   bool create(HINSTANCE instance, HWND window, std::string& error);
   // Unacquires and releases the device, then the input object.
   void release();
-  // Game thread: the keyboard as it is now, indexed by DirectInput key code.
+  // The keyboard as it is now, indexed by DirectInput key code.
   void read(uint8_t state[256]);
 
  private:

@@ -7,10 +7,6 @@
 #include <control.h>
 #include <strmif.h>
 
-#include <algorithm>
-#include <mutex>
-#include <vector>
-
 #include "platform/data_file.h"
 #include "platform/win32/com_ptr.h"
 
@@ -29,18 +25,9 @@ constexpr GUID kBasicAudio = {
 constexpr GUID kMediaEvent = {
     0x56A868B6, 0x0AD4, 0x11CE, {0xB0, 0x3A, 0x00, 0x20, 0xAF, 0x0B, 0xA7, 0x70}};
 
-class DShowMusic;
-std::mutex liveMutex;
-std::vector<DShowMusic*> live;
-
 class DShowMusic final : public MusicStream {
  public:
-  DShowMusic() {
-    std::lock_guard lock(liveMutex);
-    live.push_back(this);
-  }
-
-  // COM stays initialised on this (the game) thread while the graph lives.
+  // COM stays initialised on this (the main) thread while the graph lives.
   bool create() {
     comReady_ = SUCCEEDED(CoInitialize(nullptr));
     if (!comReady_) return false;
@@ -57,10 +44,6 @@ class DShowMusic final : public MusicStream {
   }
 
   ~DShowMusic() override {
-    {
-      std::lock_guard lock(liveMutex);
-      live.erase(std::remove(live.begin(), live.end(), this), live.end());
-    }
     if (control_ && running_) control_->Stop();
     releaseCom(audio_);
     releaseCom(event_);
@@ -124,17 +107,6 @@ class DShowMusic final : public MusicStream {
 
   bool running() const override { return running_; }
 
-  // The filter graph manager is free-threaded: another thread may stop and release it.
-  // Its last position stays readable for the state dump.
-  void releaseFromOutside() {
-    position(saved_);
-    if (control_) control_->Stop();
-    releaseCom(audio_);
-    releaseCom(event_);
-    releaseCom(position_);
-    releaseCom(control_);
-  }
-
  private:
   bool comReady_ = false;
   IMediaControl* control_ = nullptr;
@@ -146,11 +118,6 @@ class DShowMusic final : public MusicStream {
 };
 
 }  // namespace
-
-void releaseAllMusic() {
-  std::lock_guard lock(liveMutex);
-  for (DShowMusic* music : live) music->releaseFromOutside();
-}
 
 std::unique_ptr<MusicStream> makeDShowMusicStream() {
   auto music = std::make_unique<DShowMusic>();

@@ -18,7 +18,7 @@ set(png_library pelmo_wide_text windowscodecs ole32)
 
 # The window, DirectDraw, DirectInput 5 and DirectShow.
 add_library(pelmo_win32 STATIC
-  ${win32_dir}/win32_backend.cpp ${win32_dir}/ddraw_screen.cpp ${win32_dir}/frame_clock.cpp
+  ${win32_dir}/win32_backend.cpp ${win32_dir}/ddraw_screen.cpp
   ${win32_dir}/dinput_keyboard.cpp ${win32_dir}/dshow_music.cpp)
 target_link_libraries(pelmo_win32 PUBLIC pelmo_engine pelmo_wide_text
                       ddraw dinput dxguid ole32 oleaut32 winmm uuid strmiids)

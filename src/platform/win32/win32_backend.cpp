@@ -5,24 +5,24 @@
 #include <mmsystem.h>
 
 #include <algorithm>
-#include <condition_variable>
+#include <chrono>
 #include <cstdio>
-#include <mutex>
 #include <thread>
 
+#include "platform/frame_clock.h"
 #include "platform/message_box.h"
+#include "platform/quit.h"
 #include "platform/win32/ddraw_screen.h"
 #include "platform/win32/dinput_keyboard.h"
 #include "platform/win32/dshow_music.h"
 #include "platform/win32/wide_text.h"
-#include "platform/window.h"
 #include "platform/window_backend.h"
 
 namespace platform {
 namespace {
 
+using Clock = FrameClock::Clock;
 constexpr wchar_t kClassName[] = L"gmc(Pelmo)";
-constexpr UINT kShowMessage = WM_APP + 1;
 // The start-up box of a display or input that cannot be had, in code page 949.
 constexpr char kEngineTitle[] = "Pelmo\xBF\xA3\xC1\xF8";    // Pelmo엔진
 constexpr char kDisplayError[] = "DDRAW \xBF\xA1\xB7\xAF";  // DDRAW 에러
@@ -33,8 +33,7 @@ Win32Backend* TheBackend = nullptr;  // the one window's procedure reaches it he
 
 class Win32Backend final : public Backend {
  public:
-  explicit Win32Backend(const WindowOptions& options)
-      : options_(options), windowThread_(std::this_thread::get_id()) {
+  explicit Win32Backend(const WindowOptions& options) : options_(options) {
     TheBackend = this;
     timeBeginPeriod(1);  // the frame clock sleeps to the millisecond
     origin_ = timeGetTime();
@@ -70,21 +69,7 @@ class Win32Backend final : public Backend {
     return true;
   }
 
-  // Every message is handled as it comes; the running flag is looked at least every
-  // 100 ms, as the original's pump did in each of its passes.
-  void pumpWhileRunning() override {
-    while (appRunning()) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-      MSG msg;
-      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-      }
-    }
-  }
-
   void destroyWindow() override {
-    releaseAllMusic();
     keyboard_.release();
     screen_.release();
     if (window_) DestroyWindow(window_);
@@ -92,42 +77,30 @@ class Win32Backend final : public Backend {
   }
 
   void show(const uint8_t* pixels, const PaletteEntry* palette, bool wait) override {
+    // Not every driver waits for the refresh: the frame clock paces the flips.
+    if (wait) waitUntil(frameClock_.nextTick());
     screen_.show(pixels, palette, wait);
   }
 
-  void readKeys(uint8_t state[256]) override { keyboard_.read(state); }
+  void readKeys(uint8_t state[256]) override {
+    pumpMessages();
+    keyboard_.read(state);
+  }
 
-  // Boxes asked for by the game thread are shown by the window thread, which owns the
-  // window; the game thread waits, and parks if the window is closed meanwhile.
   void messageBox(const std::string& title, const std::string& text) override {
-    if (std::this_thread::get_id() == windowThread_ || !window_) {
-      showBox(title, text);
-      return;
-    }
-    std::unique_lock lock(m_);
-    boxTitle_ = title;
-    boxText_ = text;
-    boxAnswered_ = false;
-    PostMessageW(window_, kShowMessage, 0, 0);
-    while (!boxAnswered_) {
-      if (gameStopRequested()) {
-        lock.unlock();
-        parkForGood();
-      }
-      answered_.wait_for(lock, std::chrono::milliseconds(20));
-    }
+    showBox(title, text);
   }
 
   uint32_t millis() override { return timeGetTime() - origin_; }
-  void sleepMs(uint32_t ms) override { Sleep(ms); }
+  void sleepMs(uint32_t ms) override { waitUntil(Clock::now() + std::chrono::milliseconds(ms)); }
   std::unique_ptr<MusicStream> createMusicStream() override { return makeDShowMusicStream(); }
   bool headless() const override { return false; }
 
   LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-      case WM_CLOSE:  // the window is not destroyed here: the window thread shuts down
+      case WM_CLOSE:  // the window is not destroyed here: the game unwinds and shuts down
       case WM_DESTROY:
-        setAppRunning(0);
+        requestQuit();
         return 0;
       case WM_SETCURSOR:
         if (LOWORD(lParam) != HTCLIENT) break;
@@ -140,9 +113,6 @@ class Win32Backend final : public Backend {
         screen_.repaint();
         return 0;
       }
-      case kShowMessage:
-        answerBox();
-        return 0;
       default:
         break;
     }
@@ -150,6 +120,28 @@ class Win32Backend final : public Backend {
   }
 
  private:
+  void pumpMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+
+  // Handles messages as they come until the deadline, or until a quit request.
+  void waitUntil(Clock::time_point deadline) {
+    pumpMessages();
+    for (;;) {
+      if (quitRequested()) return;
+      const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+      // The last millisecond is slept exactly: the message wait rounds to milliseconds.
+      if (left.count() <= 1) break;
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(left.count() - 1), QS_ALLINPUT);
+      pumpMessages();
+    }
+    std::this_thread::sleep_until(deadline);
+  }
+
   bool registerClass() {
     WNDCLASSW wc{};
     wc.style = 0;
@@ -197,33 +189,13 @@ class Win32Backend final : public Backend {
     MessageBoxW(window_, wideFromUtf8(text).c_str(), wideFromUtf8(title).c_str(), MB_OK);
   }
 
-  void answerBox() {
-    std::string title, text;
-    {
-      std::lock_guard lock(m_);
-      title = boxTitle_;
-      text = boxText_;
-    }
-    showBox(title, text);
-    {
-      std::lock_guard lock(m_);
-      boxAnswered_ = true;
-    }
-    answered_.notify_all();
-  }
-
   WindowOptions options_;
-  std::thread::id windowThread_;
   HINSTANCE instance_ = nullptr;
   HWND window_ = nullptr;
   DWORD origin_ = 0;
   DDrawScreen screen_;
   DInputKeyboard keyboard_;
-
-  std::mutex m_;
-  std::condition_variable answered_;
-  std::string boxTitle_, boxText_;
-  bool boxAnswered_ = true;
+  FrameClock frameClock_;
 };
 
 }  // namespace

@@ -1,19 +1,18 @@
-// game_thread.cpp -- the game thread and the window thread's order of work
-#include "shell/game_thread.h"
+// game_run.cpp -- the game from its window to its shutdown, all on the main thread
+#include "shell/game_run.h"
 
 #include <cstdio>
 
 #include "actors/common_resources.h"
 #include "audio/music_player.h"
 #include "platform/backend.h"
-#include "platform/window.h"
 #include "shell/scene_cycle.h"
 #include "shell/shell_state.h"
 #include "shell/startup.h"
 
 namespace shell {
 
-int GameThreadProc() {
+int playGame() {
   audio::Music = new audio::MusicPlayer;
   audio::Music->Open("1.mp3");  // a player that cannot open it simply stays silent
   std::snprintf(MapName, sizeof MapName, "%s", FirstMapName.c_str());
@@ -24,20 +23,14 @@ int GameThreadProc() {
   delete audio::Music;
   audio::Music = nullptr;
   actors::freeCommonResources();
-  platform::setAppRunning(0);
   return 0;
 }
 
-int runWindowThread() {
+int runGame() {
   platform::Backend& backend = platform::backend();
   if (!backend.createWindow("Pelmo")) return 0;
-  if (StartUpEngine()) {
-    platform::startGameThread([] { GameThreadProc(); });
-    backend.pumpWhileRunning();
-    // Closing the window ends the game thread wherever it is, without its own frees.
-    platform::requestGameStop();
-    platform::waitGameThreadQuiet(2000);
-  }
+  // The window's events are handled inside every call of the game that waits.
+  if (StartUpEngine()) playGame();
   ShutDownEngine();
   backend.destroyWindow();
   return 0;

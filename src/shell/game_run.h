@@ -1,0 +1,13 @@
+// game_run.h -- the game from its window to its shutdown, all on the main thread
+#pragma once
+
+namespace shell {
+
+// The game's own procedure: the music, the game-wide objects, the scene cycle, the frees.
+int playGame();
+// Window, start-up, the game, shutdown. Returns when the game ends or a quit request
+// (a closed window, SIGINT, SIGTERM, the end of --frames) has unwound every loop.
+// Always returns 0, as the original's entry did.
+int runGame();
+
+}  // namespace shell
