@@ -51,5 +51,15 @@ TEST_F(WindowClose, ends_the_game_within_100_ms_wherever_it_is) {
   }
 }
 
+// Space held from before the cut-scene freezes it for as long as it is held; the run still
+// ends when its frames are up.
+TEST_F(WindowClose, a_cut_scene_frozen_by_a_held_space_still_ends_at_frames) {
+  testing_support::writeFile("talk.keys", "60 SPACE down\n61 SPACE up\n150 SPACE down\n");
+  const GameRun run = runHeadless({"--frames", "300"});
+  ASSERT_EQ(run.status, 0);
+  EXPECT_EQ(number(object(run.dump, "visual"), "playing"), 1);
+  EXPECT_LE(number(run.dump, "frames"), 300);
+}
+
 }  // namespace
 }  // namespace faults

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# quit_test.sh -- the game in a window on a display server of its own leaves cleanly: when
+# SIGTERM and the end of the display server come together (a desktop session ending), and
+# when it is closed while stalled in a slow read of a map picture.
+# Usage: quit_test.sh GAME_BINARY DATA_FOLDER
+set -uo pipefail
+game=$1
+data=$2
+work=$(mktemp -d)
+xvfb=""
+cleanup() {
+  [[ -n $xvfb ]] && kill -KILL "$xvfb" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+start_display() {  # sets xvfb and DISPLAY
+  local n
+  for n in $(seq 90 140); do
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+    kill -KILL "$xvfb" 2>/dev/null
+  done
+  fail "no display server could be started"
+}
+
+start_game() {  # folder, then args for the game; sets pid
+  local folder=$1
+  shift
+  (cd "$folder" && exec timeout -s KILL 60 "$game" --window --scale 1 "$@") &
+  pid=$!
+  timeout 20 xdotool search --sync --onlyvisible --name '^Pelmo$' >/dev/null || fail "no window"
+}
+
+# Waits up to $2 seconds for process $1 to end; its status in status, 124 when it did not.
+ended_within() {
+  local t
+  for t in $(seq $(($2 * 10))); do
+    if ! kill -0 "$1" 2>/dev/null; then
+      wait "$1"
+      status=$?
+      return 0
+    fi
+    sleep 0.1
+  done
+  status=124
+  return 1
+}
+
+# 1. SIGTERM to the game and the end of the display server at once, five times.
+for try in 1 2 3 4 5; do
+  start_display
+  start_game "$data" --map 21 --hero-x 100
+  sleep 0.5
+  kill -TERM "$pid" "$xvfb"
+  ended_within "$pid" 5 || fail "try $try: the game still ran 5 s after SIGTERM and the display's end"
+  (( status < 128 )) || fail "try $try: the game ended by signal $((status - 128))"
+  wait "$xvfb" 2>/dev/null
+  xvfb=""
+done
+echo "ok: SIGTERM with the display server's end ends the game, five tries of five"
+
+# 2. Closed while a read of the map picture stalls for more than 2 s: the game finishes the
+# read, then leaves, with status 0.
+start_display
+slow="$work/slow"
+cp -r "$data" "$slow"
+rm "$slow/map/21.res"
+mkfifo "$slow/map/21.res"
+start_game "$slow" --map 21 --hero-x 100
+sleep 2.5
+kill -TERM "$pid"
+sleep 0.5
+cat "$data/map/21.res" >"$slow/map/21.res"
+ended_within "$pid" 10 || fail "the game did not end after its slow read"
+[[ $status == 0 ]] || fail "closed during a slow read, the game ended with status $status"
+echo "ok: closed during a slow read, the game ends cleanly"
