@@ -9,32 +9,14 @@
 namespace {
 
 using namespace testing_support;
-using namespace testing_support::words;
 
-// Map "20": event 99 turns the hero right; the actor at x 72 (in reach of the
-// hero at x 10) starts event 5: two pages, flag 3 = 1, a warp to map "30" at
-// x 600. There event 99 jumps to event 7, the game end, only when flag 3 is 1.
-// Space is pressed in frames 56, 66 and 76, after the fade-in.
+// The conversation of writeConversationWorld; Space is pressed in frames 56, 66 and 76, after
+// the fade-in.
 class EventsRun : public GameFolderTest {
  protected:
   void SetUp() override {
     GameFolderTest::SetUp();
-    writeStageData("village");
-    TestActor kim;
-    kim.name = "kim";
-    kim.x = "72.0";
-    kim.eventNumber = 5;
-    const std::string first = eventSection(
-        {eventText("99", {kHeroFaceRight}),
-         eventText("5", {textBlock("Kim", {"hi"}), textBlock("Kim", {"bye"}),
-                         std::string(kFlag) + " 3 1", std::string(kWarp) + " 30 600"})});
-    writeFile("map/20.if", mapText("village", "first", {kim}, first));
-    const std::string second = eventSection(
-        {eventText("99", {std::string(kIf) + " " + kFlag + " 3 1 7"}), eventText("7", {kGameEnd})});
-    writeFile("map/30.if", mapText("village", "second", {}, second));
-    writeFile("talk.keys",
-              "55 SPACE down\n56 SPACE up\n65 SPACE down\n66 SPACE up\n75 SPACE down\n"
-              "76 SPACE up\n");
+    writeConversationWorld();
   }
   // The dump after `frames` presented frames (0: the whole game) of a clean run.
   std::string dumpAfter(int frames, const std::vector<std::string>& more = {}) {

@@ -27,16 +27,8 @@ class MusicRun : public testing_support::GameFolderTest {
   }
 };
 
-std::string frames(int count) {
-  std::string frame(417, '\0');
-  frame[0] = char(0xFF), frame[1] = char(0xFB), frame[2] = char(0x90);
-  std::string bytes;
-  for (int i = 0; i < count; ++i) bytes += frame;
-  return bytes;
-}
-
 TEST_F(MusicRun, plays_from_the_start_and_f1_f2_stop_and_run_it) {
-  writeFile("1.mp3", frames(2000));
+  writeFile("1.mp3", testing_support::testMusic(2000));
   EXPECT_EQ(musicAfter(60, ""),
             "\"music\": {\"state\": 0, \"volume\": 0, \"running\": 1, \"position\": 1}");
   // Stopped from read 30 to 89 while F1 is held, run again when F2 is held.

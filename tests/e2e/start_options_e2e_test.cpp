@@ -13,11 +13,6 @@ class StartOptions : public GameFolderTest {
     GameFolderTest::SetUp();
     writeWorldData();
   }
-  // A map with no actors and no events under this (code page 949) name.
-  static void writeMap(const std::string& name) {
-    writeFile("map/" + name + ".if", mapText(name, "", {}));
-    writeFile("map/" + name + ".res", std::string(1280 * 177, '\xFF'));
-  }
   // Runs three frames with these options; the dump's map name (quoted), hero x and camera x.
   // The run is clean: no message box, so the map and its picture were found.
   struct Start {
@@ -34,7 +29,7 @@ class StartOptions : public GameFolderTest {
 };
 
 TEST_F(StartOptions, map_and_hero_x_replace_map_20_and_x_10_each_on_its_own) {
-  writeMap("31");
+  writeEmptyMap("31");
   const Start plain = run({});
   EXPECT_EQ(plain.map, "\"20\"");
   EXPECT_EQ(plain.heroX, "10");
@@ -53,7 +48,7 @@ TEST_F(StartOptions, map_and_hero_x_replace_map_20_and_x_10_each_on_its_own) {
 }
 
 TEST_F(StartOptions, a_korean_map_name_is_looked_up_in_code_page_949) {
-  writeMap("\xB4\xAB\xB0\xF1");  // 눈골
+  writeEmptyMap("\xB4\xAB\xB0\xF1");  // 눈골
   EXPECT_EQ(run({"--map", "눈골"}).map, "\"눈골\"");
 }
 

@@ -4,8 +4,8 @@
 #include <regex>
 
 #include "support/engine_fixture.h"
+#include "support/game_run.h"
 #include "support/test_events.h"
-#include "support/test_fonts.h"
 #include "support/test_maps.h"
 
 namespace faults {
@@ -14,8 +14,7 @@ using namespace testing_support;
 using namespace testing_support::words;
 
 void writeFaultWorld() {
-  writeFile("grim/pal.pal", knownPalette());
-  writeTestFonts();
+  writeStartUpData();
   writeHeroPack();
   writeSolidPack("MAN", 10, 40, 30, 60);
   writeSolidPack("cursor", 3, 8, 8, 50);
@@ -40,12 +39,7 @@ void writeFaultWorld() {
   for (size_t i = 0; i < picture.size(); ++i) picture[i] = char(i % 640 % 200 + 40);
   writeFile("grim/pic.res", picture);
   writeFile("grim/pic.pal", std::string(768, '\x60'));
-  // 300 frames of MPEG 1 layer III at 128 kbit/s, 44.1 kHz: music of 7.8 seconds.
-  std::string frame(417, '\0');
-  frame[0] = char(0xFF), frame[1] = char(0xFB), frame[2] = char(0x90);
-  std::string music;
-  for (int i = 0; i < 300; ++i) music += frame;
-  writeFile("1.mp3", music);
+  writeFile("1.mp3", testMusic(300));  // 7.8 seconds
   writeFile("talk.keys", "60 SPACE down\n61 SPACE up\n");
 }
 

@@ -116,14 +116,19 @@ void EngineTest::startEngine() {
   ASSERT_EQ(shell::StartUpEngine(), 1);
 }
 
-int runGame(const fs::path& dir, const std::vector<std::string>& args, std::string* errors) {
-  std::string command = "cd '" + dir.string() + "' && '" PELMO_BIN_DIR "/game'";
+int runProgram(const std::string& program, const fs::path& dir,
+               const std::vector<std::string>& args, std::string* errors) {
+  std::string command = "cd '" + dir.string() + "' && '" + program + "'";
   for (const auto& a : args) command += " '" + a + "'";
   const fs::path errorFile = dir / "stderr.txt";
   command += " 2>'" + errorFile.string() + "'";
   const int status = std::system(command.c_str());
   if (errors) *errors = readFile(errorFile.string());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int runGame(const fs::path& dir, const std::vector<std::string>& args, std::string* errors) {
+  return runProgram(PELMO_BIN_DIR "/game", dir, args, errors);
 }
 
 }  // namespace testing_support

@@ -41,8 +41,11 @@ class EngineTest : public TempFolderTest {
   void startEngine();
 };
 
-// Runs the built `game` with args in folder dir; returns its exit status.
+// Runs program with args in folder dir; returns its exit status.
 // stderr is captured into errors when given.
+int runProgram(const std::string& program, const std::filesystem::path& dir,
+               const std::vector<std::string>& args, std::string* errors = nullptr);
+// runProgram with the built `game`.
 int runGame(const std::filesystem::path& dir, const std::vector<std::string>& args,
             std::string* errors = nullptr);
 

@@ -14,10 +14,14 @@ std::string dumpOfCleanRun(const std::filesystem::path& dir, std::vector<std::st
   return readFile((dir / dump).string());
 }
 
-void GameFolderTest::SetUp() {
-  TempFolderTest::SetUp();
+void writeStartUpData() {
   writeFile("grim/pal.pal", knownPalette());
   writeTestFonts();
+}
+
+void GameFolderTest::SetUp() {
+  TempFolderTest::SetUp();
+  writeStartUpData();
 }
 
 std::string GameFolderTest::dumpOfRun(const std::vector<std::string>& args) {

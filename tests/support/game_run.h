@@ -15,6 +15,9 @@ namespace testing_support {
 std::string dumpOfCleanRun(const std::filesystem::path& dir, std::vector<std::string> args,
                            const std::string& dump);
 
+// The known palette and the test fonts, which every start-up needs, in the current folder.
+void writeStartUpData();
+
 // Each test's own folder, holding the known palette and the test fonts that every start-up
 // needs; tests add the maps and packs they play and run `game` there.
 class GameFolderTest : public TempFolderTest {

@@ -60,6 +60,26 @@ std::string waitingEvent(int number) {
   return eventText(std::to_string(number), {textBlock("wait", {})});
 }
 
+void writeConversationWorld() {
+  using namespace words;
+  writeStageData("village");
+  TestActor kim;
+  kim.name = "kim";
+  kim.x = "72.0";
+  kim.eventNumber = 5;
+  const std::string first =
+      eventSection({eventText("99", {kHeroFaceRight}),
+                    eventText("5", {textBlock("Kim", {"hi"}), textBlock("Kim", {"bye"}),
+                                    std::string(kFlag) + " 3 1", std::string(kWarp) + " 30 600"})});
+  writeFile("map/20.if", mapText("village", "first", {kim}, first));
+  const std::string second = eventSection(
+      {eventText("99", {std::string(kIf) + " " + kFlag + " 3 1 7"}), eventText("7", {kGameEnd})});
+  writeFile("map/30.if", mapText("village", "second", {}, second));
+  writeFile("talk.keys",
+            "55 SPACE down\n56 SPACE up\n65 SPACE down\n66 SPACE up\n75 SPACE down\n"
+            "76 SPACE up\n");
+}
+
 void EventWorldTest::SetUp() {
   EngineTest::SetUp();
   startEngine();

@@ -44,6 +44,13 @@ std::string textBlock(const std::string& title, const std::vector<std::string>& 
 // An event that opens a balloon without body rows and so waits for the talk key.
 std::string waitingEvent(int number);
 
+// A conversation over two maps, besides the palette and fonts: map "20" (stage data with the
+// picture "village") where event 99 turns the hero right and the actor "kim" at x 72, in reach
+// of the hero at x 10, starts event 5: two pages, flag 3 = 1 and a warp to map "30" at x 600.
+// There event 99 jumps to event 7, the game end, only when flag 3 is 1. The key script
+// "talk.keys" presses Space in reads 55, 65 and 75.
+void writeConversationWorld();
+
 // The engine started with the hero ("CHAR1", 40 x 50), a map picture, a far
 // layer, a status bar, the packs "cursor" (3 frames of 8 x 8 in colours 50 to
 // 52), "bubble" (48 frames of 16 x 12 in colours 150 to 197) and "MAN"

@@ -70,9 +70,21 @@ void writeStageData(const std::string& picture) {
   writeFile("grim/bar.res", std::string(20160, '\x09'));
 }
 
+void writeEmptyMap(const std::string& name) {
+  writeFile("map/" + name + ".if", mapText(name, "", {}));
+  writeFile("map/" + name + ".res", std::string(1280 * 177, '\xFF'));
+}
+
+std::string testMusic(int count) {
+  std::string frame(417, '\0');
+  frame[0] = char(0xFF), frame[1] = char(0xFB), frame[2] = char(0x90);
+  std::string bytes;
+  for (int i = 0; i < count; ++i) bytes += frame;
+  return bytes;
+}
+
 void writeWorldData() {
-  writeFile("map/20.if", mapText("20", "", {}));
-  writeFile("map/20.res", std::string(1280 * 177, '\xFF'));
+  writeEmptyMap("20");
   writeFile("grim/bg.res", std::string(800 * 240, '\0'));
   writeFile("grim/bar.res", std::string(20160, '\0'));
 }

@@ -1,4 +1,4 @@
-// test_maps.h -- small map files, pictures and sprite packs written by tests
+// test_maps.h -- small map files, pictures, sprite packs and music written by tests
 #pragma once
 
 #include <string>
@@ -55,6 +55,14 @@ void writeStageData(const std::string& picture);
 // actors, no events, a wholly transparent picture), a far layer and a status
 // bar of colour 0, so that the view stays colour 0 but for snow and text.
 void writeWorldData();
+
+// "map/<name>.if" with no actors and no events, and its picture "map/<name>.res", wholly
+// transparent.
+void writeEmptyMap(const std::string& name);
+
+// count frames of MPEG 1 layer III at 128 kbit/s and 44.1 kHz, 417 bytes each, all zero but
+// for their headers.
+std::string testMusic(int count);
 
 // Map "20" (picture "village", caption 눈마을) with a walker going right and left from
 // x 200 and, at x 600.5, a touch-trigger talker with event 40 that says "hi"; with the
