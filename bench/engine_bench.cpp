@@ -20,6 +20,7 @@
 #include "figures.h"
 #include "platform/backend.h"
 #include "platform/keyboard.h"
+#include "shell/game.h"
 #include "shell/scene_cycle.h"
 #include "shell/shell_state.h"
 #include "shell/startup.h"
@@ -192,6 +193,7 @@ std::string takeDataDir(std::vector<char*>& args) {
 
 bool startEngine() {
   if (chdir(data.dir.c_str()) != 0) return false;
+  static shell::Game game;
   platform::setBackend(bench::makeArgbBackend());
   shell::SeedOverride = 1;
   if (!shell::StartUpEngine()) return false;

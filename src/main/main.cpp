@@ -10,6 +10,7 @@
 #include "platform/screen.h"
 #include "platform/window_backend.h"
 #include "shell/command_line.h"
+#include "shell/game.h"
 #include "shell/game_run.h"
 #include "shell/shell_state.h"
 #include "shell/state_dump.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
   if (o.mapName) shell::FirstMapName = *o.mapName;
   if (o.heroX) shell::FirstHeroX = *o.heroX;
 
+  shell::Game game;
   shell::keepStateDumpAtStop();
 
   const int status = shell::runGame();

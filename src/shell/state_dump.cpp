@@ -107,10 +107,10 @@ std::string stateDumpJson() {
   writeWorld(j);
   writeMusic(j);
   j.key("visual").beginObject();
-  j.key("playing").number(visual::VisualPlaying);
-  j.key("line").number(visual::VisualLine);
-  j.key("row").number(visual::VisualRow);
-  j.key("waiting").number(visual::VisualWaiting);
+  j.key("playing").number(visual::visualState().VisualPlaying);
+  j.key("line").number(visual::visualState().VisualLine);
+  j.key("row").number(visual::visualState().VisualRow);
+  j.key("waiting").number(visual::visualState().VisualWaiting);
   j.endObject();
   j.key("messages").beginArray();
   for (const auto& m : platform::shownMessages()) {

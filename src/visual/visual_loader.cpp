@@ -95,9 +95,9 @@ void reportFault(const char* path, const ScriptText& t) {
 // too long for its cell keeps its first 254 bytes, and a script with more lines than the table
 // holds is cut before the first line that has no room; both are reported at their line.
 void readScriptLines(ScriptText& t) {
-  std::memset(VisualScript, 0, sizeof VisualScript);
+  std::memset(visualState().VisualScript, 0, sizeof visualState().VisualScript);
   for (int k = 0; k < kScriptLines; ++k) {
-    char* line = VisualScript[k];
+    char* line = visualState().VisualScript[k];
     if (!readWord(t, line, kLineSize)) {
       std::strcpy(line, keyword::kEnd);
       return;
@@ -114,15 +114,13 @@ void readScriptLines(ScriptText& t) {
 
 }  // namespace
 
-bool PaletteSaved = false;
-
 // Reads the picture file into VisualPicture: 1 read, 0 the file cannot be opened, -1 it is empty.
 int readPicture() {
-  FILE* f = platform::openDataFile(VisualPicturePath, "rb");
+  FILE* f = platform::openDataFile(visualState().VisualPicturePath, "rb");
   if (!f) return 0;
   uint8_t* bits = nullptr;
-  VisualPicture->lock(&bits);
-  VisualPicture->unlock();
+  visualState().VisualPicture->lock(&bits);
+  visualState().VisualPicture->unlock();
   const size_t got = std::fread(bits, 1, 640 * 480, f);
   std::fclose(f);
   return got > 0 ? 1 : -1;
@@ -130,8 +128,8 @@ int readPicture() {
 
 int loadVisualScene(const char* name) {
   // A scene left by the key 1 is still marked as playing: a failed load must not replay it.
-  VisualPlaying = 0;
-  PaletteSaved = false;
+  visualState().VisualPlaying = 0;
+  visualState().PaletteSaved = false;
   char path[512];
   std::snprintf(path, sizeof path, "visual\\%s.if", name);
   FILE* script = platform::openDataFile(path, "rb");
@@ -142,15 +140,16 @@ int loadVisualScene(const char* name) {
   char picture[241] = "";
   readWord(text, picture, sizeof picture);
   if (display::DisplayDevice->createSurface(640, 480, platform::SurfaceKind::OffscreenPlain,
-                                            VisualPicture) != platform::DD_OK) {
+                                            visualState().VisualPicture) != platform::DD_OK) {
     std::fclose(script);
     return failWith(keyword::kNoSurface, shell::text::kErrorTitle), 2;
   }
-  std::snprintf(VisualPicturePath, sizeof VisualPicturePath, "grim\\%s.res", picture);
+  std::snprintf(visualState().VisualPicturePath, sizeof visualState().VisualPicturePath,
+                "grim\\%s.res", picture);
   switch (readPicture()) {
     case 0:
       std::fclose(script);
-      return failWith(keyword::kNoPicture, VisualPicturePath), 3;
+      return failWith(keyword::kNoPicture, visualState().VisualPicturePath), 3;
     case -1:
       std::fclose(script);
       return failWith(keyword::kEmptyPicture, shell::text::kErrorTitle), 4;
@@ -159,7 +158,7 @@ int loadVisualScene(const char* name) {
   std::fclose(script);
   // The scene still plays what was read, as a malformed map is played as far as it was read.
   if (text.fault) reportFault(path, text);
-  VisualRect = platform::Rect{0, 0, 640, 480};
+  visualState().VisualRect = platform::Rect{0, 0, 640, 480};
 
   std::snprintf(path, sizeof path, "grim\\%s.pal", picture);
   FILE* palette = platform::openDataFile(path, "rb");
@@ -167,20 +166,21 @@ int loadVisualScene(const char* name) {
   using display::BasePalette;
   using display::WorkingPalette;
   for (int i = 0; i < 256; ++i) {
-    SavedBasePalette[i] = BasePalette[i];
+    visualState().SavedBasePalette[i] = BasePalette[i];
     // Bytes past the end of a short file read as 255, as the game palette's do.
     WorkingPalette[i].red = BasePalette[i].red = uint8_t(std::fgetc(palette));
     WorkingPalette[i].green = BasePalette[i].green = uint8_t(std::fgetc(palette));
     WorkingPalette[i].blue = BasePalette[i].blue = uint8_t(std::fgetc(palette));
   }
   std::fclose(palette);
-  PaletteSaved = true;
+  visualState().PaletteSaved = true;
   display::SendPalette();
 
-  std::memset(VisualText, 0, sizeof VisualText);
-  VisualLine = VisualChar = VisualRow = VisualRowPos = 0;
-  VisualTextX = VisualTextY = VisualWaiting = 0;
-  VisualPlaying = 1;
+  std::memset(visualState().VisualText, 0, sizeof visualState().VisualText);
+  visualState().VisualLine = visualState().VisualChar = visualState().VisualRow =
+      visualState().VisualRowPos = 0;
+  visualState().VisualTextX = visualState().VisualTextY = visualState().VisualWaiting = 0;
+  visualState().VisualPlaying = 1;
   return 0;
 }
 

@@ -3,8 +3,6 @@
 
 namespace visual {
 
-// Set when a load saved BasePalette into SavedBasePalette; finishing puts it back only then.
-extern bool PaletteSaved;
 // Reads VisualPicturePath into VisualPicture: 1 read, 0 no file, -1 empty file.
 int readPicture();
 

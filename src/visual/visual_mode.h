@@ -12,15 +12,25 @@ constexpr int kScriptLines = 2000;
 constexpr int kTextRows = 100;
 constexpr int kLineSize = 255;
 
-extern char VisualScript[kScriptLines][kLineSize];
-extern char VisualText[kTextRows][kLineSize];
-extern std::unique_ptr<platform::Surface> VisualPicture;
-extern char VisualPicturePath[256];
-extern platform::Rect VisualRect;
-extern platform::PaletteEntry SavedBasePalette[256];
-extern int32_t VisualLine, VisualChar, VisualRow, VisualRowPos;
-extern int32_t VisualTextX, VisualTextY;
-extern int32_t VisualWaiting, VisualPlaying;
+// The cut-scene's state: its script, its picture, the game's palette kept meanwhile, and
+// how far the script and its typed text have got.
+struct VisualState {
+  char VisualScript[kScriptLines][kLineSize] = {};
+  char VisualText[kTextRows][kLineSize] = {};
+  std::unique_ptr<platform::Surface> VisualPicture;
+  char VisualPicturePath[256] = {};
+  platform::Rect VisualRect{0, 0, 640, 480};
+  platform::PaletteEntry SavedBasePalette[256] = {};
+  // Set when a load saved BasePalette into SavedBasePalette; finishing puts it back only then.
+  bool PaletteSaved = false;
+  int32_t VisualLine = 0, VisualChar = 0, VisualRow = 0, VisualRowPos = 0;
+  int32_t VisualTextX = 0, VisualTextY = 0;
+  int32_t VisualWaiting = 0, VisualPlaying = 0;
+};
+
+// The running game's cut-scene state, owned by the game object, which binds it.
+VisualState& visualState();
+void bindVisualState(VisualState* state);
 
 // 0 loaded; 1 no script; 2 no surface; 3 no picture file; 4 empty picture; 5 no palette.
 int loadVisualScene(const char* name);
@@ -33,7 +43,5 @@ void finishVisualScene();
 void stepVisualScript();
 void drawVisualFrame();
 void presentVisualFrame();
-
-void resetVisualGlobals();
 
 }  // namespace visual

@@ -37,33 +37,36 @@ int readNumber(const char*& p) {
 void setTextPosition(const char* line) {
   // X starts after the keyword and its one separator and runs to the next space.
   const char* p = std::strlen(line) > 9 ? line + 10 : line + std::strlen(line);
-  VisualTextX = readNumber(p);
+  visualState().VisualTextX = readNumber(p);
   while (*p && *p != ' ') ++p;
-  VisualTextY = readNumber(p);
+  visualState().VisualTextY = readNumber(p);
 }
 
 // One character of the text line into the current row; rows past the last are typed
 // into nothing, so the script still runs on.
 void typeCharacter(const char* line) {
-  char* row = VisualRow >= 0 && VisualRow < kTextRows ? VisualText[VisualRow] : nullptr;
+  char* row = visualState().VisualRow >= 0 && visualState().VisualRow < kTextRows
+                  ? visualState().VisualText[visualState().VisualRow]
+                  : nullptr;
   const auto put = [&](char c) {
-    if (row && VisualRowPos >= 0 && VisualRowPos < kLineSize - 1) row[VisualRowPos] = c;
+    if (row && visualState().VisualRowPos >= 0 && visualState().VisualRowPos < kLineSize - 1)
+      row[visualState().VisualRowPos] = c;
   };
-  const unsigned char c = static_cast<unsigned char>(line[VisualChar]);
+  const unsigned char c = static_cast<unsigned char>(line[visualState().VisualChar]);
   put(char(c));
   // A two-byte character is typed whole; a lead byte at the very end stays alone.
-  if (c >= 0x80 && line[VisualChar + 1] != '\0') {
-    ++VisualChar;
-    ++VisualRowPos;
-    put(line[VisualChar]);
+  if (c >= 0x80 && line[visualState().VisualChar + 1] != '\0') {
+    ++visualState().VisualChar;
+    ++visualState().VisualRowPos;
+    put(line[visualState().VisualChar]);
   }
-  ++VisualChar;
-  ++VisualRowPos;
-  if (line[VisualChar] == '\0') {
-    VisualChar = 0;
-    VisualRowPos = 0;
-    ++VisualRow;
-    ++VisualLine;
+  ++visualState().VisualChar;
+  ++visualState().VisualRowPos;
+  if (line[visualState().VisualChar] == '\0') {
+    visualState().VisualChar = 0;
+    visualState().VisualRowPos = 0;
+    ++visualState().VisualRow;
+    ++visualState().VisualLine;
   }
 }
 
@@ -78,39 +81,39 @@ void drawOutlined(int x, int y, const char* text) {
 
 void copyPicture() {
   using namespace display;
-  if (DrawSurface->bltFast(0, 0, *VisualPicture, VisualRect, false) ==
+  if (DrawSurface->bltFast(0, 0, *visualState().VisualPicture, visualState().VisualRect, false) ==
       platform::DDERR_SURFACELOST) {
-    VisualPicture->restore();
+    visualState().VisualPicture->restore();
     readPicture();
-    DrawSurface->bltFast(0, 0, *VisualPicture, VisualRect, false);
+    DrawSurface->bltFast(0, 0, *visualState().VisualPicture, visualState().VisualRect, false);
   }
 }
 
 }  // namespace
 
 void stepVisualScript() {
-  if (VisualWaiting) return;
-  if (VisualLine < 0 || VisualLine >= kScriptLines) {
-    VisualPlaying = 0;
+  if (visualState().VisualWaiting) return;
+  if (visualState().VisualLine < 0 || visualState().VisualLine >= kScriptLines) {
+    visualState().VisualPlaying = 0;
     return;
   }
-  const char* line = VisualScript[VisualLine];
+  const char* line = visualState().VisualScript[visualState().VisualLine];
   if (std::strcmp(line, keyword::kEnd) == 0) {
-    VisualPlaying = 0;
+    visualState().VisualPlaying = 0;
   } else if (std::strcmp(line, keyword::kWaitKey) == 0) {
-    VisualWaiting = 1;
-    ++VisualLine;
+    visualState().VisualWaiting = 1;
+    ++visualState().VisualLine;
   } else if (std::strcmp(line, keyword::kBlankRow) == 0) {
-    ++VisualRow;
-    ++VisualLine;
+    ++visualState().VisualRow;
+    ++visualState().VisualLine;
   } else if (std::strcmp(line, keyword::kClearText) == 0) {
-    std::memset(VisualText, 0, sizeof VisualText);
-    VisualRow = 0;
-    VisualRowPos = 0;
-    ++VisualLine;
+    std::memset(visualState().VisualText, 0, sizeof visualState().VisualText);
+    visualState().VisualRow = 0;
+    visualState().VisualRowPos = 0;
+    ++visualState().VisualLine;
   } else if (std::strncmp(line, keyword::kTextPosition, 9) == 0) {
     setTextPosition(line);
-    ++VisualLine;
+    ++visualState().VisualLine;
   } else {
     typeCharacter(line);
   }
@@ -120,16 +123,20 @@ void drawVisualFrame() {
   copyPicture();
   uint8_t* bits = nullptr;
   display::DrawSurface->lock(&bits);
-  const int lastRow = VisualRow < kTextRows ? VisualRow : kTextRows - 1;
-  for (int i = 0; i <= lastRow; ++i) drawOutlined(VisualTextX, VisualTextY + 16 * i, VisualText[i]);
-  if (VisualWaiting) drawOutlined(VisualTextX, VisualTextY + 16 * VisualRow, keyword::kPrompt);
+  const int lastRow = visualState().VisualRow < kTextRows ? visualState().VisualRow : kTextRows - 1;
+  for (int i = 0; i <= lastRow; ++i)
+    drawOutlined(visualState().VisualTextX, visualState().VisualTextY + 16 * i,
+                 visualState().VisualText[i]);
+  if (visualState().VisualWaiting)
+    drawOutlined(visualState().VisualTextX,
+                 visualState().VisualTextY + 16 * visualState().VisualRow, keyword::kPrompt);
   display::DrawSurface->unlock();
 }
 
-void presentVisualFrame() { display::PresentRect(VisualRect); }
+void presentVisualFrame() { display::PresentRect(visualState().VisualRect); }
 
 void playVisualScene() {
-  if (!VisualPlaying || !VisualPicture) return;
+  if (!visualState().VisualPlaying || !visualState().VisualPicture) return;
   int level = 0;
   do {
     if (level < 100) display::SetBrightness(level += 2);
@@ -137,7 +144,7 @@ void playVisualScene() {
     if (platform::quitRequested()) return;
     if (display::KeyState[KEY_1]) break;
     if (display::KeyState[SPACE]) {
-      VisualWaiting = 0;
+      visualState().VisualWaiting = 0;
       // Held space freezes the scene until it is released.
       while (display::ReadKeyboard()[SPACE] && !platform::quitRequested()) platform::sleepMs(1);
       if (platform::quitRequested()) return;
@@ -145,7 +152,7 @@ void playVisualScene() {
     stepVisualScript();
     drawVisualFrame();
     presentVisualFrame();
-  } while (VisualPlaying && !platform::quitRequested());
+  } while (visualState().VisualPlaying && !platform::quitRequested());
   if (platform::quitRequested()) return;
   for (; level != 0; level -= 2) display::SetBrightness(level);
 }
@@ -156,9 +163,10 @@ void finishVisualScene() {
   PrimarySurface->lock(&bits);
   std::memset(bits, 0, 640 * 480);
   PrimarySurface->unlock();
-  VisualPicture.reset();
+  visualState().VisualPicture.reset();
   LoadPalette("grim\\pal.pal");
-  if (PaletteSaved) std::copy(SavedBasePalette, SavedBasePalette + 256, BasePalette);
+  if (visualState().PaletteSaved)
+    std::copy(visualState().SavedBasePalette, visualState().SavedBasePalette + 256, BasePalette);
 }
 
 }  // namespace visual

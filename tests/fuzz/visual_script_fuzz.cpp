@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzzing::writeFile("visual/fuzz.if",
                      "pic\r\n" + std::string(reinterpret_cast<const char*>(data), size));
   if (visual::loadVisualScene("fuzz") == 0) {
-    for (int frame = 0; frame < 4000 && visual::VisualPlaying; ++frame) {
-      visual::VisualWaiting = 0;  // as if space were pressed at every wait
+    for (int frame = 0; frame < 4000 && visual::visualState().VisualPlaying; ++frame) {
+      visual::visualState().VisualWaiting = 0;  // as if space were pressed at every wait
       visual::stepVisualScript();
       if (frame % 16 == 0) visual::drawVisualFrame();
     }

@@ -19,8 +19,9 @@
 #include "platform/headless/headless_backend.h"
 #include "platform/keyboard.h"
 #include "platform/message_box.h"
-#include "platform/screen.h"
 #include "platform/quit.h"
+#include "platform/screen.h"
+#include "shell/game.h"
 #include "shell/shell_state.h"
 #include "shell/startup.h"
 #include "support/test_fonts.h"
@@ -31,8 +32,15 @@ namespace testing_support {
 
 namespace fs = std::filesystem;
 
+namespace {
+std::unique_ptr<shell::Game> game;
+}  // namespace
+
 void resetEngineGlobals() {
   using namespace display;
+  // One game at a time: the old one lets go of its state before the new one binds its own.
+  game.reset();
+  game = std::make_unique<shell::Game>();
   delete APAGE;
   delete APAGE1;
   delete VPAGE;
@@ -47,7 +55,6 @@ void resetEngineGlobals() {
   actors::resetActorGlobals();  // the hero, far layer, shared packs, Scene and snow
   world::resetWorldGlobals();
   audio::resetAudioGlobals();
-  visual::resetVisualGlobals();
   shell::resetShellGlobals();
   platform::resetFaults();
   platform::resetKeyboard();

@@ -51,7 +51,7 @@ class VisualTest : public testing_support::EngineTest {
     playVisualScene();
     return platform::presentedFrames() - before;
   }
-  std::string row(int i) { return platform::cp949ToUtf8(VisualText[i]); }
+  std::string row(int i) { return platform::cp949ToUtf8(visualState().VisualText[i]); }
   std::string message() {
     const auto& m = platform::shownMessages();
     return m.empty()
@@ -62,16 +62,16 @@ class VisualTest : public testing_support::EngineTest {
 
 TEST_F(VisualTest, loads_words_and_rest_of_lines_skipping_blank_ones) {
   ASSERT_EQ(load("\n   첫 줄  입니다\n\n#키입력 \n\t#공백\n#끝 남은 글\n무시\n"), 0);
-  EXPECT_EQ(platform::cp949ToUtf8(VisualScript[0]), "첫 줄  입니다");
-  EXPECT_EQ(platform::cp949ToUtf8(VisualScript[1]), "#키입력 ");
-  EXPECT_EQ(platform::cp949ToUtf8(VisualScript[2]), "#공백");
-  EXPECT_EQ(platform::cp949ToUtf8(VisualScript[3]), "#끝");
-  EXPECT_EQ(VisualScript[4][0], 0);
-  EXPECT_EQ(VisualPlaying, 1);
+  EXPECT_EQ(platform::cp949ToUtf8(visualState().VisualScript[0]), "첫 줄  입니다");
+  EXPECT_EQ(platform::cp949ToUtf8(visualState().VisualScript[1]), "#키입력 ");
+  EXPECT_EQ(platform::cp949ToUtf8(visualState().VisualScript[2]), "#공백");
+  EXPECT_EQ(platform::cp949ToUtf8(visualState().VisualScript[3]), "#끝");
+  EXPECT_EQ(visualState().VisualScript[4][0], 0);
+  EXPECT_EQ(visualState().VisualPlaying, 1);
   // The scene's own palette at full strength; the game's kept to be put back.
   EXPECT_EQ(display::BasePalette[5].blue, 5);
   EXPECT_EQ(display::WorkingPalette[5].red, 200);
-  EXPECT_EQ(SavedBasePalette[5].red, 5);
+  EXPECT_EQ(visualState().SavedBasePalette[5].red, 5);
 }
 
 TEST_F(VisualTest, a_script_too_long_for_its_tables_is_cut_with_a_message_and_still_plays) {
@@ -79,14 +79,14 @@ TEST_F(VisualTest, a_script_too_long_for_its_tables_is_cut_with_a_message_and_st
   for (int i = 0; i < 2100; ++i) many += "줄\n";
   many += std::string(400, 'x');  // a last line too long for its cell, and no line end
   ASSERT_EQ(load(many), 0);
-  EXPECT_EQ(platform::cp949ToUtf8(VisualScript[1998]), "줄");
-  EXPECT_EQ(platform::cp949ToUtf8(VisualScript[1999]), "#끝");
+  EXPECT_EQ(platform::cp949ToUtf8(visualState().VisualScript[1998]), "줄");
+  EXPECT_EQ(platform::cp949ToUtf8(visualState().VisualScript[1999]), "#끝");
   // The picture's line is line 1, so slot 1999 would have held line 2001.
   EXPECT_EQ(message(), "에러/visual\\s.if, 2001번째 줄: 줄이 너무 많습니다");
-  EXPECT_EQ(VisualPlaying, 1);
+  EXPECT_EQ(visualState().VisualPlaying, 1);
   ASSERT_EQ(load("a\n\n  " + std::string(400, 'y') + "\n#끝\n"), 0);
-  EXPECT_EQ(std::strlen(VisualScript[1]), 254u);
-  EXPECT_EQ(platform::cp949ToUtf8(VisualScript[2]), "#끝");
+  EXPECT_EQ(std::strlen(visualState().VisualScript[1]), 254u);
+  EXPECT_EQ(platform::cp949ToUtf8(visualState().VisualScript[2]), "#끝");
   EXPECT_EQ(message(), "에러/visual\\s.if, 4번째 줄: 줄이 너무 깁니다");
   // A word alone longer than the cell, and a script of exactly 2000 lines with its end mark.
   ASSERT_EQ(load(std::string(300, 'z')), 0);
@@ -111,7 +111,7 @@ TEST_F(VisualTest, load_failures_have_their_results_and_messages) {
   const size_t shown = platform::shownMessages().size();
   EXPECT_EQ(loadVisualScene("b"), 5);  // no palette: no message
   EXPECT_EQ(platform::shownMessages().size(), shown);
-  EXPECT_EQ(VisualPlaying, 0);
+  EXPECT_EQ(visualState().VisualPlaying, 0);
   platform::faults().failSurfaceOfSize = 480;
   EXPECT_EQ(loadVisualScene("b"), 2);
   EXPECT_EQ(message(), "에러/서피스 생성");
@@ -120,7 +120,7 @@ TEST_F(VisualTest, load_failures_have_their_results_and_messages) {
 TEST_F(VisualTest, an_immediate_end_shows_one_frame_at_two_percent) {
   ASSERT_EQ(load("#끝\n"), 0);
   EXPECT_EQ(play(), 1u);
-  EXPECT_EQ(VisualPlaying, 0);
+  EXPECT_EQ(visualState().VisualPlaying, 0);
   // The fade-out ran from the level reached down to 2 percent.
   EXPECT_EQ(display::WorkingPalette[5].red, 200 * 2 / 100);
 }
@@ -134,8 +134,8 @@ TEST_F(VisualTest, hangul_line_types_one_character_a_frame_into_one_row) {
     }
   }
   EXPECT_EQ(row(0), "가나 다라마");
-  EXPECT_EQ(VisualRow, 1);
-  EXPECT_EQ(VisualLine, 1);
+  EXPECT_EQ(visualState().VisualRow, 1);
+  EXPECT_EQ(visualState().VisualLine, 1);
   EXPECT_EQ(play(), 1u);  // the end marker takes the next frame
 }
 
@@ -144,26 +144,26 @@ TEST_F(VisualTest, directives_blank_rows_clear_and_move_the_text) {
   for (int i = 0; i < 5; ++i) stepVisualScript();
   EXPECT_EQ(row(0), "a");
   EXPECT_EQ(row(3), "b");
-  EXPECT_EQ(VisualRow, 4);
-  EXPECT_EQ(VisualTextX, 100);
-  EXPECT_EQ(VisualTextY, 200);
+  EXPECT_EQ(visualState().VisualRow, 4);
+  EXPECT_EQ(visualState().VisualTextX, 100);
+  EXPECT_EQ(visualState().VisualTextY, 200);
   // Not the wait directive: typed as text, blank included.
   for (int i = 0; i < 5; ++i) stepVisualScript();
   EXPECT_EQ(row(4), "#키입력 ");
-  EXPECT_EQ(VisualWaiting, 0);
+  EXPECT_EQ(visualState().VisualWaiting, 0);
   stepVisualScript();
-  EXPECT_EQ(VisualText[0][0], 0);
-  EXPECT_EQ(VisualRow, 0);
+  EXPECT_EQ(visualState().VisualText[0][0], 0);
+  EXPECT_EQ(visualState().VisualRow, 0);
 }
 
 TEST_F(VisualTest, coordinates_read_signs_and_stop_at_the_line_end) {
   ASSERT_EQ(load("#글씨좌표 -12 +34\n#글씨좌표 77\n#끝\n"), 0);
   stepVisualScript();
-  EXPECT_EQ(VisualTextX, -12);
-  EXPECT_EQ(VisualTextY, 34);
+  EXPECT_EQ(visualState().VisualTextX, -12);
+  EXPECT_EQ(visualState().VisualTextY, 34);
   stepVisualScript();
-  EXPECT_EQ(VisualTextX, 77);
-  EXPECT_EQ(VisualTextY, 0);
+  EXPECT_EQ(visualState().VisualTextX, 77);
+  EXPECT_EQ(visualState().VisualTextY, 0);
 }
 
 TEST_F(VisualTest, text_rows_are_drawn_outlined_where_the_coordinates_say) {
@@ -195,7 +195,7 @@ TEST_F(VisualTest, key_wait_holds_the_script_and_space_held_freezes_it) {
 TEST_F(VisualTest, key_1_aborts_and_escape_does_not) {
   ASSERT_EQ(load("#키입력\n#끝\n"), 0);
   EXPECT_EQ(play("5 ESCAPE down\n20 1 down\n"), 20u);
-  EXPECT_EQ(VisualPlaying, 1);  // left as it was; the next load starts afresh
+  EXPECT_EQ(visualState().VisualPlaying, 1);  // left as it was; the next load starts afresh
   ASSERT_EQ(loadVisualScene("none"), 1);
   EXPECT_EQ(play(), 0u);
 }
@@ -210,7 +210,7 @@ TEST_F(VisualTest, finishing_restores_the_game_palette_tint_and_mixing_table) {
   EXPECT_EQ(display::BasePalette[100].green, tinted.green);
   EXPECT_EQ(display::BasePalette[100].blue, tinted.blue);
   EXPECT_EQ(display::MixTable[300], mix);
-  EXPECT_EQ(VisualPicture, nullptr);
+  EXPECT_EQ(visualState().VisualPicture, nullptr);
   for (int i = 0; i < 640 * 480; i += 997) ASSERT_EQ(display::PrimarySurface->pixels()[i], 0);
 }
 
@@ -219,8 +219,8 @@ TEST_F(VisualTest, more_rows_than_the_table_never_write_past_it) {
   for (int i = 0; i < 120; ++i) lines += "x\n";
   ASSERT_EQ(load(lines + "#키입력\n#끝\n"), 0);
   for (int i = 0; i < 122; ++i) stepVisualScript();
-  EXPECT_EQ(VisualRow, 120);
-  EXPECT_EQ(VisualWaiting, 1);
+  EXPECT_EQ(visualState().VisualRow, 120);
+  EXPECT_EQ(visualState().VisualWaiting, 1);
   drawVisualFrame();  // rows below the page are cut, the prompt row too
 }
 

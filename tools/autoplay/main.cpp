@@ -16,6 +16,7 @@
 #include "platform/headless/headless_backend.h"
 #include "platform/keyboard.h"
 #include "platform/quit.h"
+#include "shell/game.h"
 #include "shell/game_run.h"
 #include "shell/shell_state.h"
 #include "shell/state_dump.h"
@@ -143,6 +144,7 @@ int main(int argc, char** argv) {
 
   if (run.map) shell::FirstMapName = *run.map;
   if (run.heroX) shell::FirstHeroX = *run.heroX;
+  shell::Game game;
   autoplay::Autopilot pilot(std::move(goals), run.budget);
   play(pilot);
   platform::finishKeyRecording();

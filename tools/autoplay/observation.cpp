@@ -17,8 +17,8 @@ namespace autoplay {
 Observation observeGame(uint64_t read) {
   Observation o;
   o.read = read;
-  o.visual = visual::VisualPlaying != 0;
-  o.visualWaiting = visual::VisualWaiting != 0;
+  o.visual = visual::visualState().VisualPlaying != 0;
+  o.visualWaiting = visual::visualState().VisualWaiting != 0;
   o.currentEvent = world::CurrentEvent;
   o.currentStep = world::CurrentStep;
   o.warpPending = world::WarpPending != 0;

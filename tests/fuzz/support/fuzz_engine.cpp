@@ -11,6 +11,7 @@
 #include "platform/backend.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/message_box.h"
+#include "shell/game.h"
 #include "shell/startup.h"
 
 namespace fuzzing {
@@ -25,7 +26,10 @@ void startEngineOnce() {
   static bool started = false;
   if (started) return;
   started = true;
-  const auto dir = std::filesystem::temp_directory_path() / ("pelmo_fuzz_" + std::to_string(getpid()));
+  // The game object of every run: the fuzz targets keep it to the end of the process.
+  static shell::Game game;
+  const auto dir =
+      std::filesystem::temp_directory_path() / ("pelmo_fuzz_" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   std::filesystem::current_path(dir);
   static const auto scratch = dir;

@@ -1,0 +1,26 @@
+// game.h -- the one game object: it owns the state of every subsystem
+#pragma once
+
+#include <memory>
+
+namespace visual {
+struct VisualState;
+}
+
+namespace shell {
+
+// Making a Game gives every subsystem fresh state and binds it as the running game's;
+// the game's functions reach it through their subsystem (visual::visualState(), ...).
+// One Game lives at a time: the program's, or a test's.
+class Game {
+ public:
+  Game();
+  ~Game();
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+ private:
+  std::unique_ptr<visual::VisualState> visual_;
+};
+
+}  // namespace shell
