@@ -18,14 +18,14 @@ using game::kWood;
 const Ramp kTile = Ramp{{1, 2, 33, 35, 37, 39, 41, 43}};
 const Ramp kStraw = game::kOlive.slice(3, 12);
 
-float eaveRow(const RoofSpec& r, int x) {
+float eaveRow(const RoofShape& r, int x) {
   const float mid = float(r.x0 + r.x1) / 2.0f, half = float(r.x1 - r.x0) / 2.0f;
   const float u = std::abs(float(x) - mid) / half;
   const float curl = std::max(0.0f, (u - 0.4f) / 0.6f);
   return float(r.eaveY) - float(r.lift) * curl * curl;
 }
 
-float roofTop(const RoofSpec& r, int x) {
+float roofTop(const RoofShape& r, int x) {
   const float rl = float(r.x0 + r.ridgeInset), rr = float(r.x1 - r.ridgeInset);
   const float eave = eaveRow(r, x);
   if (r.kind == RoofKind::Thatch) {
@@ -40,7 +40,7 @@ float roofTop(const RoofSpec& r, int x) {
   return eave - (eave - float(r.ridgeY + 3)) * std::pow(f, 0.7f);
 }
 
-void tileFace(Canvas& c, const RoofSpec& r, int x, int y, float top, float eave) {
+void tileFace(Canvas& c, const RoofShape& r, int x, int y, float top, float eave) {
   const int column = (x - r.x0) % 3;
   const float down = (float(y) - top) / std::max(1.0f, eave - top);
   float t = (column == 0 ? 0.2f : column == 1 ? 0.55f : 0.75f) - 0.2f * down;
@@ -54,7 +54,7 @@ void tileFace(Canvas& c, const RoofSpec& r, int x, int y, float top, float eave)
 }
 
 // Snow on the roof's face, from its top down to `line`.
-void roofSnow(Canvas& c, const RoofSpec& r, int x, float top, float line) {
+void roofSnow(Canvas& c, const RoofShape& r, int x, float top, float line) {
   const float rl = float(r.x0 + r.ridgeInset), rr = float(r.x1 - r.ridgeInset);
   const float mid = float(r.x0 + r.x1) / 2.0f, half = float(r.x1 - r.x0) / 2.0f;
   const float side = (float(x) - mid) / half;
@@ -74,7 +74,7 @@ void roofSnow(Canvas& c, const RoofSpec& r, int x, float top, float line) {
   }
 }
 
-void eaveEdge(Canvas& c, const RoofSpec& r, int x, float eave) {
+void eaveEdge(Canvas& c, const RoofShape& r, int x, float eave) {
   const int y = int(std::round(eave));
   if (r.kind == RoofKind::Thatch) {
     // Straw ends hanging in uneven strands.
@@ -95,7 +95,7 @@ void eaveEdge(Canvas& c, const RoofSpec& r, int x, float eave) {
   c.put(x, y + 1, k == 1 ? kWood.step(5) : kWood.step(0));
 }
 
-void icicles(Canvas& c, const RoofSpec& r) {
+void icicles(Canvas& c, const RoofShape& r) {
   for (int x = r.x0 + 2; x < r.x1 - 2; ++x) {
     const float h = hash01(x, r.eaveY, r.seed + 3);
     if (h > 0.16f) continue;
@@ -105,7 +105,7 @@ void icicles(Canvas& c, const RoofSpec& r) {
   }
 }
 
-void ridge(Canvas& c, const RoofSpec& r) {
+void ridge(Canvas& c, const RoofShape& r) {
   const int rl = r.x0 + r.ridgeInset, rr = r.x1 - r.ridgeInset;
   for (int x = rl - 2; x <= rr + 2; ++x) {
     const int end = std::max(0, std::max(rl + 5 - x, x - (rr - 5)));
@@ -173,7 +173,7 @@ void plaster(Canvas& c, int x0, int y0, int x1, int y1, RoofKind roof, uint32_t 
 
 }  // namespace
 
-void drawRoof(Canvas& c, const RoofSpec& r) {
+void drawRoof(Canvas& c, const RoofShape& r) {
   for (int x = r.x0; x <= r.x1; ++x) {
     const float eave = eaveRow(r, x), top = roofTop(r, x);
     for (int y = int(std::ceil(top)); float(y) <= eave; ++y) tileFace(c, r, x, y, top, eave);
@@ -210,7 +210,7 @@ void drawPaperWindow(Canvas& c, int x0, int y0, int x1, int y1, bool lit) {
     }
 }
 
-Box bayBox(const HouseSpec& h, int b) {
+Box bayBox(const HousePlan& h, int b) {
   const int wallBottom = h.baseY - h.foundation;
   const int wallTop = wallBottom - h.wallHeight;
   const float bayWidth = float(h.x1 - h.x0 - 2) / float(h.bays.size());
@@ -218,7 +218,7 @@ Box bayBox(const HouseSpec& h, int b) {
           wallBottom - 2};
 }
 
-int drawHouse(Canvas& c, const HouseSpec& h) {
+int drawHouse(Canvas& c, const HousePlan& h) {
   const int wallBottom = h.baseY - h.foundation;
   const int wallTop = wallBottom - h.wallHeight;
   foundation(c, h.x0 - 2, h.x1 + 2, wallBottom + 1, h.baseY, h.seed);
@@ -255,14 +255,14 @@ int drawHouse(Canvas& c, const HouseSpec& h) {
   c.rect(h.x0, wallBottom - 1, h.x1, wallBottom,
          [](int, int y) { return kWood.step(y % 2 ? 2 : 5); });
   const int eaveY = wallTop - 1;
-  RoofSpec roof{h.x0 - h.overhang,
-                h.x1 + h.overhang,
-                eaveY,
-                eaveY - h.roofHeight,
-                std::max(8, (h.x1 - h.x0) / 6),
-                h.roof == RoofKind::Tiles ? h.roofHeight / 4 + 2 : 0,
-                h.roof,
-                h.seed};
+  RoofShape roof{h.x0 - h.overhang,
+                 h.x1 + h.overhang,
+                 eaveY,
+                 eaveY - h.roofHeight,
+                 std::max(8, (h.x1 - h.x0) / 6),
+                 h.roof == RoofKind::Tiles ? h.roofHeight / 4 + 2 : 0,
+                 h.roof,
+                 h.seed};
   if (h.roof != RoofKind::Thatch) {
     // The shadow under the eaves on the wall.
     for (int x = h.x0; x <= h.x1; ++x)

@@ -10,7 +10,7 @@ namespace scenery {
 
 enum class RoofKind { Tiles, Thatch, Shingles };
 
-struct RoofSpec {
+struct RoofShape {
   int x0, x1;      // the eaves' ends
   int eaveY;       // row of the eave edge in the middle
   int ridgeY;      // row of the ridge's top
@@ -21,12 +21,12 @@ struct RoofSpec {
 };
 // A roof seen from its long side, under snow; returns nothing but leaves the eaves' shadow
 // to the walls drawn before it.
-void drawRoof(Canvas& c, const RoofSpec& roof);
+void drawRoof(Canvas& c, const RoofShape& roof);
 
 // What fills one bay of a house's front between two pillars.
 enum class Bay { Wall, Window, DarkWindow, Door, DarkDoor, Shop };
 
-struct HouseSpec {
+struct HousePlan {
   int x0, x1;             // the walls
   int baseY;              // the ground under the foundation
   int foundation;         // rows of stone under the walls
@@ -42,11 +42,11 @@ struct Box {
 };
 // The inside of bay b of a house: between its pillars, from the beam under the eaves to
 // the sill.
-Box bayBox(const HouseSpec& house, int b);
+Box bayBox(const HousePlan& house, int b);
 
 // A house: stone foundation, pillars, plaster or mud walls, paper windows and doors (lit
 // ones glow on the snow before them) and the roof. Returns the row of the eaves.
-int drawHouse(Canvas& c, const HouseSpec& house);
+int drawHouse(Canvas& c, const HousePlan& house);
 
 // A paper window with a wooden lattice, lit from inside or dark.
 void drawPaperWindow(Canvas& c, int x0, int y0, int x1, int y1, bool lit);

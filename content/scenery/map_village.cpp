@@ -40,7 +40,7 @@ void gate(Canvas& c) {
     return game::kWood.step(y == 84 ? 8 : y == 88 ? 2 : 5);
   });
   c.rect(76, 98, 184, 100, [](int, int y) { return game::kWood.step(y == 98 ? 7 : 3); });
-  drawRoof(c, RoofSpec{54, 206, 82, 68, 14, 5, RoofKind::Tiles, 201});
+  drawRoof(c, RoofShape{54, 206, 82, 68, 14, 5, RoofKind::Tiles, 201});
   for (int sx : {114, 146}) c.vline(sx, 101, 104, game::kWood.step(1));
   drawBoard(c, 104, 104, 156, 122);
   drawLetters(c, 119, 108, kVillageName, 12, game::kWood.step(14));
@@ -113,7 +113,7 @@ void well(Canvas& c, int x0, int x1) {
   c.vline(mid, kBase - 35, kBase - 27, game::kWood.step(2));
   c.rect(mid - 3, kBase - 26, mid + 3, kBase - 21,
          [](int x, int y) { return game::kWood.step(y == kBase - 26 ? 9 : 5 - (x % 3 == 0)); });
-  drawRoof(c, RoofSpec{x0 - 6, x1 + 6, kBase - 41, kBase - 52, 6, 3, RoofKind::Tiles, 2102});
+  drawRoof(c, RoofShape{x0 - 6, x1 + 6, kBase - 41, kBase - 52, 6, 3, RoofKind::Tiles, 2102});
 }
 
 // Loaves on the shelves of a lit shop window.
@@ -160,7 +160,7 @@ void breadSign(Canvas& c, int x, int y) {
 }
 
 void bakery(Canvas& c) {
-  const HouseSpec shop{186,
+  const HousePlan shop{186,
                        354,
                        kBase,
                        4,
@@ -182,7 +182,7 @@ void bakery(Canvas& c) {
 }
 
 void chiefHouse(Canvas& c) {
-  const HouseSpec house{522,
+  const HousePlan house{522,
                         758,
                         kBase - 2,
                         9,
@@ -271,7 +271,7 @@ void forge(Canvas& c) {
   for (int px : {ox0 - 2, ox1})
     c.rect(px, oy, px + 2, kBase, [](int x, int) { return game::kWood.step(3 + x % 3); });
   drawPaperWindow(c, 1096, top + 10, 1122, top + 24, true);
-  drawRoof(c, RoofSpec{x0 - 10, x1 + 10, top - 1, top - 26, 18, 0, RoofKind::Shingles, 2112});
+  drawRoof(c, RoofShape{x0 - 10, x1 + 10, top - 1, top - 26, 18, 0, RoofKind::Shingles, 2112});
   drawChimney(c, 1120, top - 10, 28, 2113);
   warmGlow(c, 1030, float(kBase) + 2.0f, 70.0f, 12.0f, 1.0f);
   // A board with a hammer over the door.
