@@ -8,7 +8,6 @@
 #include "gfx/load_messages.h"
 #include "platform/data_file.h"
 #include "platform/message_box.h"
-#include "shell/messages.h"
 
 namespace gfx {
 
@@ -51,17 +50,17 @@ int BackgroundLayer::load(const char* name) {
   if (!DisplayDevice ||
       DisplayDevice->createSurface(kFarWidth, kFarHeight, platform::SurfaceKind::OffscreenPlain,
                                    surface) != platform::DD_OK) {
-    platform::messageBox(shell::text::kErrorTitle, text::kSurfaceCreate);
+    platform::messageBox(text::kErrorTitle, text::kSurfaceCreate);
     return kLayerNoSurface;
   }
   std::snprintf(picturePath, sizeof picturePath, "grim\\%s.res", name);
   const long got = readPicture(*surface, picturePath, kFarBytes);
   if (got < 0) {
-    platform::messageBox(shell::text::kErrorTitle, text::kFileOpen);
+    platform::messageBox(text::kErrorTitle, text::kFileOpen);
     return kLayerFileMissing;
   }
   if (got == 0) {
-    platform::messageBox(shell::text::kErrorTitle, text::kDataRead);
+    platform::messageBox(text::kErrorTitle, text::kDataRead);
     return kLayerFileEmpty;
   }
   return kLayerLoaded;

@@ -1,7 +1,10 @@
-// load_messages.h -- texts of the picture loaders' message boxes, in code page 949
+// load_messages.h -- texts of the picture loaders' message boxes, and the title that the boxes of
+// every loader share (pictures, maps, cut-scenes), in code page 949
 #pragma once
 
 namespace gfx::text {
+
+inline constexpr const char* kErrorTitle = "\xBF\xA1\xB7\xAF";  // 에러
 
 inline constexpr const char* kSurfaceCreate =
     "\xBC\xAD\xC7\xC7\xBD\xBA \xBB\xFD\xBC\xBA";                              // 서피스 생성

@@ -7,10 +7,18 @@
 
 namespace platform {
 
+// The display results by their DirectDraw names and values. Where <ddraw.h> came first, its
+// macros of the same names and values stand for them.
 using HRESULT = int32_t;
+#ifndef DD_OK
 constexpr HRESULT DD_OK = 0;
+#endif
+#ifndef DDERR_SURFACELOST
 constexpr HRESULT DDERR_SURFACELOST = static_cast<HRESULT>(0x887601C2u);
+#endif
+#ifndef DDERR_GENERIC
 constexpr HRESULT DDERR_GENERIC = static_cast<HRESULT>(0x80004005u);
+#endif
 
 constexpr int kScreenWidth = 640;
 constexpr int kScreenHeight = 480;

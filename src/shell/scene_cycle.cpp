@@ -176,7 +176,7 @@ bool runFrame() {
   updateMapActors();
   actors::updateCamera();
   actors::updateSnow();
-  runEventStep();
+  if (!runEventStep()) GameRunning = 0;
   stepFade();
   std::snprintf(FrameText, sizeof FrameText, "frame %d  %d", clock.framesPerSecond,
                 audio::Music ? audio::Music->volume : 0);

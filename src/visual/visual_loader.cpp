@@ -5,9 +5,9 @@
 
 #include "display/display_device.h"
 #include "display/palette.h"
+#include "gfx/load_messages.h"
 #include "platform/data_file.h"
 #include "platform/message_box.h"
-#include "shell/messages.h"
 #include "visual/visual_keywords.h"
 #include "visual/visual_loader_detail.h"
 #include "visual/visual_mode.h"
@@ -88,7 +88,7 @@ void failWith(const char* text, const char* title) { platform::messageBox(title,
 void reportFault(const char* path, const ScriptText& t) {
   const std::string message =
       std::string(path) + ", " + std::to_string(t.faultLine) + keyword::kLineSuffix + t.fault;
-  platform::messageBox(shell::text::kErrorTitle, message);
+  platform::messageBox(gfx::text::kErrorTitle, message);
 }
 
 // The script's lines; the end of the file, or the last slot, ends it as "#끝" would. A line
@@ -142,7 +142,7 @@ int loadVisualScene(const char* name) {
   if (display::DisplayDevice->createSurface(640, 480, platform::SurfaceKind::OffscreenPlain,
                                             visualState().VisualPicture) != platform::DD_OK) {
     std::fclose(script);
-    return failWith(keyword::kNoSurface, shell::text::kErrorTitle), 2;
+    return failWith(keyword::kNoSurface, gfx::text::kErrorTitle), 2;
   }
   std::snprintf(visualState().VisualPicturePath, sizeof visualState().VisualPicturePath,
                 "grim\\%s.res", picture);
@@ -152,7 +152,7 @@ int loadVisualScene(const char* name) {
       return failWith(keyword::kNoPicture, visualState().VisualPicturePath), 3;
     case -1:
       std::fclose(script);
-      return failWith(keyword::kEmptyPicture, shell::text::kErrorTitle), 4;
+      return failWith(keyword::kEmptyPicture, gfx::text::kErrorTitle), 4;
   }
   readScriptLines(text);
   std::fclose(script);

@@ -83,20 +83,21 @@ actors::Actor* sceneActor(int32_t slot) {
   return scene->actors[slot].get();
 }
 
-void runEventStep() {
-  if (CurrentEvent == 0 || TextIndex != -1 || WarpPending != 0) return;
+bool runEventStep() {
+  if (CurrentEvent == 0 || TextIndex != -1 || WarpPending != 0) return true;
   for (;;) {
     int op = 0;
     const Step step = stepAt(CurrentEvent, CurrentStep, op);
     if (op < kOpLowest || op > kOpHighest) {
       ++CurrentStep;
-      return;
+      return true;
     }
     const Handler handler = handlerFor(op);
     const Flow flow = handler ? handler(step) : Flow::kNext;
-    if (flow == Flow::kStay) return;
+    if (flow == Flow::kStay) return true;
     ++CurrentStep;
-    if (flow == Flow::kNext) return;
+    if (flow == Flow::kGameEnds) return false;
+    if (flow == Flow::kNext) return true;
   }
 }
 

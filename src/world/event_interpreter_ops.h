@@ -20,9 +20,10 @@ struct Step {
 
 // What the interpreter does after a handler.
 enum class Flow {
-  kNext,  // the step is done; the next one runs at the next call
-  kStay,  // CurrentEvent and CurrentStep are as the handler left them
-  kGoOn,  // the step is done and the next one runs in this same call
+  kNext,      // the step is done; the next one runs at the next call
+  kStay,      // CurrentEvent and CurrentStep are as the handler left them
+  kGoOn,      // the step is done and the next one runs in this same call
+  kGameEnds,  // the step is done and the game ends: runEventStep() returns false
 };
 
 // Flow and flags: end of event, flag, conditional jump, warp, game end.

@@ -1,7 +1,6 @@
 // event_ops_flow.cpp -- the end of an event, flags, conditional jumps, the warp and the game end
 #include "actors/actor.h"
 #include "display/palette.h"
-#include "shell/shell_state.h"
 #include "world/event_interpreter_ops.h"
 #include "world/event_tables.h"
 
@@ -48,11 +47,11 @@ Flow startWarp(const Step&) {
   return Flow::kNext;
 }
 
-// The frame loop ends at its next test, without a fade-out.
+// Told by runEventStep(), the frame loop stops the game and ends at its next test, without a
+// fade-out.
 Flow endGame(const Step&) {
   display::Brightness = 0;
-  shell::GameRunning = 0;
-  return Flow::kNext;
+  return Flow::kGameEnds;
 }
 
 }  // namespace world

@@ -11,7 +11,6 @@
 #include "gfx/load_messages.h"
 #include "platform/data_file.h"
 #include "platform/message_box.h"
-#include "shell/messages.h"
 #include "world/event_reader.h"
 #include "world/map_messages.h"
 #include "world/map_reader.h"
@@ -37,7 +36,7 @@ constexpr size_t kBackgroundNameSize = kPathSize - 8;
 void reportFault(const char* path, const MapFault& fault) {
   const std::string message =
       std::string(path) + ", " + std::to_string(fault.line) + text::kLineSuffix + fault.reason;
-  platform::messageBox(shell::text::kErrorTitle, message);
+  platform::messageBox(gfx::text::kErrorTitle, message);
 }
 
 }  // namespace
@@ -62,7 +61,7 @@ SceneLoadResult Scene::load(const char* mapName) {
       display::DisplayDevice->createSurface(kMapPictureWidth, kMapPictureHeight,
                                             platform::SurfaceKind::OffscreenPlain,
                                             surface) != platform::DD_OK) {
-    platform::messageBox(shell::text::kErrorTitle, gfx::text::kSurfaceCreate);
+    platform::messageBox(gfx::text::kErrorTitle, gfx::text::kSurfaceCreate);
     return kSceneNoSurface;
   }
   surface->setColorKey(255);
@@ -77,7 +76,7 @@ SceneLoadResult Scene::load(const char* mapName) {
       return kSceneBackgroundMissing;
     }
     if (got == 0) {
-      platform::messageBox(shell::text::kErrorTitle, text::kMapDataRead);
+      platform::messageBox(gfx::text::kErrorTitle, text::kMapDataRead);
       return kSceneBackgroundEmpty;
     }
     readCaptionAndActors(reader, *this);

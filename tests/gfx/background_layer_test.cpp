@@ -8,7 +8,6 @@
 #include "gfx/load_messages.h"
 #include "platform/faults.h"
 #include "platform/message_box.h"
-#include "shell/messages.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -88,7 +87,7 @@ TEST_F(BackgroundLayerTest, load_failures_give_their_message_and_result) {
   ASSERT_EQ(shown.size(), 3u);
   const char* texts[] = {gfx::text::kFileOpen, gfx::text::kDataRead, gfx::text::kSurfaceCreate};
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(shown[i].title, shell::text::kErrorTitle);
+    EXPECT_EQ(shown[i].title, gfx::text::kErrorTitle);
     EXPECT_EQ(shown[i].text, texts[i]);
   }
 }

@@ -7,6 +7,7 @@
 #include "display/palette.h"
 #include "platform/message_box.h"
 #include "platform/screen.h"
+#include "shell/shell_state.h"
 #include "support/test_events.h"
 #include "world/event_interpreter.h"
 #include "world/event_tables.h"
@@ -188,6 +189,35 @@ TEST_F(EventFlowTest, after_a_warp_no_step_runs_and_the_warp_step_holds_the_dest
   EXPECT_EQ(Hero->busy, 0);
   EXPECT_STREQ(EventStr[CurrentEvent][CurrentStep - 1], "town");
   EXPECT_EQ(EventArg1[CurrentEvent][CurrentStep - 1], 600);
+}
+
+TEST_F(EventFlowTest, the_game_end_goes_dark_and_is_reported_to_the_caller_alone) {
+  startMap(eventSection({eventText("3", {kHeroHold, kGameEnd, kHeroRelease})}));
+  display::Brightness = 100;
+  startEvent(3);
+  EXPECT_TRUE(runEventStep());
+  EXPECT_EQ(display::Brightness, 100);
+  EXPECT_FALSE(runEventStep());
+  EXPECT_EQ(display::Brightness, 0);
+  EXPECT_EQ(CurrentStep, 2);
+  EXPECT_EQ(shell::GameRunning, 1);  // the frame loop's to clear
+  // The end is told once; the step after it is an ordinary one.
+  EXPECT_TRUE(runEventStep());
+  EXPECT_EQ(Hero->busy, 0);
+  CurrentEvent = 0;
+  EXPECT_TRUE(runEventStep());
+}
+
+TEST_F(EventFlowTest, the_frame_loop_stops_the_game_in_the_frame_of_the_game_end) {
+  startMap(eventSection({eventText("99", {kHeroHold, kGameEnd})}));
+  const uint64_t before = platform::presentedFrames();
+  frames(1);
+  EXPECT_EQ(shell::GameRunning, 1);
+  frames(1);
+  EXPECT_EQ(shell::GameRunning, 0);
+  // The frame is finished and shown; the fade step has lit it again by 2.
+  EXPECT_EQ(platform::presentedFrames(), before + 2);
+  EXPECT_EQ(display::Brightness, 2);
 }
 
 TEST_F(EventFlowTest, unknown_opcodes_are_skipped_a_step_at_a_time) {

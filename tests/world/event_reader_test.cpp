@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "gfx/load_messages.h"
 #include "platform/message_box.h"
-#include "shell/messages.h"
 #include "support/engine_fixture.h"
 #include "support/test_events.h"
 #include "support/test_maps.h"
@@ -54,7 +54,7 @@ class EventReaderTest : public EngineTest {
   void expectFault(int line, const char* reason) {
     const auto& shown = platform::shownMessages();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].title, shell::text::kErrorTitle);
+    EXPECT_EQ(shown[0].title, gfx::text::kErrorTitle);
     EXPECT_EQ(shown[0].text,
               "map\\m.if, " + std::to_string(line) + world::text::kLineSuffix + reason);
     // The map is still played: its caption starts.

@@ -7,7 +7,6 @@
 #include "gfx/load_messages.h"
 #include "platform/faults.h"
 #include "platform/message_box.h"
-#include "shell/messages.h"
 #include "support/engine_fixture.h"
 #include "support/test_maps.h"
 #include "world/map_messages.h"
@@ -34,7 +33,7 @@ class MapReaderTest : public EngineTest {
   void expectFault(int line, const char* reason) {
     const auto& shown = platform::shownMessages();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].title, shell::text::kErrorTitle);
+    EXPECT_EQ(shown[0].title, gfx::text::kErrorTitle);
     EXPECT_EQ(shown[0].text,
               "map\\m.if, " + std::to_string(line) + world::text::kLineSuffix + reason);
   }
@@ -141,7 +140,7 @@ TEST_F(MapReaderTest, empty_background_gives_3) {
   EXPECT_EQ(load(mapText("blank", "c", {})), world::kSceneBackgroundEmpty);
   const auto& shown = platform::shownMessages();
   ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].title, shell::text::kErrorTitle);
+  EXPECT_EQ(shown[0].title, gfx::text::kErrorTitle);
   EXPECT_EQ(shown[0].text, world::text::kMapDataRead);
 }
 
@@ -158,7 +157,7 @@ TEST_F(MapReaderTest, surface_failure_gives_1) {
   EXPECT_EQ(load(mapText("field", "c", {})), world::kSceneNoSurface);
   const auto& shown = platform::shownMessages();
   ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].title, shell::text::kErrorTitle);
+  EXPECT_EQ(shown[0].title, gfx::text::kErrorTitle);
   EXPECT_EQ(shown[0].text, gfx::text::kSurfaceCreate);
 }
 

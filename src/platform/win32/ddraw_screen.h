@@ -10,8 +10,7 @@
 
 #include "platform/video.h"
 
-// The display interface's objects; ddraw.h itself stays out of this header, since its
-// result-code macros clash with the names that platform/video.h gives the same codes.
+// The display interface's objects, declared so that ddraw.h stays with ddraw_screen.cpp.
 struct IDirectDraw;
 struct IDirectDrawSurface;
 struct IDirectDrawPalette;

@@ -11,14 +11,16 @@ target_link_libraries(pelmo_encoding PUBLIC pelmo_iconv)
 add_library(pelmo_wide_text STATIC ${win32_dir}/wide_text.cpp)
 target_include_directories(pelmo_wide_text PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 
-# PNG pictures through the Windows Imaging Component.
-list(REMOVE_ITEM engine_sources ${CMAKE_CURRENT_SOURCE_DIR}/common/png_image.cpp)
-list(APPEND engine_sources ${win32_dir}/wic_png_image.cpp)
+# PNG pictures through the Windows Imaging Component, in pelmo_common.
+list(APPEND sources_left_out ${CMAKE_CURRENT_SOURCE_DIR}/common/png_image.cpp)
+set(pelmo_common_sources ${win32_dir}/wic_png_image.cpp)
 set(png_library pelmo_wide_text windowscodecs ole32)
 
-# The window, DirectDraw, DirectInput 5 and DirectShow.
+# The window, DirectDraw, DirectInput 5 and DirectShow; ddraw_header_order.cpp only has to
+# compile.
 add_library(pelmo_win32 STATIC
   ${win32_dir}/win32_backend.cpp ${win32_dir}/ddraw_screen.cpp
-  ${win32_dir}/dinput_keyboard.cpp ${win32_dir}/dshow_music.cpp)
-target_link_libraries(pelmo_win32 PUBLIC pelmo_engine pelmo_wide_text
+  ${win32_dir}/dinput_keyboard.cpp ${win32_dir}/dshow_music.cpp
+  ${win32_dir}/ddraw_header_order.cpp)
+target_link_libraries(pelmo_win32 PUBLIC pelmo_platform pelmo_wide_text
                       ddraw dinput dxguid ole32 oleaut32 winmm uuid strmiids)

@@ -1,0 +1,1 @@
+#include "audio/music_player.h"

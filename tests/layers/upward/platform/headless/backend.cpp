@@ -1,0 +1,2 @@
+#include "common/random.h"
+  #  include "display/palette.h"

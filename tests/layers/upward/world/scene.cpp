@@ -1,0 +1,2 @@
+#include "actors/actor.h"
+#include "visual/visual_mode.h"
