@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "actors/common_resources.h"
 #include "bench_backend.h"
 #include "bench_data.h"
@@ -59,7 +60,7 @@ void keepBusy() {
   CurrentEvent = CurrentStep = WarpPending = 0;
   WalkCounter = -1;
   shell::GameRunning = 1;
-  if (actors::Hero) actors::Hero->busy = 0;
+  if (actors::actorsState().Hero) actors::actorsState().Hero->busy = 0;
   if (display::Brightness != 100) {
     display::Brightness = 100;
     display::SetBrightness(100);
@@ -70,7 +71,7 @@ void keepBusy() {
 // to and fro, snow falling and a text balloon typing.
 void setUpBusyMoment() {
   std::snprintf(shell::MapName, sizeof shell::MapName, "%s", data.busiestMap.c_str());
-  actors::Hero->x = kHeroStart;
+  actors::actorsState().Hero->x = kHeroStart;
   shell::beginScene();
   for (int i = 0; i < kWarmUpFrames; ++i) {
     keepBusy();  // the entry event is not run either

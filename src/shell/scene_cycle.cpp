@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "actors/balloons.h"
 #include "actors/camera.h"
 #include "actors/snowfall.h"
@@ -41,7 +42,7 @@ TalkKey talkKey;
 // Left wins when both directions are held; during an event the hero stands,
 // except in a scripted walk, which moves the hero itself.
 void moveHero() {
-  using actors::Hero;
+  const auto& Hero = actors::actorsState().Hero;
   if (!Hero) return;
   if (CurrentEvent == 0) {
     if (KeyState[platform::dik::LEFT] || KeyState[platform::dik::NUMPAD4])
@@ -56,9 +57,10 @@ void moveHero() {
 }
 
 void talkToActorInReach() {
-  if (!actors::Hero) return;
-  const int partner = actors::findTalkPartner(*actors::Hero);
-  if (partner >= 0) actors::startTalk(*actors::Hero, partner);
+  const auto& Hero = actors::actorsState().Hero;
+  if (!Hero) return;
+  const int partner = actors::findTalkPartner(*Hero);
+  if (partner >= 0) actors::startTalk(*Hero, partner);
 }
 
 void handleTalkKey() {
@@ -110,7 +112,7 @@ void drawWorld() {
   actors::drawSnowMiddle();
   actors::drawSnowPile();
   if (CurrentScene) CurrentScene->drawActors();
-  if (actors::Hero) actors::Hero->draw();
+  if (actors::actorsState().Hero) actors::actorsState().Hero->draw();
   actors::drawSnowNear();
   actors::drawStatusBar();
 }
@@ -208,7 +210,8 @@ void runSceneCycle() {
     std::memcpy(MapName, EventStr[CurrentEvent][k], kCellSize);
     MapName[kCellSize] = '\0';
     // The hero keeps everything but its x across the warp.
-    if (actors::Hero) actors::Hero->x = float(EventArg1[CurrentEvent][k]);
+    if (actors::actorsState().Hero)
+      actors::actorsState().Hero->x = float(EventArg1[CurrentEvent][k]);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "audio/music_player.h"
 #include "display/palette.h"
 #include "gfx/background_layer.h"
@@ -73,7 +74,7 @@ void writeWorld(JsonWriter& j) {
   j.key("caption");
   scene ? j.string(platform::cp949ToUtf8(scene->caption)) : j.null();
   j.key("hero");
-  writeActor(j, actors::Hero);
+  writeActor(j, actors::actorsState().Hero.get());
   j.key("actors").beginArray();
   for (int i = 0; scene && i < scene->actorCount; ++i) writeActor(j, scene->actors[i].get());
   j.endArray();

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "actors/talk.h"
 #include "display/palette.h"
 #include "platform/encoding.h"
@@ -26,7 +27,7 @@ Observation observeGame(uint64_t read) {
   o.gameRunning = shell::GameRunning != 0;
   o.textIndex = world::TextIndex;
   o.textShown = world::TextShown != 0;
-  if (const actors::Actor* hero = actors::Hero) {
+  if (const actors::Actor* hero = actors::actorsState().Hero.get()) {
     o.hero = true;
     o.heroX = hero->x;
     o.heroSpeed = hero->speed;
