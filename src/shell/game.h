@@ -9,6 +9,9 @@ struct ActorsState;
 namespace visual {
 struct VisualState;
 }
+namespace shell {
+struct ShellState;
+}
 
 namespace shell {
 
@@ -25,6 +28,7 @@ class Game {
  private:
   std::unique_ptr<actors::ActorsState> actors_;
   std::unique_ptr<visual::VisualState> visual_;
+  std::unique_ptr<ShellState> shell_;
 };
 
 }  // namespace shell

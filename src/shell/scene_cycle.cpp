@@ -31,14 +31,6 @@ namespace {
 using namespace display;
 using namespace world;
 
-struct FrameClock {
-  uint32_t lastTick = 0;
-  int framesPerSecond = 0;
-  int frameCount = 0;
-} clock;
-
-TalkKey talkKey;
-
 // Left wins when both directions are held; during an event the hero stands,
 // except in a scripted walk, which moves the hero itself.
 void moveHero() {
@@ -64,6 +56,7 @@ void talkToActorInReach() {
 }
 
 void handleTalkKey() {
+  TalkKey& talkKey = shellState().talkKey;
   const bool spaceDown = KeyState[platform::dik::SPACE] != 0;
   const bool press = talkKey.freshPress(spaceDown);
   if (press && TextShown) {
@@ -124,11 +117,13 @@ void drawFrame() {
   drawWorld();
   if (CurrentScene && CurrentScene->captionTimer != 0) CurrentScene->drawCaption();
   actors::drawBalloons();
-  gfx::drawText(APAGE, 128, 128, FrameText, 90);  // the frame counter, top left of the view
+  // The frame counter, top left of the view.
+  gfx::drawText(APAGE, 128, 128, shellState().FrameText, 90);
   DrawSurface->unlock();
 }
 
 void tickOncePerSecond() {
+  FrameClock& clock = shellState().clock;
   ++clock.frameCount;
   // Unsigned compare, as the millisecond timer wraps.
   if (static_cast<uint32_t>(clock.lastTick + 1000) < platform::millis()) {
@@ -151,7 +146,7 @@ void beginScene() {
   resetEventTables();
   deleteCurrentScene();
   CurrentScene = new Scene;
-  CurrentScene->load(MapName);  // a map that fails to load is still played
+  CurrentScene->load(shellState().MapName);  // a map that fails to load is still played
   TextIndex = -1;
   WarpPending = 0;
   WalkCounter = -1;
@@ -159,13 +154,13 @@ void beginScene() {
   IconOwner = -1;
   IconTicker = 0;
   actors::initSnow(200);
-  clock = FrameClock{platform::millis(), 0, 0};
-  talkKey = TalkKey{};
+  shellState().clock = FrameClock{platform::millis(), 0, 0};
+  shellState().talkKey = TalkKey{};
   Brightness = 2;
   CurrentEvent = ENTRY_EVENT;
   // The reload drops any tint of the previous map.
   LoadPalette("grim\\pal.pal");
-  tintForMap(MapName);
+  tintForMap(shellState().MapName);
 }
 
 bool runFrame() {
@@ -180,8 +175,8 @@ bool runFrame() {
   actors::updateSnow();
   runEventStep();
   stepFade();
-  std::snprintf(FrameText, sizeof FrameText, "frame %d  %d", clock.framesPerSecond,
-                audio::Music ? audio::Music->volume : 0);
+  std::snprintf(shellState().FrameText, sizeof shellState().FrameText, "frame %d  %d",
+                shellState().clock.framesPerSecond, audio::Music ? audio::Music->volume : 0);
   drawFrame();
   PresentFrame();
   tickOncePerSecond();
@@ -196,7 +191,7 @@ void endScene() {
 void runSceneCycle() {
   for (;;) {
     beginScene();
-    while (Brightness != 0 && GameRunning != 0 && !platform::quitRequested()) {
+    while (Brightness != 0 && shellState().GameRunning != 0 && !platform::quitRequested()) {
       if (!runFrame()) break;
     }
     // A quit leaves at once: no fade, no next map.
@@ -207,8 +202,8 @@ void runSceneCycle() {
     // The warp step is the one just before CurrentStep.
     const int k = CurrentStep - 1;
     if (CurrentEvent < 0 || CurrentEvent >= kEventCount || k < 0 || k >= kStepCount) return;
-    std::memcpy(MapName, EventStr[CurrentEvent][k], kCellSize);
-    MapName[kCellSize] = '\0';
+    std::memcpy(shellState().MapName, EventStr[CurrentEvent][k], kCellSize);
+    shellState().MapName[kCellSize] = '\0';
     // The hero keeps everything but its x across the warp.
     if (actors::actorsState().Hero)
       actors::actorsState().Hero->x = float(EventArg1[CurrentEvent][k]);

@@ -88,9 +88,9 @@ std::string stateDumpJson() {
   j.beginObject();
   j.key("frames").number(int64_t(platform::presentedFrames()));
   j.key("reads").number(int64_t(platform::keyboardReads()));
-  j.key("mapName").string(platform::cp949ToUtf8(MapName));
+  j.key("mapName").string(platform::cp949ToUtf8(shellState().MapName));
   j.key("brightness").number(display::Brightness);
-  j.key("gameRunning").number(GameRunning);
+  j.key("gameRunning").number(shellState().GameRunning);
   j.key("currentEvent").number(CurrentEvent);
   j.key("currentStep").number(CurrentStep);
   j.key("eventActor").number(EventActor);

@@ -52,7 +52,7 @@ Flow startWarp(const Step&) {
 // The frame loop ends at its next test, without a fade-out.
 Flow endGame(const Step&) {
   display::Brightness = 0;
-  shell::GameRunning = 0;
+  shell::shellState().GameRunning = 0;
   return Flow::kNext;
 }
 

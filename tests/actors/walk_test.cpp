@@ -42,7 +42,7 @@ class WalkTest : public EngineTest {
     std::string error;
     ASSERT_TRUE(platform::useKeyScript("in.keys", error)) << error;
     actors::loadCommonResources();
-    std::strcpy(shell::MapName, "w");
+    std::strcpy(shell::shellState().MapName, "w");
     shell::beginScene();
     world::CurrentEvent = 0;
   }

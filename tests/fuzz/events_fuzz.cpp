@@ -55,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     platform::setKeyProvider(keys);
   }
   fuzzing::writeFile("map/f.if", std::string(reinterpret_cast<const char*>(data), size));
-  std::strcpy(shell::MapName, "f");
-  shell::GameRunning = 1;
+  std::strcpy(shell::shellState().MapName, "f");
+  shell::shellState().GameRunning = 1;
   std::fill(world::EventFlags, world::EventFlags + world::kFlagCount, 0);
   actors::actorsState().Hero->x = 10.0f;
   actors::actorsState().Hero->busy = 0;

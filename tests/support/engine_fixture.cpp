@@ -55,7 +55,6 @@ void resetEngineGlobals() {
   actors::freeCommonResources();  // the Scene and the far layer, not yet the game's
   world::resetWorldGlobals();
   audio::resetAudioGlobals();
-  shell::resetShellGlobals();
   platform::resetFaults();
   platform::resetKeyboard();
   platform::resetScreen();
