@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "actors/common_resources.h"
 #include "bench_backend.h"
 #include "bench_data.h"
@@ -58,8 +59,8 @@ void keepBusy() {
   if (TextShown) TextTicker = TextShown = 0;
   CurrentEvent = CurrentStep = WarpPending = 0;
   WalkCounter = -1;
-  shell::GameRunning = 1;
-  if (actors::Hero) actors::Hero->busy = 0;
+  shell::shellState().GameRunning = 1;
+  if (actors::actorsState().Hero) actors::actorsState().Hero->busy = 0;
   if (display::Brightness != 100) {
     display::Brightness = 100;
     display::SetBrightness(100);
@@ -69,8 +70,9 @@ void keepBusy() {
 // The busiest map loaded as the scene cycle loads it, its actors walking, the hero walking
 // to and fro, snow falling and a text balloon typing.
 void setUpBusyMoment() {
-  std::snprintf(shell::MapName, sizeof shell::MapName, "%s", data.busiestMap.c_str());
-  actors::Hero->x = kHeroStart;
+  std::snprintf(shell::shellState().MapName, sizeof shell::shellState().MapName, "%s",
+                data.busiestMap.c_str());
+  actors::actorsState().Hero->x = kHeroStart;
   shell::beginScene();
   for (int i = 0; i < kWarmUpFrames; ++i) {
     keepBusy();  // the entry event is not run either
@@ -195,7 +197,7 @@ bool startEngine() {
   if (chdir(data.dir.c_str()) != 0) return false;
   static shell::Game game;
   platform::setBackend(bench::makeArgbBackend());
-  shell::SeedOverride = 1;
+  shell::shellState().SeedOverride = 1;
   if (!shell::StartUpEngine()) return false;
   actors::loadCommonResources();
   platform::setKeyProvider([](uint64_t read, uint8_t state[256]) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "actors/actors_state.h"
 #include "actors/snowfall.h"
 #include "display/pixel_page.h"
 #include "gfx/text_draw.h"
@@ -27,8 +28,6 @@ int cameraX() { return world::CurrentScene ? world::CurrentScene->cameraX : 0; }
 constexpr int kFarOff = 100000000;
 
 }  // namespace
-
-Actor* Hero = nullptr;
 
 int truncX(double x) {
   if (!(x > -kFarOff)) return x < 0 ? -kFarOff : 0;  // NaN counts as 0
@@ -92,6 +91,7 @@ void Actor::act(int action) {
 }
 
 bool Actor::touchedByHero() {
+  const auto& Hero = actorsState().Hero;
   if (mode != kModeTouch || world::CurrentEvent != 0 || eventNumber == 0 || !Hero) return false;
   const int hx = truncX(Hero->x), ax = truncX(x);
   // The hero's body, less 10 pixels on each side, lies inside the actor's span.

@@ -85,9 +85,6 @@ struct Actor {
   void nextStep();
 };
 
-// The hero: made once for the whole game, kept across maps.
-extern Actor* Hero;
-
 // A float map x truncated toward zero, held to a range where later sums cannot overflow.
 int truncX(double x);
 

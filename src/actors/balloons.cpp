@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "actors/common_resources.h"
 #include "display/pixel_page.h"
 #include "gfx/text_draw.h"
@@ -64,7 +65,7 @@ void drawTitle(const char* title, int t) {
 
 void drawShownBody(int t) {
   for (int i = 1; !endsBlock(blockRow(i)); ++i) drawRow(blockRow(i), kBodyX, rowY(i), kTextFace);
-  if (CursorPack) CursorPack->draw(kCursorX, kCursorY, (t % 24) / 8);
+  if (actorsState().CursorPack) actorsState().CursorPack->draw(kCursorX, kCursorY, (t % 24) / 8);
 }
 
 // The row's first m bytes (a two-byte character whole, so one more when m
@@ -134,7 +135,7 @@ void drawTextBalloon() {
 
 // 0 the hero, k the map actor in slot k - 1.
 const Actor* iconCarrier() {
-  if (world::IconOwner == 0) return Hero;
+  if (world::IconOwner == 0) return actorsState().Hero.get();
   const world::Scene* scene = world::CurrentScene;
   const int slot = world::IconOwner - 1;
   return scene && slot < scene->actorCount ? scene->actors[slot].get() : nullptr;
@@ -153,6 +154,7 @@ void drawIconBalloon() {
   const int t = world::IconTicker;
   const Actor* c = iconCarrier();
   const world::Scene* scene = world::CurrentScene;
+  const auto& BubblePack = actorsState().BubblePack;
   if (c && scene && BubblePack) {
     const int px = truncX(c->x) + 128;
     const int py = std::clamp(c->baseY, -kFarRows, kFarRows) - c->sprites->height(0) - 20;

@@ -5,13 +5,17 @@
 #include <cstdlib>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "gfx/background_layer.h"
 #include "world/scene.h"
 
 namespace actors {
 namespace {
 
-int heroTarget() { return Hero ? truncX(Hero->x) - kHeroOffset : 0; }
+int heroTarget() {
+  const auto& Hero = actorsState().Hero;
+  return Hero ? truncX(Hero->x) - kHeroOffset : 0;
+}
 
 }  // namespace
 

@@ -3,9 +3,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 #include "actors/actor.h"
-#include "actors/snowfall.h"
+#include "actors/actors_state.h"
 #include "gfx/background_layer.h"
 #include "platform/data_file.h"
 #include "platform/message_box.h"
@@ -13,10 +14,6 @@
 #include "world/scene.h"
 
 namespace actors {
-
-gfx::SpritePack* CursorPack = nullptr;
-gfx::SpritePack* BubblePack = nullptr;
-uint8_t* StatusBarPixels = nullptr;
 
 namespace {
 
@@ -29,14 +26,15 @@ constexpr const char* kBarEmpty =
     "\xB1\xD7\xB8\xB2\xC6\xC4\xC0\xCF\xC0\xCC \xC0\xCC\xBB\xF3\xC7\xD8";  // 그림파일이 이상해
 
 void loadStatusBar() {
+  auto& a = actorsState();
   // Cleared, so that rows a short or missing file leaves are colour 0.
-  StatusBarPixels = new uint8_t[kStatusBarBytes]();
+  a.StatusBarPixels = std::make_unique<uint8_t[]>(kStatusBarBytes);
   FILE* f = platform::openDataFile("grim\\bar.res", "rb");
   if (!f) {
     platform::messageBox(kBarTitle, kBarMissing);
     return;
   }
-  if (std::fread(StatusBarPixels, 1, kStatusBarBytes, f) == 0)
+  if (std::fread(a.StatusBarPixels.get(), 1, kStatusBarBytes, f) == 0)
     platform::messageBox(kBarTitle, kBarEmpty);
   std::fclose(f);
 }
@@ -44,39 +42,31 @@ void loadStatusBar() {
 }  // namespace
 
 int loadCommonResources(float heroX) {
-  Hero = new Actor;
-  BubblePack = new gfx::SpritePack;
-  delete CursorPack;  // the game thread never frees it; a second load must not lose the first
-  CursorPack = new gfx::SpritePack;
+  auto& a = actorsState();
+  a.Hero = std::make_unique<Actor>();
+  a.BubblePack = std::make_unique<gfx::SpritePack>();
+  a.CursorPack = std::make_unique<gfx::SpritePack>();  // the game thread never frees it; a second
+                                                       // load replaces the first
   gfx::FarLayer = new gfx::BackgroundLayer;
-  Hero->sprites->load("CHAR1");
-  Hero->x = heroX;
+  a.Hero->sprites->load("CHAR1");
+  a.Hero->x = heroX;
   gfx::FarLayer->load("bg");
-  CursorPack->load("cursor");
+  a.CursorPack->load("cursor");
   std::fill(world::EventFlags, world::EventFlags + world::kFlagCount, 0);
   loadStatusBar();
-  BubblePack->load("bubble");
+  a.BubblePack->load("bubble");
   return 0;
 }
 
 void freeCommonResources() {
-  delete BubblePack;
-  BubblePack = nullptr;
+  auto& a = actorsState();
+  a.BubblePack.reset();
   world::deleteCurrentScene();
   if (gfx::FarLayer) gfx::FarLayer->release();
   delete gfx::FarLayer;
   gfx::FarLayer = nullptr;
-  delete[] StatusBarPixels;
-  StatusBarPixels = nullptr;
-  delete Hero;
-  Hero = nullptr;
-}
-
-void resetActorGlobals() {
-  freeCommonResources();
-  delete CursorPack;
-  CursorPack = nullptr;
-  resetSnowGlobals();
+  a.StatusBarPixels.reset();
+  a.Hero.reset();
 }
 
 }  // namespace actors

@@ -9,15 +9,9 @@
 
 namespace actors {
 
-// The text balloon's cursor (frames 0 to 2) and the icon balloons (six frames a kind).
-extern gfx::SpritePack* CursorPack;
-extern gfx::SpritePack* BubblePack;
-
 constexpr size_t kStatusBarBytes = 20360;
 constexpr int kStatusBarWidth = 320;
 constexpr int kStatusBarRows = 63;
-// The status bar picture, 320 palette indices a row; its first 63 rows are shown.
-extern uint8_t* StatusBarPixels;
 
 // Makes the hero (at x heroX, 10.0 at the start of the game, with pack "CHAR1"),
 // the far layer "bg", the packs "cursor" and "bubble" and the status bar from
@@ -26,10 +20,7 @@ extern uint8_t* StatusBarPixels;
 int loadCommonResources(float heroX = 10.0f);
 // The game thread's frees at its end, in its order: the bubble pack, the
 // current Scene, the far layer, the status bar, the hero. The cursor pack
-// stays to the end of the process.
+// stays as long as the game object.
 void freeCommonResources();
-
-// Everything of the actors' subsystem back to its state before the game (tests).
-void resetActorGlobals();
 
 }  // namespace actors

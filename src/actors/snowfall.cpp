@@ -4,18 +4,13 @@
 #include <algorithm>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "common/random.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
 #include "world/scene.h"
 
 namespace actors {
-
-SnowSlot SnowSlots[kSnowSlots];
-int32_t SnowFarCount = 0;
-int32_t SnowMidCount = 0;
-int32_t SnowNearCount = 0;
-int32_t SnowDepth[kPileColumns];
 
 namespace {
 
@@ -47,13 +42,13 @@ void moveFar(SnowSlot& s) {
   if (s.farY >= 305) s.farY = 126;
 }
 
-void moveMiddle(SnowSlot& s) {
+void moveMiddle(ActorsState& a, SnowSlot& s) {
   s.midX += r(3) - 1;
   s.midY += 1;
   if (s.midX < 0) s.midX = 1279;
   if (s.midX > 1279) s.midX = 0;
   if (s.midY >= 285) {
-    if (SnowDepth[s.midX] < kFullPile) ++SnowDepth[s.midX];
+    if (a.SnowDepth[s.midX] < kFullPile) ++a.SnowDepth[s.midX];
     s.midY = kTopRow;
   }
 }
@@ -71,43 +66,47 @@ void moveNear(SnowSlot& s) {
 void initSnow(int n) {
   // The table has room for 2n middle flakes.
   n = std::clamp(n, 0, kSnowSlots / 2);
-  std::fill(SnowDepth, SnowDepth + kPileColumns, kFullPile);
-  SnowNearCount = n;
-  SnowFarCount = n / 2;
-  SnowMidCount = 2 * n;
-  for (int j = 0; j < SnowFarCount; ++j) {
-    SnowSlots[j].farX = r(800);
-    SnowSlots[j].farY = r(kMapRows) + kTopRow;
+  auto& a = actorsState();
+  std::fill(a.SnowDepth, a.SnowDepth + kPileColumns, kFullPile);
+  a.SnowNearCount = n;
+  a.SnowFarCount = n / 2;
+  a.SnowMidCount = 2 * n;
+  for (int j = 0; j < a.SnowFarCount; ++j) {
+    a.SnowSlots[j].farX = r(800);
+    a.SnowSlots[j].farY = r(kMapRows) + kTopRow;
   }
-  for (int j = 0; j < SnowMidCount; ++j) {
-    SnowSlots[j].midX = r(1280);
-    SnowSlots[j].midY = r(kMapRows) + kTopRow;
+  for (int j = 0; j < a.SnowMidCount; ++j) {
+    a.SnowSlots[j].midX = r(1280);
+    a.SnowSlots[j].midY = r(kMapRows) + kTopRow;
   }
-  for (int j = 0; j < SnowNearCount; ++j) {
-    SnowSlots[j].nearX = r(2560);
-    SnowSlots[j].nearY = r(kMapRows) + kTopRow;
+  for (int j = 0; j < a.SnowNearCount; ++j) {
+    a.SnowSlots[j].nearX = r(2560);
+    a.SnowSlots[j].nearY = r(kMapRows) + kTopRow;
   }
 }
 
 void updateSnow() {
-  for (int j = 0; j < SnowFarCount; ++j) moveFar(SnowSlots[j]);
-  for (int j = 0; j < SnowMidCount; ++j) moveMiddle(SnowSlots[j]);
-  for (int j = 0; j < SnowNearCount; ++j) moveNear(SnowSlots[j]);
+  auto& a = actorsState();
+  for (int j = 0; j < a.SnowFarCount; ++j) moveFar(a.SnowSlots[j]);
+  for (int j = 0; j < a.SnowMidCount; ++j) moveMiddle(a, a.SnowSlots[j]);
+  for (int j = 0; j < a.SnowNearCount; ++j) moveNear(a.SnowSlots[j]);
 }
 
 void trampleSnow(float x) {
   const int left = truncX(x);
+  auto& a = actorsState();
   for (int k = 10; k < 30; ++k) {
     const int c = left + k;
-    if (c >= 0 && c < kPileColumns) SnowDepth[c] = 1;
+    if (c >= 0 && c < kPileColumns) a.SnowDepth[c] = 1;
   }
 }
 
 void drawSnowFar() {
   if (!canDraw()) return;
+  auto& a = actorsState();
   const int s = farScroll();
-  for (int j = 0; j < SnowFarCount; ++j) {
-    const SnowSlot& f = SnowSlots[j];
+  for (int j = 0; j < a.SnowFarCount; ++j) {
+    const SnowSlot& f = a.SnowSlots[j];
     // The edge values themselves are not drawn.
     if (s < f.farX && f.farX < s + 319) plot(f.farX - s + 128, f.farY, kFarColour);
   }
@@ -115,18 +114,20 @@ void drawSnowFar() {
 
 void drawSnowMiddle() {
   if (!canDraw()) return;
+  auto& a = actorsState();
   const int c = cameraX();
-  for (int j = 0; j < SnowMidCount; ++j) {
-    const SnowSlot& f = SnowSlots[j];
+  for (int j = 0; j < a.SnowMidCount; ++j) {
+    const SnowSlot& f = a.SnowSlots[j];
     if (c < f.midX && f.midX < c + 319) plot(f.midX - c + 128, f.midY, kMidColour);
   }
 }
 
 void drawSnowNear() {
   if (!canDraw()) return;
+  auto& a = actorsState();
   const int c = cameraX();
-  for (int j = 0; j < SnowNearCount; ++j) {
-    const SnowSlot& f = SnowSlots[j];
+  for (int j = 0; j < a.SnowNearCount; ++j) {
+    const SnowSlot& f = a.SnowSlots[j];
     const int h = f.nearX / 2;
     // Only h from c + 256 to c + 575 reaches the view; the rest falls into the margins.
     if (c < h && h < c + 639) plot(h - c - 128, f.nearY, kNearColour);
@@ -135,15 +136,10 @@ void drawSnowNear() {
 
 void drawSnowPile() {
   if (!canDraw()) return;
+  auto& a = actorsState();
   const int c = cameraX();
   for (int m = std::max(c, 0); m < std::min(c + 320, kPileColumns); ++m)
-    for (int j = 0; j < SnowDepth[m]; ++j) plot(m - c + 128, 288 - j, kNearColour);
-}
-
-void resetSnowGlobals() {
-  std::fill(SnowSlots, SnowSlots + kSnowSlots, SnowSlot{});
-  SnowFarCount = SnowMidCount = SnowNearCount = 0;
-  std::fill(SnowDepth, SnowDepth + kPileColumns, 0);
+    for (int j = 0; j < a.SnowDepth[m]; ++j) plot(m - c + 128, 288 - j, kNearColour);
 }
 
 }  // namespace actors

@@ -14,13 +14,6 @@ struct SnowSlot {
   int32_t farY, midY, nearY;  // page rows
 };
 
-extern SnowSlot SnowSlots[kSnowSlots];
-extern int32_t SnowFarCount;
-extern int32_t SnowMidCount;
-extern int32_t SnowNearCount;
-// Height of the pile in pixels for each map column, 0 to 3.
-extern int32_t SnowDepth[kPileColumns];
-
 // A full pile and n / 2 far, 2n middle and n near flakes scattered over the map area.
 void initSnow(int n);
 void updateSnow();
@@ -30,7 +23,5 @@ void drawSnowFar();
 void drawSnowMiddle();
 void drawSnowPile();
 void drawSnowNear();
-
-void resetSnowGlobals();
 
 }  // namespace actors

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "actors/actors_state.h"
 #include "actors/common_resources.h"
 #include "display/pixel_page.h"
 
@@ -10,6 +11,7 @@ namespace actors {
 
 void drawStatusBar() {
   using display::APAGE;
+  const uint8_t* StatusBarPixels = actorsState().StatusBarPixels.get();
   if (!StatusBarPixels || !APAGE || !APAGE->bound()) return;
   for (int r = 0; r < kStatusBarRows; ++r)
     std::memcpy(APAGE->row(305 + r) + 128, StatusBarPixels + r * kStatusBarWidth, kStatusBarWidth);

@@ -64,11 +64,12 @@ int main(int argc, char** argv) {
   hooks.loseSurfacesAt = o.loseSurfacesAt;
   hooks.stopAfter = o.frames;
   platform::setScreenHooks(hooks);
-  shell::SeedOverride = o.seed;
-  if (o.mapName) shell::FirstMapName = *o.mapName;
-  if (o.heroX) shell::FirstHeroX = *o.heroX;
-
+  // The start's settings go into the game's own state, so they follow its making.
   shell::Game game;
+  shell::shellState().SeedOverride = o.seed;
+  if (o.mapName) shell::shellState().FirstMapName = *o.mapName;
+  if (o.heroX) shell::shellState().FirstHeroX = *o.heroX;
+
   shell::keepStateDumpAtStop();
 
   const int status = shell::runGame();

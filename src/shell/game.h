@@ -3,8 +3,14 @@
 
 #include <memory>
 
+namespace actors {
+struct ActorsState;
+}
 namespace visual {
 struct VisualState;
+}
+namespace shell {
+struct ShellState;
 }
 
 namespace shell {
@@ -20,7 +26,9 @@ class Game {
   Game& operator=(const Game&) = delete;
 
  private:
+  std::unique_ptr<actors::ActorsState> actors_;
   std::unique_ptr<visual::VisualState> visual_;
+  std::unique_ptr<ShellState> shell_;
 };
 
 }  // namespace shell

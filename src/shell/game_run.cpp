@@ -15,8 +15,9 @@ namespace shell {
 int playGame() {
   audio::Music = new audio::MusicPlayer;
   audio::Music->Open("1.mp3");  // a player that cannot open it simply stays silent
-  std::snprintf(MapName, sizeof MapName, "%s", FirstMapName.c_str());
-  actors::loadCommonResources(FirstHeroX);
+  std::snprintf(shellState().MapName, sizeof shellState().MapName, "%s",
+                shellState().FirstMapName.c_str());
+  actors::loadCommonResources(shellState().FirstHeroX);
   audio::Music->Play();
   audio::Music->volume = 0;
   runSceneCycle();

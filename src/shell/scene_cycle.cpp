@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "actors/balloons.h"
 #include "actors/camera.h"
 #include "actors/snowfall.h"
@@ -30,18 +31,10 @@ namespace {
 using namespace display;
 using namespace world;
 
-struct FrameClock {
-  uint32_t lastTick = 0;
-  int framesPerSecond = 0;
-  int frameCount = 0;
-} clock;
-
-TalkKey talkKey;
-
 // Left wins when both directions are held; during an event the hero stands,
 // except in a scripted walk, which moves the hero itself.
 void moveHero() {
-  using actors::Hero;
+  const auto& Hero = actors::actorsState().Hero;
   if (!Hero) return;
   if (CurrentEvent == 0) {
     if (KeyState[platform::dik::LEFT] || KeyState[platform::dik::NUMPAD4])
@@ -56,12 +49,14 @@ void moveHero() {
 }
 
 void talkToActorInReach() {
-  if (!actors::Hero) return;
-  const int partner = actors::findTalkPartner(*actors::Hero);
-  if (partner >= 0) actors::startTalk(*actors::Hero, partner);
+  const auto& Hero = actors::actorsState().Hero;
+  if (!Hero) return;
+  const int partner = actors::findTalkPartner(*Hero);
+  if (partner >= 0) actors::startTalk(*Hero, partner);
 }
 
 void handleTalkKey() {
+  TalkKey& talkKey = shellState().talkKey;
   const bool spaceDown = KeyState[platform::dik::SPACE] != 0;
   const bool press = talkKey.freshPress(spaceDown);
   if (press && TextShown) {
@@ -110,7 +105,7 @@ void drawWorld() {
   actors::drawSnowMiddle();
   actors::drawSnowPile();
   if (CurrentScene) CurrentScene->drawActors();
-  if (actors::Hero) actors::Hero->draw();
+  if (actors::actorsState().Hero) actors::actorsState().Hero->draw();
   actors::drawSnowNear();
   actors::drawStatusBar();
 }
@@ -122,11 +117,13 @@ void drawFrame() {
   drawWorld();
   if (CurrentScene && CurrentScene->captionTimer != 0) CurrentScene->drawCaption();
   actors::drawBalloons();
-  gfx::drawText(APAGE, 128, 128, FrameText, 90);  // the frame counter, top left of the view
+  // The frame counter, top left of the view.
+  gfx::drawText(APAGE, 128, 128, shellState().FrameText, 90);
   DrawSurface->unlock();
 }
 
 void tickOncePerSecond() {
+  FrameClock& clock = shellState().clock;
   ++clock.frameCount;
   // Unsigned compare, as the millisecond timer wraps.
   if (static_cast<uint32_t>(clock.lastTick + 1000) < platform::millis()) {
@@ -149,7 +146,7 @@ void beginScene() {
   resetEventTables();
   deleteCurrentScene();
   CurrentScene = new Scene;
-  CurrentScene->load(MapName);  // a map that fails to load is still played
+  CurrentScene->load(shellState().MapName);  // a map that fails to load is still played
   TextIndex = -1;
   WarpPending = 0;
   WalkCounter = -1;
@@ -157,13 +154,13 @@ void beginScene() {
   IconOwner = -1;
   IconTicker = 0;
   actors::initSnow(200);
-  clock = FrameClock{platform::millis(), 0, 0};
-  talkKey = TalkKey{};
+  shellState().clock = FrameClock{platform::millis(), 0, 0};
+  shellState().talkKey = TalkKey{};
   Brightness = 2;
   CurrentEvent = ENTRY_EVENT;
   // The reload drops any tint of the previous map.
   LoadPalette("grim\\pal.pal");
-  tintForMap(MapName);
+  tintForMap(shellState().MapName);
 }
 
 bool runFrame() {
@@ -176,10 +173,10 @@ bool runFrame() {
   updateMapActors();
   actors::updateCamera();
   actors::updateSnow();
-  if (!runEventStep()) GameRunning = 0;
+  if (!runEventStep()) shellState().GameRunning = 0;
   stepFade();
-  std::snprintf(FrameText, sizeof FrameText, "frame %d  %d", clock.framesPerSecond,
-                audio::Music ? audio::Music->volume : 0);
+  std::snprintf(shellState().FrameText, sizeof shellState().FrameText, "frame %d  %d",
+                shellState().clock.framesPerSecond, audio::Music ? audio::Music->volume : 0);
   drawFrame();
   PresentFrame();
   tickOncePerSecond();
@@ -194,7 +191,7 @@ void endScene() {
 void runSceneCycle() {
   for (;;) {
     beginScene();
-    while (Brightness != 0 && GameRunning != 0 && !platform::quitRequested()) {
+    while (Brightness != 0 && shellState().GameRunning != 0 && !platform::quitRequested()) {
       if (!runFrame()) break;
     }
     // A quit leaves at once: no fade, no next map.
@@ -205,10 +202,11 @@ void runSceneCycle() {
     // The warp step is the one just before CurrentStep.
     const int k = CurrentStep - 1;
     if (CurrentEvent < 0 || CurrentEvent >= kEventCount || k < 0 || k >= kStepCount) return;
-    std::memcpy(MapName, EventStr[CurrentEvent][k], kCellSize);
-    MapName[kCellSize] = '\0';
+    std::memcpy(shellState().MapName, EventStr[CurrentEvent][k], kCellSize);
+    shellState().MapName[kCellSize] = '\0';
     // The hero keeps everything but its x across the warp.
-    if (actors::Hero) actors::Hero->x = float(EventArg1[CurrentEvent][k]);
+    if (actors::actorsState().Hero)
+      actors::actorsState().Hero->x = float(EventArg1[CurrentEvent][k]);
   }
 }
 

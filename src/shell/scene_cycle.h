@@ -15,6 +15,12 @@ void beginScene();
 bool runFrame();
 void endScene();
 // Pure helpers of the frame.
+// Frames counted over each second, for the counter text.
+struct FrameClock {
+  uint32_t lastTick = 0;
+  int framesPerSecond = 0;
+  int frameCount = 0;
+};
 struct TalkKey {
   uint8_t history = 0;
   // True on a press that acts: Space down now and up in each of the 8 frames before.

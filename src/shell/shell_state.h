@@ -5,23 +5,34 @@
 #include <optional>
 #include <string>
 
+#include "shell/scene_cycle.h"
+
 namespace shell {
 
-// The name of the map to load next (FirstMapName at the start of the game).
-extern char MapName[256];
 // Where the game starts: the first map (code page 949) and the hero's x on it, "20" and
 // 10.0 unless the command line names others.
 constexpr const char* kFirstMap = "20";
 constexpr float kFirstHeroX = 10.0f;
-extern std::string FirstMapName;
-extern float FirstHeroX;
-// The frame-counter text drawn every frame.
-extern char FrameText[256];
-// The frame loop runs while non-zero; the game-end command clears it for good.
-extern int GameRunning;
-// The seed given on the command line; without it the clock seeds the generator.
-extern std::optional<uint32_t> SeedOverride;
 
-void resetShellGlobals();
+// The game thread's state: where the game starts and which map is next, the frame loop's
+// counter and clock, the talk key's history and whether the game still runs.
+struct ShellState {
+  // The name of the map to load next (FirstMapName at the start of the game).
+  char MapName[256] = {};
+  std::string FirstMapName = kFirstMap;
+  float FirstHeroX = kFirstHeroX;
+  // The frame-counter text drawn every frame.
+  char FrameText[256] = {};
+  // The frame loop runs while non-zero; the game-end command clears it for good.
+  int GameRunning = 1;
+  // The seed given on the command line; without it the clock seeds the generator.
+  std::optional<uint32_t> SeedOverride;
+  FrameClock clock;
+  TalkKey talkKey;
+};
+
+// The running game's shell state, owned by the game object, which binds it.
+ShellState& shellState();
+void bindShellState(ShellState* state);
 
 }  // namespace shell

@@ -63,7 +63,7 @@ int StartUpEngine() {
   if (!bindPage(*APAGE1, *BackBuffer)) return fail(text::kApage1Error);
 
   ViewRect = platform::Rect{128, 128, 448, 368};
-  common::gameSrand(SeedOverride ? *SeedOverride : platform::millis());
+  common::gameSrand(shellState().SeedOverride ? *shellState().SeedOverride : platform::millis());
   return 1;
 }
 

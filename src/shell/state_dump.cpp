@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "audio/music_player.h"
 #include "display/palette.h"
 #include "gfx/background_layer.h"
@@ -73,7 +74,7 @@ void writeWorld(JsonWriter& j) {
   j.key("caption");
   scene ? j.string(platform::cp949ToUtf8(scene->caption)) : j.null();
   j.key("hero");
-  writeActor(j, actors::Hero);
+  writeActor(j, actors::actorsState().Hero.get());
   j.key("actors").beginArray();
   for (int i = 0; scene && i < scene->actorCount; ++i) writeActor(j, scene->actors[i].get());
   j.endArray();
@@ -87,9 +88,9 @@ std::string stateDumpJson() {
   j.beginObject();
   j.key("frames").number(int64_t(platform::presentedFrames()));
   j.key("reads").number(int64_t(platform::keyboardReads()));
-  j.key("mapName").string(platform::cp949ToUtf8(MapName));
+  j.key("mapName").string(platform::cp949ToUtf8(shellState().MapName));
   j.key("brightness").number(display::Brightness);
-  j.key("gameRunning").number(GameRunning);
+  j.key("gameRunning").number(shellState().GameRunning);
   j.key("currentEvent").number(CurrentEvent);
   j.key("currentStep").number(CurrentStep);
   j.key("eventActor").number(EventActor);

@@ -1,6 +1,7 @@
 // event_ops_actors.cpp -- event steps that hold, turn, move, walk and remove the hero and map
 // actors
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "world/event_interpreter_ops.h"
 #include "world/event_tables.h"
 
@@ -8,7 +9,6 @@ namespace world {
 namespace {
 
 using actors::Actor;
-using actors::Hero;
 
 // A walk moves c on `frames` calls and ends on the call after; the step
 // repeats until then. c is freed around its action so that it walks, and
@@ -29,41 +29,45 @@ Flow scriptedWalk(Actor* c, int action, int32_t frames) {
 }  // namespace
 
 Flow heroHold(const Step&) {
-  if (Hero) Hero->busy = 1;
+  if (actors::actorsState().Hero) actors::actorsState().Hero->busy = 1;
   return Flow::kNext;
 }
 
 Flow heroRelease(const Step&) {
-  if (Hero) Hero->busy = 0;
+  if (actors::actorsState().Hero) actors::actorsState().Hero->busy = 0;
   return Flow::kNext;
 }
 
 Flow heroFaceLeft(const Step&) {
-  if (Hero) Hero->facing = 0;
+  if (actors::actorsState().Hero) actors::actorsState().Hero->facing = 0;
   return Flow::kNext;
 }
 
 Flow heroFaceRight(const Step&) {
-  if (Hero) Hero->facing = 1;
+  if (actors::actorsState().Hero) actors::actorsState().Hero->facing = 1;
   return Flow::kNext;
 }
 
 Flow heroMove(const Step& s) {
-  if (Hero) Hero->x = float(s.a1);
+  if (actors::actorsState().Hero) actors::actorsState().Hero->x = float(s.a1);
   return Flow::kNext;
 }
 
-Flow heroWalkLeft(const Step& s) { return scriptedWalk(Hero, actors::kActWalkLeft, s.a1); }
-Flow heroWalkRight(const Step& s) { return scriptedWalk(Hero, actors::kActWalkRight, s.a1); }
+Flow heroWalkLeft(const Step& s) {
+  return scriptedWalk(actors::actorsState().Hero.get(), actors::kActWalkLeft, s.a1);
+}
+Flow heroWalkRight(const Step& s) {
+  return scriptedWalk(actors::actorsState().Hero.get(), actors::kActWalkRight, s.a1);
+}
 
 // Poses are allowed while the hero is held.
 Flow heroLookDown(const Step&) {
-  if (Hero) Hero->act(actors::kActLookDown);
+  if (actors::actorsState().Hero) actors::actorsState().Hero->act(actors::kActLookDown);
   return Flow::kNext;
 }
 
 Flow heroLookUp(const Step&) {
-  if (Hero) Hero->act(actors::kActLookUp);
+  if (actors::actorsState().Hero) actors::actorsState().Hero->act(actors::kActLookUp);
   return Flow::kNext;
 }
 

@@ -1,5 +1,6 @@
 // event_ops_flow.cpp -- the end of an event, flags, conditional jumps, the warp and the game end
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "display/palette.h"
 #include "world/event_interpreter_ops.h"
 #include "world/event_tables.h"
@@ -19,7 +20,7 @@ int32_t* flagNamedBy(const char* text) {
 Flow endEvent(const Step&) {
   CurrentEvent = 0;
   CurrentStep = 0;
-  if (actors::Hero) actors::Hero->busy = 0;
+  if (actors::actorsState().Hero) actors::actorsState().Hero->busy = 0;
   if (EventActor != -1) {
     if (actors::Actor* a = sceneActor(EventActor)) a->busy = 0;
   }

@@ -1,6 +1,7 @@
 // event_ops_presentation.cpp -- event steps the player sees: text and icon balloons, camera, visual
 // mode
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "actors/camera.h"
 #include "audio/music_player.h"
 #include "display/display_device.h"
@@ -35,7 +36,8 @@ Flow openText(const Step& s) {
 // 0 puts the balloon over the hero, k over the actor in slot k - 1. The
 // script does not wait for it.
 Flow openIcon(const Step& s) {
-  const bool carrier = s.a1 == 0 ? actors::Hero != nullptr : sceneActor(s.a1 - 1) != nullptr;
+  const bool carrier =
+      s.a1 == 0 ? actors::actorsState().Hero != nullptr : sceneActor(s.a1 - 1) != nullptr;
   if (!carrier || s.a2 < 0 || s.a2 >= kIconKinds) return Flow::kNext;
   IconTicker = 0;
   IconOwner = s.a1;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "actors/actors_state.h"
 #include "actors/snowfall.h"
 #include "support/engine_fixture.h"
 #include "support/test_maps.h"
@@ -20,7 +21,8 @@ class ActorTest : public EngineTest {
     EngineTest::SetUp();
     writeHeroPack();
     ASSERT_EQ(hero_.sprites->load("CHAR1"), 0);
-    std::fill(actors::SnowDepth, actors::SnowDepth + actors::kPileColumns, 3);
+    std::fill(actors::actorsState().SnowDepth,
+              actors::actorsState().SnowDepth + actors::kPileColumns, 3);
   }
   // The frames shown by n actions in a row.
   std::vector<int> framesOf(int action, int n) {
@@ -127,28 +129,28 @@ TEST_F(ActorTest, every_action_treads_the_snow_except_for_touch_triggers) {
   hero_.x = 100.0f;
   hero_.act(7);  // no such action: it only treads the snow
   for (int c = 105; c < 135; ++c)
-    EXPECT_EQ(actors::SnowDepth[c], c >= 110 && c <= 129 ? 1 : 3) << c;
+    EXPECT_EQ(actors::actorsState().SnowDepth[c], c >= 110 && c <= 129 ? 1 : 3) << c;
   EXPECT_EQ(hero_.frame, 0);
   Actor touch;
   touch.mode = actors::kModeTouch;
   touch.x = 500.0f;
   touch.act(actors::kActStand);
-  EXPECT_EQ(actors::SnowDepth[515], 3);
+  EXPECT_EQ(actors::actorsState().SnowDepth[515], 3);
 }
 
 TEST_F(ActorTest, treading_at_the_map_edges) {
   actors::trampleSnow(-0.5f);  // truncated toward zero: 0
-  EXPECT_EQ(actors::SnowDepth[9], 3);
-  EXPECT_EQ(actors::SnowDepth[10], 1);
-  EXPECT_EQ(actors::SnowDepth[29], 1);
-  EXPECT_EQ(actors::SnowDepth[30], 3);
+  EXPECT_EQ(actors::actorsState().SnowDepth[9], 3);
+  EXPECT_EQ(actors::actorsState().SnowDepth[10], 1);
+  EXPECT_EQ(actors::actorsState().SnowDepth[29], 1);
+  EXPECT_EQ(actors::actorsState().SnowDepth[30], 3);
   actors::trampleSnow(1260.0f);
-  EXPECT_EQ(actors::SnowDepth[1269], 3);
-  EXPECT_EQ(actors::SnowDepth[1270], 1);
-  EXPECT_EQ(actors::SnowDepth[1279], 1);
+  EXPECT_EQ(actors::actorsState().SnowDepth[1269], 3);
+  EXPECT_EQ(actors::actorsState().SnowDepth[1270], 1);
+  EXPECT_EQ(actors::actorsState().SnowDepth[1279], 1);
   actors::trampleSnow(-40.0f);
   actors::trampleSnow(5000.0f);
-  EXPECT_EQ(actors::SnowDepth[0], 3);
+  EXPECT_EQ(actors::actorsState().SnowDepth[0], 3);
 }
 
 }  // namespace

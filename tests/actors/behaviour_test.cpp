@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "actors/snowfall.h"
 #include "display/pixel_page.h"
 #include "support/engine_fixture.h"
@@ -27,12 +28,12 @@ class BehaviourTest : public EngineTest {
     ASSERT_EQ(hero_.sprites->load("CHAR1"), 0);
     actor_.x = 600.0f;
     hero_.x = 10.0f;
-    actors::Hero = &hero_;
+    actors::actorsState().Hero = std::move(heroOwner_);
     world::CurrentScene = &scene_;
     world::WalkCounter = -1;
   }
   void TearDown() override {
-    actors::Hero = nullptr;
+    actors::actorsState().Hero.reset();
     world::CurrentScene = nullptr;
     EngineTest::TearDown();
   }
@@ -43,7 +44,10 @@ class BehaviourTest : public EngineTest {
       actor_.stepParams[i++] = param;
     }
   }
-  Actor actor_, hero_;
+  Actor actor_;
+  // Made with the fixture and handed to the game in SetUp; hero_ names it throughout.
+  std::unique_ptr<Actor> heroOwner_ = std::make_unique<Actor>();
+  Actor& hero_ = *heroOwner_;
   world::Scene scene_;
 };
 
@@ -90,10 +94,10 @@ TEST_F(BehaviourTest, an_unknown_slot_sends_the_list_back_to_its_start) {
 
 TEST_F(BehaviourTest, an_empty_list_leaves_the_actor_alone) {
   actor_.frame = 4;
-  actors::SnowDepth[620] = 3;
+  actors::actorsState().SnowDepth[620] = 3;
   for (int i = 0; i < 10; ++i) actor_.update();
   EXPECT_EQ(actor_.frame, 4);
-  EXPECT_EQ(actors::SnowDepth[620], 3);
+  EXPECT_EQ(actors::actorsState().SnowDepth[620], 3);
 }
 
 TEST_F(BehaviourTest, speech_shows_in_the_first_59_of_every_100_frames) {

@@ -2,6 +2,7 @@
 #include "actors/camera.h"
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "actors/talk.h"
 #include "gfx/background_layer.h"
 #include "support/engine_fixture.h"
@@ -16,12 +17,12 @@ class CameraTest : public testing_support::EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
-    actors::Hero = &hero_;
+    actors::actorsState().Hero = std::move(heroOwner_);
     world::CurrentScene = &scene_;
     gfx::FarLayer = &far_;
   }
   void TearDown() override {
-    actors::Hero = nullptr;
+    actors::actorsState().Hero.reset();
     world::CurrentScene = nullptr;
     gfx::FarLayer = nullptr;
     EngineTest::TearDown();
@@ -34,7 +35,9 @@ class CameraTest : public testing_support::EngineTest {
     scene_.actors[i]->mode = mode;
     return *scene_.actors[i];
   }
-  Actor hero_;
+  // Made with the fixture and handed to the game in SetUp; hero_ names it throughout.
+  std::unique_ptr<Actor> heroOwner_ = std::make_unique<Actor>();
+  Actor& hero_ = *heroOwner_;
   world::Scene scene_;
   gfx::BackgroundLayer far_;
 };

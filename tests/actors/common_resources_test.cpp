@@ -4,6 +4,7 @@
 #include <string>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "actors/status_bar.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
@@ -44,15 +45,15 @@ TEST_F(CommonResourcesTest, loads_hero_far_layer_packs_and_bar) {
   world::EventFlags[7] = 1;
   EXPECT_EQ(actors::loadCommonResources(), 0);
   EXPECT_TRUE(platform::shownMessages().empty());
-  ASSERT_NE(actors::Hero, nullptr);
-  EXPECT_FLOAT_EQ(actors::Hero->x, 10.0f);
-  EXPECT_EQ(actors::Hero->sprites->width(11), 40);
-  EXPECT_EQ(actors::CursorPack->frameCount, 3);
-  EXPECT_EQ(actors::BubblePack->frameCount, 12);
+  ASSERT_NE(actors::actorsState().Hero.get(), nullptr);
+  EXPECT_FLOAT_EQ(actors::actorsState().Hero->x, 10.0f);
+  EXPECT_EQ(actors::actorsState().Hero->sprites->width(11), 40);
+  EXPECT_EQ(actors::actorsState().CursorPack->frameCount, 3);
+  EXPECT_EQ(actors::actorsState().BubblePack->frameCount, 12);
   EXPECT_STREQ(gfx::FarLayer->picturePath, "grim\\bg.res");
   EXPECT_EQ(world::EventFlags[7], 0);
   // Bytes up to 20360 are read; the first 20160 are shown.
-  EXPECT_EQ(actors::StatusBarPixels[20359], 20359 % 251);
+  EXPECT_EQ(actors::actorsState().StatusBarPixels[20359], 20359 % 251);
   actors::drawStatusBar();
   for (int r = 0; r < 63; ++r)
     for (int c = 0; c < 320; c += 7) ASSERT_EQ(pixel(128 + c, 305 + r), (r * 320 + c) % 251);
@@ -64,8 +65,8 @@ TEST_F(CommonResourcesTest, loads_hero_far_layer_packs_and_bar) {
 
 TEST_F(CommonResourcesTest, missing_files_leave_empty_objects_and_the_game_goes_on) {
   EXPECT_EQ(actors::loadCommonResources(), 0);
-  ASSERT_NE(actors::Hero, nullptr);
-  EXPECT_EQ(actors::Hero->sprites->width(0), 0);
+  ASSERT_NE(actors::actorsState().Hero.get(), nullptr);
+  EXPECT_EQ(actors::actorsState().Hero->sprites->width(0), 0);
   const auto& shown = platform::shownMessages();
   // The far layer's "파일열기", then the bar's own message.
   ASSERT_EQ(shown.size(), 2u);
@@ -99,12 +100,12 @@ TEST_F(CommonResourcesTest, frees_leave_only_the_cursor) {
   actors::loadCommonResources();
   world::CurrentScene = new world::Scene;
   actors::freeCommonResources();
-  EXPECT_EQ(actors::Hero, nullptr);
-  EXPECT_EQ(actors::BubblePack, nullptr);
+  EXPECT_EQ(actors::actorsState().Hero.get(), nullptr);
+  EXPECT_EQ(actors::actorsState().BubblePack.get(), nullptr);
   EXPECT_EQ(world::CurrentScene, nullptr);
   EXPECT_EQ(gfx::FarLayer, nullptr);
-  EXPECT_EQ(actors::StatusBarPixels, nullptr);
-  EXPECT_NE(actors::CursorPack, nullptr);
+  EXPECT_EQ(actors::actorsState().StatusBarPixels.get(), nullptr);
+  EXPECT_NE(actors::actorsState().CursorPack.get(), nullptr);
   actors::drawStatusBar();  // nothing to draw, nothing drawn
   EXPECT_EQ(pixel(300, 340), 7);
 }

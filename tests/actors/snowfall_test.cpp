@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "actors/actors_state.h"
 #include "common/random.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
@@ -39,9 +40,9 @@ class SnowTest : public testing_support::EngineTest {
     }
   }
   static void onlyFlakes(int far, int mid, int near) {
-    SnowFarCount = far;
-    SnowMidCount = mid;
-    SnowNearCount = near;
+    actorsState().SnowFarCount = far;
+    actorsState().SnowMidCount = mid;
+    actorsState().SnowNearCount = near;
   }
   world::Scene scene_;
   gfx::BackgroundLayer far_;
@@ -50,12 +51,12 @@ class SnowTest : public testing_support::EngineTest {
 TEST_F(SnowTest, init_scatters_the_three_layers_over_the_map_area) {
   common::gameSrand(42);
   initSnow(200);
-  EXPECT_EQ(SnowFarCount, 100);
-  EXPECT_EQ(SnowMidCount, 400);
-  EXPECT_EQ(SnowNearCount, 200);
-  for (int d : SnowDepth) ASSERT_EQ(d, 3);
+  EXPECT_EQ(actorsState().SnowFarCount, 100);
+  EXPECT_EQ(actorsState().SnowMidCount, 400);
+  EXPECT_EQ(actorsState().SnowNearCount, 200);
+  for (int d : actorsState().SnowDepth) ASSERT_EQ(d, 3);
   for (int j = 0; j < 400; ++j) {
-    const SnowSlot& s = SnowSlots[j];
+    const SnowSlot& s = actorsState().SnowSlots[j];
     ASSERT_TRUE(s.midY >= 128 && s.midY <= 304 && s.midX >= 0 && s.midX < 1280) << j;
     if (j < 100) {
       ASSERT_TRUE(s.farY >= 128 && s.farY <= 304 && s.farX >= 0 && s.farX < 800) << j;
@@ -73,13 +74,13 @@ TEST_F(SnowTest, draws_on_the_generator_in_the_games_order) {
   common::gameSrand(7);
   initSnow(200);
   // Far flakes take two values each (x then y), then the middle flakes, then the near ones.
-  EXPECT_EQ(SnowSlots[0].farX, r[0] % 800);
-  EXPECT_EQ(SnowSlots[0].farY, r[1] % 177 + 128);
-  EXPECT_EQ(SnowSlots[99].farY, r[199] % 177 + 128);
-  EXPECT_EQ(SnowSlots[0].midX, r[200] % 1280);
-  EXPECT_EQ(SnowSlots[0].midY, r[201] % 177 + 128);
-  EXPECT_EQ(SnowSlots[0].nearX, r[1000] % 2560);
-  EXPECT_EQ(SnowSlots[199].nearY, r[1399] % 177 + 128);
+  EXPECT_EQ(actorsState().SnowSlots[0].farX, r[0] % 800);
+  EXPECT_EQ(actorsState().SnowSlots[0].farY, r[1] % 177 + 128);
+  EXPECT_EQ(actorsState().SnowSlots[99].farY, r[199] % 177 + 128);
+  EXPECT_EQ(actorsState().SnowSlots[0].midX, r[200] % 1280);
+  EXPECT_EQ(actorsState().SnowSlots[0].midY, r[201] % 177 + 128);
+  EXPECT_EQ(actorsState().SnowSlots[0].nearX, r[1000] % 2560);
+  EXPECT_EQ(actorsState().SnowSlots[199].nearY, r[1399] % 177 + 128);
 }
 
 TEST_F(SnowTest, a_seed_repeats_the_snow_frame_for_frame) {
@@ -90,10 +91,10 @@ TEST_F(SnowTest, a_seed_repeats_the_snow_frame_for_frame) {
     for (int frame = 0; frame < 300; ++frame) {
       updateSnow();
       trampleSnow(float(frame * 3));
-      const auto* bytes = reinterpret_cast<const uint8_t*>(SnowSlots);
-      states.insert(states.end(), bytes, bytes + sizeof SnowSlots);
-      const auto* depth = reinterpret_cast<const uint8_t*>(SnowDepth);
-      states.insert(states.end(), depth, depth + sizeof SnowDepth);
+      const auto* bytes = reinterpret_cast<const uint8_t*>(actorsState().SnowSlots);
+      states.insert(states.end(), bytes, bytes + sizeof actorsState().SnowSlots);
+      const auto* depth = reinterpret_cast<const uint8_t*>(actorsState().SnowDepth);
+      states.insert(states.end(), depth, depth + sizeof actorsState().SnowDepth);
     }
     return states;
   };
@@ -102,71 +103,72 @@ TEST_F(SnowTest, a_seed_repeats_the_snow_frame_for_frame) {
   common::gameSrand(1235);
   initSnow(200);
   updateSnow();
-  EXPECT_NE(std::memcmp(SnowSlots, first.data(), sizeof SnowSlots), 0);
+  EXPECT_NE(std::memcmp(actorsState().SnowSlots, first.data(), sizeof actorsState().SnowSlots), 0);
 }
 
 TEST_F(SnowTest, middle_flakes_land_on_the_pile_up_to_3) {
   onlyFlakes(0, 1, 0);
-  std::fill(SnowDepth, SnowDepth + kPileColumns, 2);
-  SnowSlots[0] = SnowSlot{0, 500, 0, 0, 284, 0};
+  std::fill(actorsState().SnowDepth, actorsState().SnowDepth + kPileColumns, 2);
+  actorsState().SnowSlots[0] = SnowSlot{0, 500, 0, 0, 284, 0};
   updateSnow();
-  const int x = SnowSlots[0].midX;
-  EXPECT_EQ(SnowDepth[x], 3);
-  EXPECT_EQ(SnowSlots[0].midY, 128);
+  const int x = actorsState().SnowSlots[0].midX;
+  EXPECT_EQ(actorsState().SnowDepth[x], 3);
+  EXPECT_EQ(actorsState().SnowSlots[0].midY, 128);
   // Over a full column it only starts again at the top.
-  std::fill(SnowDepth, SnowDepth + kPileColumns, 3);
-  SnowSlots[0].midY = 284;
+  std::fill(actorsState().SnowDepth, actorsState().SnowDepth + kPileColumns, 3);
+  actorsState().SnowSlots[0].midY = 284;
   updateSnow();
-  EXPECT_EQ(SnowDepth[SnowSlots[0].midX], 3);
-  EXPECT_EQ(SnowSlots[0].midY, 128);
-  SnowSlots[0].midY = 283;
-  const int before = SnowSlots[0].midX;
-  SnowDepth[before - 1] = SnowDepth[before] = SnowDepth[before + 1] = 1;
+  EXPECT_EQ(actorsState().SnowDepth[actorsState().SnowSlots[0].midX], 3);
+  EXPECT_EQ(actorsState().SnowSlots[0].midY, 128);
+  actorsState().SnowSlots[0].midY = 283;
+  const int before = actorsState().SnowSlots[0].midX;
+  actorsState().SnowDepth[before - 1] = actorsState().SnowDepth[before] =
+      actorsState().SnowDepth[before + 1] = 1;
   updateSnow();
-  EXPECT_EQ(SnowSlots[0].midY, 284);
-  EXPECT_EQ(SnowDepth[SnowSlots[0].midX], 1);
+  EXPECT_EQ(actorsState().SnowSlots[0].midY, 284);
+  EXPECT_EQ(actorsState().SnowDepth[actorsState().SnowSlots[0].midX], 1);
 }
 
 TEST_F(SnowTest, far_flakes_wrap_at_0_and_past_800) {
   onlyFlakes(1, 0, 0);
-  SnowSlots[0] = SnowSlot{800, 0, 0, 200, 0, 0};
+  actorsState().SnowSlots[0] = SnowSlot{800, 0, 0, 200, 0, 0};
   seedGiving(5, 2);  // D = 0
   updateSnow();
-  EXPECT_EQ(SnowSlots[0].farX, 800);
+  EXPECT_EQ(actorsState().SnowSlots[0].farX, 800);
   seedGiving(5, 4);  // D = +1
   updateSnow();
-  EXPECT_EQ(SnowSlots[0].farX, 0);
+  EXPECT_EQ(actorsState().SnowSlots[0].farX, 0);
   seedGiving(5, 0);  // D = -1
   updateSnow();
-  EXPECT_EQ(SnowSlots[0].farX, 799);
+  EXPECT_EQ(actorsState().SnowSlots[0].farX, 799);
   seedGiving(5, 1);  // D = -1 too
   updateSnow();
-  EXPECT_EQ(SnowSlots[0].farX, 798);
-  SnowSlots[0].farY = 305;
+  EXPECT_EQ(actorsState().SnowSlots[0].farX, 798);
+  actorsState().SnowSlots[0].farY = 305;
   updateSnow();
-  EXPECT_EQ(SnowSlots[0].farY, 126);
+  EXPECT_EQ(actorsState().SnowSlots[0].farY, 126);
 }
 
 TEST_F(SnowTest, near_and_middle_flakes_wrap_across_the_map) {
   onlyFlakes(0, 1, 1);
-  SnowSlots[0] = SnowSlot{0, 0, 0, 0, 200, 303};
+  actorsState().SnowSlots[0] = SnowSlot{0, 0, 0, 0, 200, 303};
   seedGiving(3, 0);  // middle -1; the near flake takes the next value
   updateSnow();
-  EXPECT_EQ(SnowSlots[0].midX, 1279);
-  EXPECT_EQ(SnowSlots[0].nearY, 126);
-  SnowSlots[0].midX = 1279;
+  EXPECT_EQ(actorsState().SnowSlots[0].midX, 1279);
+  EXPECT_EQ(actorsState().SnowSlots[0].nearY, 126);
+  actorsState().SnowSlots[0].midX = 1279;
   seedGiving(3, 2);
   updateSnow();
-  EXPECT_EQ(SnowSlots[0].midX, 0);
+  EXPECT_EQ(actorsState().SnowSlots[0].midX, 0);
   onlyFlakes(0, 0, 1);
-  SnowSlots[0].nearX = 2559;
+  actorsState().SnowSlots[0].nearX = 2559;
   seedGiving(5, 4);  // +2
   updateSnow();
-  EXPECT_EQ(SnowSlots[0].nearX, 0);
-  SnowSlots[0].nearX = 1;
+  EXPECT_EQ(actorsState().SnowSlots[0].nearX, 0);
+  actorsState().SnowSlots[0].nearX = 1;
   seedGiving(5, 0);  // -2
   updateSnow();
-  EXPECT_EQ(SnowSlots[0].nearX, 2559);
+  EXPECT_EQ(actorsState().SnowSlots[0].nearX, 2559);
 }
 
 class SnowDrawTest : public SnowTest {
@@ -185,7 +187,8 @@ TEST_F(SnowDrawTest, near_flakes_at_the_right_end_fall_in_the_first_64_columns) 
   onlyFlakes(0, 0, 5);
   const int c = 960;
   const int hs[] = {c + 1, c + 256, c + 319, c + 575, c + 576};
-  for (int j = 0; j < 5; ++j) SnowSlots[j] = SnowSlot{0, 0, 2 * hs[j] + 1, 0, 0, 200 + j};
+  for (int j = 0; j < 5; ++j)
+    actorsState().SnowSlots[j] = SnowSlot{0, 0, 2 * hs[j] + 1, 0, 0, 200 + j};
   drawSnowNear();
   EXPECT_EQ(pixel(128, 201), 16);  // h = c + 256
   EXPECT_EQ(pixel(191, 202), 16);  // h = c + 319 = 1279, the map's last column
@@ -198,9 +201,9 @@ TEST_F(SnowDrawTest, far_and_middle_flakes_skip_the_window_edges) {
   scene_.cameraX = 100;
   far_.scrollX = 50;
   onlyFlakes(3, 3, 0);
-  SnowSlots[0] = SnowSlot{50, 100, 0, 150, 160, 0};
-  SnowSlots[1] = SnowSlot{51, 101, 0, 151, 161, 0};
-  SnowSlots[2] = SnowSlot{369, 419, 0, 152, 162, 0};
+  actorsState().SnowSlots[0] = SnowSlot{50, 100, 0, 150, 160, 0};
+  actorsState().SnowSlots[1] = SnowSlot{51, 101, 0, 151, 161, 0};
+  actorsState().SnowSlots[2] = SnowSlot{369, 419, 0, 152, 162, 0};
   drawSnowFar();
   drawSnowMiddle();
   EXPECT_EQ(pixel(128, 150), 7);
@@ -209,8 +212,8 @@ TEST_F(SnowDrawTest, far_and_middle_flakes_skip_the_window_edges) {
   EXPECT_EQ(pixel(128, 160), 7);
   EXPECT_EQ(pixel(129, 161), 17);
   EXPECT_EQ(pixel(447, 162), 7);
-  SnowSlots[2].farX = 368;
-  SnowSlots[2].midX = 418;
+  actorsState().SnowSlots[2].farX = 368;
+  actorsState().SnowSlots[2].midX = 418;
   drawSnowFar();
   drawSnowMiddle();
   EXPECT_EQ(pixel(446, 152), 18);
@@ -219,7 +222,7 @@ TEST_F(SnowDrawTest, far_and_middle_flakes_skip_the_window_edges) {
 
 TEST_F(SnowDrawTest, pile_is_drawn_as_deep_as_it_lies) {
   scene_.cameraX = 960;
-  std::fill(SnowDepth, SnowDepth + kPileColumns, 3);
+  std::fill(actorsState().SnowDepth, actorsState().SnowDepth + kPileColumns, 3);
   trampleSnow(1260.0f);
   drawSnowPile();
   EXPECT_EQ(pixel(128, 286), 16);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "actors/common_resources.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
@@ -18,7 +19,7 @@
 namespace {
 
 using namespace testing_support;
-using actors::Hero;
+using actors::actorsState;
 using display::APAGE;
 using world::CurrentScene;
 
@@ -41,7 +42,7 @@ class WalkTest : public EngineTest {
     std::string error;
     ASSERT_TRUE(platform::useKeyScript("in.keys", error)) << error;
     actors::loadCommonResources();
-    std::strcpy(shell::MapName, "w");
+    std::strcpy(shell::shellState().MapName, "w");
     shell::beginScene();
     world::CurrentEvent = 0;
   }
@@ -54,9 +55,9 @@ class WalkTest : public EngineTest {
 TEST_F(WalkTest, hero_walks_right_and_the_camera_follows_from_x_141) {
   start({}, "0 RIGHT down\n");
   frames(100);
-  EXPECT_NEAR(Hero->x, 140.0f, 0.01f);
-  EXPECT_EQ(Hero->walkTick, 40);
-  EXPECT_EQ(Hero->frame, 9);
+  EXPECT_NEAR(actorsState().Hero->x, 140.0f, 0.01f);
+  EXPECT_EQ(actorsState().Hero->walkTick, 40);
+  EXPECT_EQ(actorsState().Hero->frame, 9);
   EXPECT_EQ(CurrentScene->cameraX, 0);
   frames(1);  // x 141.3: the target passes 0 and the camera takes its first step
   EXPECT_EQ(CurrentScene->cameraX, 1);
@@ -65,15 +66,15 @@ TEST_F(WalkTest, hero_walks_right_and_the_camera_follows_from_x_141) {
   for (int i = 0; i < 300; ++i) {
     frames(1);
     const int step = CurrentScene->cameraX - previous;
-    const int lag = int(Hero->x) - 140 - previous;
+    const int lag = int(actorsState().Hero->x) - 140 - previous;
     ASSERT_EQ(step, lag > 50 ? 2 : 1) << "frame " << 102 + i;
     ASSERT_EQ(gfx::FarLayer->scrollX, CurrentScene->cameraX / 2);
     previous = CurrentScene->cameraX;
   }
   // The hero is drawn at its map x less the camera, its feet on row 287.
-  const int column = int(Hero->x) - CurrentScene->cameraX + 128 + 20;
+  const int column = int(actorsState().Hero->x) - CurrentScene->cameraX + 128 + 20;
   int heroPixels = 0;
-  for (int y = 238; y < 288; ++y) heroPixels += pixel(column, y) == 100 + Hero->frame;
+  for (int y = 238; y < 288; ++y) heroPixels += pixel(column, y) == 100 + actorsState().Hero->frame;
   EXPECT_GE(heroPixels, 45);
   // The status bar covers rows 305 to 367 of the view.
   for (int y = 305; y < 368; y += 9) ASSERT_EQ(pixel(300, y), 9) << y;
@@ -86,9 +87,9 @@ TEST_F(WalkTest, hero_stops_one_step_past_the_left_end_with_event_97) {
   EXPECT_EQ(world::CurrentEvent, 0);
   frames(1);  // below 0: the stop
   EXPECT_EQ(world::CurrentEvent, world::EDGE_EVENT_LEFT);
-  EXPECT_LT(Hero->x, 0.0f);
-  EXPECT_GT(Hero->x, -1.3f);
-  EXPECT_EQ(Hero->motion, actors::kStanding);
+  EXPECT_LT(actorsState().Hero->x, 0.0f);
+  EXPECT_GT(actorsState().Hero->x, -1.3f);
+  EXPECT_EQ(actorsState().Hero->motion, actors::kStanding);
 }
 
 TEST_F(WalkTest, the_right_end_keeps_the_camera_at_960) {
@@ -98,21 +99,21 @@ TEST_F(WalkTest, the_right_end_keeps_the_camera_at_960) {
     ASSERT_LE(CurrentScene->cameraX, 960);
   }
   EXPECT_EQ(world::CurrentEvent, world::EDGE_EVENT_RIGHT);
-  EXPECT_GT(Hero->x + 40.0f, 1280.0f);
-  EXPECT_LT(Hero->x + 40.0f, 1281.3f);
+  EXPECT_GT(actorsState().Hero->x + 40.0f, 1280.0f);
+  EXPECT_LT(actorsState().Hero->x + 40.0f, 1281.3f);
   // Event 98 now waits: the hero stands while the camera settles.
   frames(200);
   EXPECT_EQ(CurrentScene->cameraX, 960);
   EXPECT_EQ(gfx::FarLayer->scrollX, 480);
-  EXPECT_EQ(Hero->motion, actors::kStanding);
+  EXPECT_EQ(actorsState().Hero->motion, actors::kStanding);
 }
 
 TEST_F(WalkTest, left_wins_when_both_are_held) {
   start({}, "0 NUMPAD4 down\n0 RIGHT down\n");
-  const float x0 = Hero->x;
+  const float x0 = actorsState().Hero->x;
   frames(3);
-  EXPECT_LT(Hero->x, x0);
-  EXPECT_EQ(Hero->facing, 0);
+  EXPECT_LT(actorsState().Hero->x, x0);
+  EXPECT_EQ(actorsState().Hero->facing, 0);
 }
 
 TEST_F(WalkTest, space_starts_the_talk_with_the_actor_in_reach) {
@@ -128,7 +129,7 @@ TEST_F(WalkTest, space_starts_the_talk_with_the_actor_in_reach) {
   frames(1);
   EXPECT_EQ(world::CurrentEvent, 7);
   EXPECT_EQ(world::EventActor, 0);
-  EXPECT_EQ(Hero->busy, 1);
+  EXPECT_EQ(actorsState().Hero->busy, 1);
   EXPECT_EQ(a.busy, 1);
   EXPECT_EQ(a.speechTimer, 0);
   EXPECT_EQ(a.facing, 0);  // it turned to the hero on its left
@@ -143,7 +144,7 @@ TEST_F(WalkTest, map_actors_follow_their_lists_while_the_hero_stands) {
   EXPECT_NEAR(CurrentScene->actors[0]->x, 213.0f, 0.001f);
   frames(10);
   EXPECT_NEAR(CurrentScene->actors[0]->x, 200.0f, 0.001f);
-  EXPECT_FLOAT_EQ(Hero->x, 10.0f);
+  EXPECT_FLOAT_EQ(actorsState().Hero->x, 10.0f);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST_F(NoSoundDevice, leaves_the_player_in_state_2_and_the_game_plays_to_its_end
   EXPECT_EQ(shell::runGame(), 0);
   EXPECT_EQ(state, 2);
   EXPECT_EQ(volume, 0);
-  EXPECT_EQ(shell::GameRunning, 0);
+  EXPECT_EQ(shell::shellState().GameRunning, 0);
   EXPECT_GT(platform::presentedFrames(), 150u);
   EXPECT_TRUE(platform::shownMessages().empty());
 }

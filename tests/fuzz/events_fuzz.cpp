@@ -8,6 +8,7 @@
 #include <string>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "actors/common_resources.h"
 #include "audio/music_player.h"
 #include "platform/keyboard.h"
@@ -54,11 +55,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     platform::setKeyProvider(keys);
   }
   fuzzing::writeFile("map/f.if", std::string(reinterpret_cast<const char*>(data), size));
-  std::strcpy(shell::MapName, "f");
-  shell::GameRunning = 1;
+  std::strcpy(shell::shellState().MapName, "f");
+  shell::shellState().GameRunning = 1;
   std::fill(world::EventFlags, world::EventFlags + world::kFlagCount, 0);
-  actors::Hero->x = 10.0f;
-  actors::Hero->busy = 0;
+  actors::actorsState().Hero->x = 10.0f;
+  actors::actorsState().Hero->busy = 0;
   variant = 0;
   for (size_t i = 0; i < size; ++i) variant = variant * 31 + data[i];
   firstRead = platform::keyboardReads();

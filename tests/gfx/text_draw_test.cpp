@@ -180,11 +180,11 @@ TEST_F(TextDrawTest, drawing_without_fonts_or_page_is_harmless) {
 
 TEST_F(TextDrawTest, every_frame_draws_the_counter_at_the_top_of_the_view) {
   startEngine();
-  std::strcpy(shell::MapName, "20");
+  std::strcpy(shell::shellState().MapName, "20");
   shell::beginScene();
   ASSERT_TRUE(shell::runFrame());
   const uint8_t* view = display::DrawSurface->pixels() + 128 * 640 + 128;
-  const std::string text = shell::FrameText;
+  const std::string text = shell::shellState().FrameText;
   ASSERT_EQ(text.rfind("frame ", 0), 0u);
   for (size_t i = 0; i < text.size(); ++i)
     for (int c = 0; c < 8; ++c)

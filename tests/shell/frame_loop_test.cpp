@@ -20,7 +20,7 @@ class FrameLoopTest : public EngineTest {
   void SetUp() override {
     EngineTest::SetUp();
     startEngine();
-    std::strcpy(shell::MapName, "20");
+    std::strcpy(shell::shellState().MapName, "20");
   }
 };
 
@@ -49,7 +49,7 @@ TEST_F(FrameLoopTest, tints_by_the_second_letter_of_the_map_name) {
   const std::tuple<const char*, uint8_t, uint8_t> cases[] = {
       {"20", 245, 5 + 15}, {"a2", 245 - 40, 0}, {"x", 245, 5}, {"33", 245, 5}};
   for (const auto& [name, green, blue] : cases) {
-    std::strcpy(shell::MapName, name);
+    std::strcpy(shell::shellState().MapName, name);
     shell::beginScene();
     EXPECT_EQ(BasePalette[10].green, green) << name;
     EXPECT_EQ(BasePalette[10].blue, blue) << name;
@@ -76,10 +76,10 @@ TEST_F(FrameLoopTest, escape_leaves_the_loop) {
 TEST_F(FrameLoopTest, counter_text_is_zero_in_the_first_second) {
   shell::beginScene();
   for (int i = 0; i < 61; ++i) ASSERT_TRUE(shell::runFrame());
-  EXPECT_STREQ(shell::FrameText, "frame 0  0");
+  EXPECT_STREQ(shell::shellState().FrameText, "frame 0  0");
   // Headless time is frames x 1000 / 60: the first tick comes after frame 61.
   ASSERT_TRUE(shell::runFrame());
-  EXPECT_STREQ(shell::FrameText, "frame 61  0");
+  EXPECT_STREQ(shell::shellState().FrameText, "frame 61  0");
 }
 
 TEST(TalkKey, acts_only_after_eight_frames_up) {

@@ -52,10 +52,9 @@ void resetEngineGlobals() {
   std::fill(KeyState, KeyState + 256, 0);
   resetPaletteGlobals();
   gfx::resetFontGlobals();
-  actors::resetActorGlobals();  // the hero, far layer, shared packs, Scene and snow
+  actors::freeCommonResources();  // the Scene and the far layer, not yet the game's
   world::resetWorldGlobals();
   audio::resetAudioGlobals();
-  shell::resetShellGlobals();
   platform::resetFaults();
   platform::resetKeyboard();
   platform::resetScreen();

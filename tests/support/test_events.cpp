@@ -90,7 +90,7 @@ void EventWorldTest::SetUp() {
 
 void EventWorldTest::startMap(const std::string& events, const std::vector<TestActor>& actors) {
   writeFile("map/w.if", mapText("w", "caption", actors, events));
-  std::strcpy(shell::MapName, "w");
+  std::strcpy(shell::shellState().MapName, "w");
   shell::beginScene();
 }
 

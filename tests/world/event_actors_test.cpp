@@ -3,6 +3,7 @@
 #include <string>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "gfx/background_layer.h"
 #include "support/test_events.h"
 #include "world/event_interpreter.h"
@@ -15,7 +16,7 @@ using namespace testing_support;
 using namespace testing_support::words;
 using namespace world;
 using actors::Actor;
-using actors::Hero;
+using actors::actorsState;
 
 std::string cmd(const char* word, const std::string& args = "") {
   return args.empty() ? std::string(word) : std::string(word) + " " + args;
@@ -41,19 +42,19 @@ TEST_F(EventActorsTest, hero_commands_hold_release_turn_move_and_pose) {
   run({kHeroHold, kHeroFaceRight, cmd(kHeroMove, "700"), kHeroLookDown, kHeroLookUp, kHeroFaceLeft,
        kHeroRelease});
   steps(1);
-  EXPECT_EQ(Hero->busy, 1);
+  EXPECT_EQ(actorsState().Hero->busy, 1);
   steps(1);
-  EXPECT_EQ(Hero->facing, 1);
+  EXPECT_EQ(actorsState().Hero->facing, 1);
   steps(1);
-  EXPECT_FLOAT_EQ(Hero->x, 700.0f);
+  EXPECT_FLOAT_EQ(actorsState().Hero->x, 700.0f);
   steps(1);
-  EXPECT_EQ(Hero->frame, 10);  // poses are allowed while held
+  EXPECT_EQ(actorsState().Hero->frame, 10);  // poses are allowed while held
   steps(1);
-  EXPECT_EQ(Hero->frame, 11);
+  EXPECT_EQ(actorsState().Hero->frame, 11);
   steps(1);
-  EXPECT_EQ(Hero->facing, 0);
+  EXPECT_EQ(actorsState().Hero->facing, 0);
   steps(1);
-  EXPECT_EQ(Hero->busy, 0);
+  EXPECT_EQ(actorsState().Hero->busy, 0);
   EXPECT_EQ(CurrentStep, 7);
 }
 
@@ -63,36 +64,36 @@ TEST_F(EventActorsTest, a_walk_of_30_ends_on_the_31st_call_and_the_next_step_run
     steps(1);
     ASSERT_EQ(CurrentStep, 0) << call;
     ASSERT_EQ(WalkCounter, call - 1) << call;
-    ASSERT_NEAR(Hero->x, 10.0f + 1.3f * call, 0.001f) << call;
-    ASSERT_EQ(Hero->busy, 1);
-    ASSERT_EQ(Hero->motion, actors::kWalking);
+    ASSERT_NEAR(actorsState().Hero->x, 10.0f + 1.3f * call, 0.001f) << call;
+    ASSERT_EQ(actorsState().Hero->busy, 1);
+    ASSERT_EQ(actorsState().Hero->motion, actors::kWalking);
   }
   steps(1);
   EXPECT_EQ(CurrentStep, 1);
   EXPECT_EQ(WalkCounter, -1);
-  EXPECT_NEAR(Hero->x, 49.0f, 0.001f);
-  EXPECT_EQ(Hero->facing, 1);
+  EXPECT_NEAR(actorsState().Hero->x, 49.0f, 0.001f);
+  EXPECT_EQ(actorsState().Hero->facing, 1);
   steps(1);
-  EXPECT_EQ(Hero->facing, 0);
+  EXPECT_EQ(actorsState().Hero->facing, 0);
 }
 
 TEST_F(EventActorsTest, a_walk_in_the_frame_loop_keeps_its_walk_animation) {
   startMap(eventSection({eventText("99", {cmd(kHeroWalkRight, "20")})}));
   frames(12);
   // Neither the frame loop nor the interpreter made the hero stand in between.
-  EXPECT_EQ(Hero->motion, actors::kWalking);
-  EXPECT_EQ(Hero->frame, 7);
-  EXPECT_EQ(Hero->walkTick, 12);
+  EXPECT_EQ(actorsState().Hero->motion, actors::kWalking);
+  EXPECT_EQ(actorsState().Hero->frame, 7);
+  EXPECT_EQ(actorsState().Hero->walkTick, 12);
 }
 
 TEST_F(EventActorsTest, walks_of_0_end_at_once_and_negative_walks_never) {
   run({cmd(kHeroWalkLeft, "0"), cmd(kHeroWalkRight, "-1")});
   steps(1);
   EXPECT_EQ(CurrentStep, 1);
-  EXPECT_FLOAT_EQ(Hero->x, 10.0f);
+  EXPECT_FLOAT_EQ(actorsState().Hero->x, 10.0f);
   steps(100);
   EXPECT_EQ(CurrentStep, 1);
-  EXPECT_NEAR(Hero->x, 140.0f, 0.01f);
+  EXPECT_NEAR(actorsState().Hero->x, 140.0f, 0.01f);
 }
 
 TEST_F(EventActorsTest, an_actor_walk_moves_that_actor_and_leaves_it_held) {
@@ -105,18 +106,18 @@ TEST_F(EventActorsTest, an_actor_walk_moves_that_actor_and_leaves_it_held) {
   steps(3);
   EXPECT_EQ(CurrentStep, 2);
   EXPECT_NEAR(actor(0).x, 202.6f, 0.001f);
-  EXPECT_FLOAT_EQ(Hero->x, 10.0f);
+  EXPECT_FLOAT_EQ(actorsState().Hero->x, 10.0f);
 }
 
 TEST_F(EventActorsTest, walking_past_the_left_edge_starts_event_97_at_the_same_step) {
   run({cmd(kHeroWalkLeft, "5")});
-  Hero->x = 0.5f;
+  actorsState().Hero->x = 0.5f;
   steps(1);
   EXPECT_EQ(CurrentEvent, 3);
   steps(1);
   EXPECT_EQ(CurrentEvent, EDGE_EVENT_LEFT);
   EXPECT_EQ(CurrentStep, 0);
-  EXPECT_LT(Hero->x, 0.0f);
+  EXPECT_LT(actorsState().Hero->x, 0.0f);
 }
 
 TEST_F(EventActorsTest, actor_turns_and_removal) {
@@ -146,28 +147,28 @@ TEST_F(EventActorsTest, commands_on_missing_actors_are_steps_that_do_nothing) {
   EXPECT_EQ(actor(1).facing, 0);
   EXPECT_EQ(actor(1).motion, actors::kStanding);
   steps(1);
-  EXPECT_EQ(Hero->busy, 1);
+  EXPECT_EQ(actorsState().Hero->busy, 1);
 }
 
 TEST_F(EventActorsTest, the_camera_and_the_step_after_it_run_in_one_call) {
   run({kCamera, kHeroHold, kHeroFaceRight});
-  Hero->x = 1200.0f;
+  actorsState().Hero->x = 1200.0f;
   steps(1);
   EXPECT_EQ(CurrentScene->cameraX, 960);
   EXPECT_EQ(gfx::FarLayer->scrollX, 480);
-  EXPECT_EQ(Hero->busy, 1);
+  EXPECT_EQ(actorsState().Hero->busy, 1);
   EXPECT_EQ(CurrentStep, 2);
-  EXPECT_EQ(Hero->facing, 0);
+  EXPECT_EQ(actorsState().Hero->facing, 0);
   steps(1);
-  EXPECT_EQ(Hero->facing, 1);
+  EXPECT_EQ(actorsState().Hero->facing, 1);
 
   run({kCamera, kCamera, kHeroHold});
-  Hero->x = 10.0f;
-  Hero->busy = 0;
+  actorsState().Hero->x = 10.0f;
+  actorsState().Hero->busy = 0;
   CurrentScene->cameraX = 500;
   steps(1);
   EXPECT_EQ(CurrentScene->cameraX, 0);
-  EXPECT_EQ(Hero->busy, 1);
+  EXPECT_EQ(actorsState().Hero->busy, 1);
   EXPECT_EQ(CurrentStep, 3);
 }
 
@@ -176,7 +177,7 @@ TEST_F(EventActorsTest, after_the_camera_an_opcode_out_of_range_is_skipped_in_th
   EventOps[3][1] = 300;
   steps(1);
   EXPECT_EQ(CurrentStep, 2);
-  EXPECT_EQ(Hero->busy, 0);
+  EXPECT_EQ(actorsState().Hero->busy, 0);
 }
 
 TEST_F(EventActorsTest, an_icon_balloon_starts_and_the_next_step_runs_on_the_next_call) {
@@ -186,9 +187,9 @@ TEST_F(EventActorsTest, an_icon_balloon_starts_and_the_next_step_runs_on_the_nex
   EXPECT_EQ(IconOwner, 0);
   EXPECT_EQ(IconKind, 3);
   EXPECT_EQ(IconTicker, 0);
-  EXPECT_EQ(Hero->busy, 0);
+  EXPECT_EQ(actorsState().Hero->busy, 0);
   steps(1);
-  EXPECT_EQ(Hero->busy, 1);
+  EXPECT_EQ(actorsState().Hero->busy, 1);
   steps(1);
   EXPECT_EQ(IconOwner, 2);
   EXPECT_EQ(IconKind, 7);

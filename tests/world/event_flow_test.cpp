@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "display/palette.h"
 #include "platform/message_box.h"
 #include "platform/screen.h"
@@ -18,7 +19,7 @@ namespace {
 using namespace testing_support;
 using namespace testing_support::words;
 using namespace world;
-using actors::Hero;
+using actors::actorsState;
 
 std::string cmd(const char* word, const std::string& args = "") {
   return args.empty() ? std::string(word) : std::string(word) + " " + args;
@@ -36,13 +37,13 @@ using EventFlowTest = EventWorldTest;
 
 TEST_F(EventFlowTest, a_map_without_event_99_releases_hero_and_slot_0_on_the_first_frame) {
   startMap("0\r\n", {man("200.0"), man("300.0")});
-  Hero->busy = 1;
+  actorsState().Hero->busy = 1;
   CurrentScene->actors[0]->busy = 1;
   CurrentScene->actors[1]->busy = 1;
   frames(1);
   EXPECT_EQ(CurrentEvent, 0);
   EXPECT_EQ(CurrentStep, 0);
-  EXPECT_EQ(Hero->busy, 0);
+  EXPECT_EQ(actorsState().Hero->busy, 0);
   EXPECT_EQ(CurrentScene->actors[0]->busy, 0);  // EventActor is 0 at every map start
   EXPECT_EQ(CurrentScene->actors[1]->busy, 1);
 }
@@ -53,10 +54,10 @@ TEST_F(EventFlowTest, the_end_of_a_touch_event_leaves_the_actors_alone) {
   EventActor = -1;
   CurrentScene->actors[0]->busy = 1;
   steps(1);
-  EXPECT_EQ(Hero->busy, 1);
+  EXPECT_EQ(actorsState().Hero->busy, 1);
   steps(1);
   EXPECT_EQ(CurrentEvent, 0);
-  EXPECT_EQ(Hero->busy, 0);
+  EXPECT_EQ(actorsState().Hero->busy, 0);
   EXPECT_EQ(CurrentScene->actors[0]->busy, 1);
   // An EventActor past the last actor releases nobody but the hero.
   startEvent(4);
@@ -76,9 +77,9 @@ TEST_F(EventFlowTest, a_true_if_goes_on_at_the_targets_step_0_on_the_next_call) 
   EXPECT_EQ(CurrentEvent, 20);
   EXPECT_EQ(CurrentStep, 0);
   EXPECT_EQ(EventActor, 0);
-  EXPECT_EQ(Hero->busy, 0);
+  EXPECT_EQ(actorsState().Hero->busy, 0);
   steps(1);
-  EXPECT_EQ(Hero->busy, 1);
+  EXPECT_EQ(actorsState().Hero->busy, 1);
   EXPECT_EQ(CurrentStep, 1);
 }
 
@@ -89,7 +90,7 @@ TEST_F(EventFlowTest, a_false_if_runs_the_next_step) {
   EXPECT_EQ(CurrentEvent, 3);
   EXPECT_EQ(CurrentStep, 1);
   steps(1);
-  EXPECT_EQ(Hero->busy, 1);
+  EXPECT_EQ(actorsState().Hero->busy, 1);
 }
 
 TEST_F(EventFlowTest, flags_are_set_and_tested_by_their_decimal_text) {
@@ -114,7 +115,7 @@ TEST_F(EventFlowTest, out_of_range_flags_and_targets_are_steps_that_do_nothing) 
   }
   EXPECT_EQ(std::vector<int32_t>(EventFlags, EventFlags + kFlagCount), before);
   steps(1);
-  EXPECT_EQ(Hero->busy, 1);
+  EXPECT_EQ(actorsState().Hero->busy, 1);
 }
 
 TEST_F(EventFlowTest, a_jump_to_event_0_stops_without_releasing) {
@@ -127,7 +128,7 @@ TEST_F(EventFlowTest, a_jump_to_event_0_stops_without_releasing) {
   EXPECT_EQ(CurrentEvent, 0);
   EXPECT_EQ(CurrentStep, 0);
   steps(5);
-  EXPECT_EQ(Hero->busy, 1);
+  EXPECT_EQ(actorsState().Hero->busy, 1);
   EXPECT_EQ(CurrentScene->actors[0]->busy, 1);
 }
 
@@ -141,10 +142,10 @@ TEST_F(EventFlowTest, nothing_runs_while_a_text_balloon_is_open) {
   EXPECT_EQ(CurrentStep, 1);
   steps(10);
   EXPECT_EQ(CurrentStep, 1);
-  EXPECT_EQ(Hero->busy, 0);
+  EXPECT_EQ(actorsState().Hero->busy, 0);
   TextIndex = -1;
   steps(1);
-  EXPECT_EQ(Hero->busy, 1);
+  EXPECT_EQ(actorsState().Hero->busy, 1);
 }
 
 TEST_F(EventFlowTest, the_talk_key_closes_a_shown_balloon_and_the_next_step_runs_that_frame) {
@@ -159,12 +160,12 @@ TEST_F(EventFlowTest, the_talk_key_closes_a_shown_balloon_and_the_next_step_runs
   EXPECT_EQ(TextShown, 1);
   frames(8);
   EXPECT_EQ(TextIndex, 0);
-  EXPECT_EQ(Hero->facing, 0);
+  EXPECT_EQ(actorsState().Hero->facing, 0);
   EXPECT_EQ(CurrentStep, 1);
   frames(1);
   EXPECT_EQ(TextIndex, -1);
   EXPECT_EQ(TextShown, 0);
-  EXPECT_EQ(Hero->facing, 1);
+  EXPECT_EQ(actorsState().Hero->facing, 1);
   EXPECT_EQ(CurrentStep, 2);
 }
 
@@ -175,7 +176,7 @@ TEST_F(EventFlowTest, a_block_without_body_rows_can_be_closed) {
   EXPECT_EQ(TextShown, 1);
   frames(3);
   EXPECT_EQ(TextIndex, -1);
-  EXPECT_EQ(Hero->facing, 1);
+  EXPECT_EQ(actorsState().Hero->facing, 1);
 }
 
 TEST_F(EventFlowTest, after_a_warp_no_step_runs_and_the_warp_step_holds_the_destination) {
@@ -186,7 +187,7 @@ TEST_F(EventFlowTest, after_a_warp_no_step_runs_and_the_warp_step_holds_the_dest
   EXPECT_EQ(CurrentStep, 1);
   steps(5);
   EXPECT_EQ(CurrentStep, 1);
-  EXPECT_EQ(Hero->busy, 0);
+  EXPECT_EQ(actorsState().Hero->busy, 0);
   EXPECT_STREQ(EventStr[CurrentEvent][CurrentStep - 1], "town");
   EXPECT_EQ(EventArg1[CurrentEvent][CurrentStep - 1], 600);
 }
@@ -200,10 +201,10 @@ TEST_F(EventFlowTest, the_game_end_goes_dark_and_is_reported_to_the_caller_alone
   EXPECT_FALSE(runEventStep());
   EXPECT_EQ(display::Brightness, 0);
   EXPECT_EQ(CurrentStep, 2);
-  EXPECT_EQ(shell::GameRunning, 1);  // the frame loop's to clear
+  EXPECT_EQ(shell::shellState().GameRunning, 1);  // the frame loop's to clear
   // The end is told once; the step after it is an ordinary one.
   EXPECT_TRUE(runEventStep());
-  EXPECT_EQ(Hero->busy, 0);
+  EXPECT_EQ(actorsState().Hero->busy, 0);
   CurrentEvent = 0;
   EXPECT_TRUE(runEventStep());
 }
@@ -212,9 +213,9 @@ TEST_F(EventFlowTest, the_frame_loop_stops_the_game_in_the_frame_of_the_game_end
   startMap(eventSection({eventText("99", {kHeroHold, kGameEnd})}));
   const uint64_t before = platform::presentedFrames();
   frames(1);
-  EXPECT_EQ(shell::GameRunning, 1);
+  EXPECT_EQ(shell::shellState().GameRunning, 1);
   frames(1);
-  EXPECT_EQ(shell::GameRunning, 0);
+  EXPECT_EQ(shell::shellState().GameRunning, 0);
   // The frame is finished and shown; the fade step has lit it again by 2.
   EXPECT_EQ(platform::presentedFrames(), before + 2);
   EXPECT_EQ(display::Brightness, 2);
@@ -228,10 +229,10 @@ TEST_F(EventFlowTest, unknown_opcodes_are_skipped_a_step_at_a_time) {
   startEvent(3);
   steps(3);
   EXPECT_EQ(CurrentStep, 3);
-  EXPECT_EQ(Hero->busy, 0);
-  Hero->busy = 1;
+  EXPECT_EQ(actorsState().Hero->busy, 0);
+  actorsState().Hero->busy = 1;
   steps(1);
-  EXPECT_EQ(Hero->busy, 0);
+  EXPECT_EQ(actorsState().Hero->busy, 0);
 }
 
 TEST_F(EventFlowTest, a_row_full_to_its_last_step_ends_after_it) {
@@ -241,10 +242,10 @@ TEST_F(EventFlowTest, a_row_full_to_its_last_step_ends_after_it) {
   CurrentStep = 199;
   steps(1);
   EXPECT_EQ(CurrentStep, 200);
-  EXPECT_EQ(Hero->busy, 1);
+  EXPECT_EQ(actorsState().Hero->busy, 1);
   steps(1);
   EXPECT_EQ(CurrentEvent, 0);
-  EXPECT_EQ(Hero->busy, 0);
+  EXPECT_EQ(actorsState().Hero->busy, 0);
 }
 
 TEST_F(EventFlowTest, the_visual_step_fades_down_clears_the_view_and_fades_back_from_2) {
@@ -262,7 +263,7 @@ TEST_F(EventFlowTest, the_visual_step_fades_down_clears_the_view_and_fades_back_
   ASSERT_FALSE(platform::shownMessages().empty());
   EXPECT_EQ(platform::shownMessages().back().title, "..");
   steps(1);
-  EXPECT_EQ(Hero->busy, 1);
+  EXPECT_EQ(actorsState().Hero->busy, 1);
 }
 
 }  // namespace

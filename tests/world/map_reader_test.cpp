@@ -4,6 +4,7 @@
 #include <string>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "gfx/load_messages.h"
 #include "platform/faults.h"
 #include "platform/message_box.h"
@@ -101,8 +102,8 @@ TEST_F(MapReaderTest, empty_caption_and_no_actors) {
 }
 
 TEST_F(MapReaderTest, camera_starts_on_the_hero) {
-  actors::Actor hero;
-  actors::Hero = &hero;
+  actors::actorsState().Hero = std::make_unique<actors::Actor>();
+  actors::Actor& hero = *actors::actorsState().Hero;
   const std::pair<float, int> cases[] = {{10.0f, 0}, {500.0f, 360}, {1099.9f, 959}, {1200.0f, 960}};
   for (const auto& [x, camera] : cases) {
     hero.x = x;
@@ -111,7 +112,7 @@ TEST_F(MapReaderTest, camera_starts_on_the_hero) {
     scene.load("m");
     EXPECT_EQ(scene.cameraX, camera) << x;
   }
-  actors::Hero = nullptr;
+  actors::actorsState().Hero.reset();
 }
 
 TEST_F(MapReaderTest, missing_map_file_gives_4_with_the_path_as_title) {

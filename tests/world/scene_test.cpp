@@ -4,6 +4,7 @@
 #include <string>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "actors/camera.h"
 #include "display/display_device.h"
 #include "display/pixel_page.h"
@@ -30,7 +31,7 @@ class SceneTest : public EngineTest {
     writeSolidPack("MAN", 1, 30, 40, 60);
     gfx::FarLayer = &far_;
     ASSERT_EQ(far_.load("bg"), 0);
-    actors::Hero = &hero_;
+    actors::actorsState().Hero = std::move(heroOwner_);
     world::CurrentScene = &scene_;
     TestActor a;
     a.x = "0.0";
@@ -40,7 +41,7 @@ class SceneTest : public EngineTest {
   }
   void TearDown() override {
     gfx::FarLayer = nullptr;
-    actors::Hero = nullptr;
+    actors::actorsState().Hero.reset();
     world::CurrentScene = nullptr;
     EngineTest::TearDown();
   }
@@ -71,7 +72,9 @@ class SceneTest : public EngineTest {
       }
   }
   gfx::BackgroundLayer far_;
-  actors::Actor hero_;
+  // Made with the fixture and handed to the game in SetUp; hero_ names it throughout.
+  std::unique_ptr<actors::Actor> heroOwner_ = std::make_unique<actors::Actor>();
+  actors::Actor& hero_ = *heroOwner_;
   Scene scene_;
 };
 

@@ -142,9 +142,9 @@ int main(int argc, char** argv) {
   if (!run.recordPart.empty() && !platform::recordKeyScript(run.recordPart, error))
     return tools::fail(kTool, error);
 
-  if (run.map) shell::FirstMapName = *run.map;
-  if (run.heroX) shell::FirstHeroX = *run.heroX;
   shell::Game game;
+  if (run.map) shell::shellState().FirstMapName = *run.map;
+  if (run.heroX) shell::shellState().FirstHeroX = *run.heroX;
   autoplay::Autopilot pilot(std::move(goals), run.budget);
   play(pilot);
   platform::finishKeyRecording();

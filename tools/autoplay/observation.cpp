@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "actors/actor.h"
+#include "actors/actors_state.h"
 #include "actors/talk.h"
 #include "display/palette.h"
 #include "platform/encoding.h"
@@ -23,10 +24,10 @@ Observation observeGame(uint64_t read) {
   o.currentStep = world::CurrentStep;
   o.warpPending = world::WarpPending != 0;
   o.brightness = display::Brightness;
-  o.gameRunning = shell::GameRunning != 0;
+  o.gameRunning = shell::shellState().GameRunning != 0;
   o.textIndex = world::TextIndex;
   o.textShown = world::TextShown != 0;
-  if (const actors::Actor* hero = actors::Hero) {
+  if (const actors::Actor* hero = actors::actorsState().Hero.get()) {
     o.hero = true;
     o.heroX = hero->x;
     o.heroSpeed = hero->speed;
@@ -34,7 +35,8 @@ Observation observeGame(uint64_t read) {
     o.heroBusy = hero->busy != 0;
     o.partner = actors::findTalkPartner(*hero);
   }
-  o.mapName.assign(shell::MapName, strnlen(shell::MapName, sizeof shell::MapName));
+  o.mapName.assign(shell::shellState().MapName,
+                   strnlen(shell::shellState().MapName, sizeof shell::shellState().MapName));
   std::memcpy(o.flags.data(), world::EventFlags, sizeof world::EventFlags);
   return o;
 }
