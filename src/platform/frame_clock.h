@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 
 namespace platform {
 
@@ -16,5 +17,11 @@ class FrameClock {
   Clock::time_point origin_ = Clock::now();
   int64_t lastTick_ = 0;
 };
+
+// Until the deadline, lets waitForEvents(ms) wait up to ms milliseconds for window events
+// and handle them; returns early on a quit request. Window systems wait to the whole
+// millisecond, so the last one is slept exactly.
+void waitHandlingEvents(FrameClock::Clock::time_point deadline,
+                        const std::function<void(int ms)>& waitForEvents);
 
 }  // namespace platform

@@ -9,7 +9,6 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
-#include <thread>
 
 #include "platform/argb_frame.h"
 #include "platform/frame_clock.h"
@@ -127,21 +126,12 @@ class SdlBackend final : public Backend {
     while (SDL_PollEvent(&e)) handle(e);
   }
 
-  // Handles window events as they come until the deadline, or until a quit request.
   void waitUntil(Clock::time_point deadline) {
-    pumpEvents();
-    for (;;) {
-      if (quitRequested()) return;
-      const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
-      // The last millisecond is slept exactly: SDL's waits round to whole milliseconds.
-      if (left.count() <= 1) break;
+    waitHandlingEvents(deadline, [this](int ms) {
       SDL_Event e;
-      if (SDL_WaitEventTimeout(&e, int(left.count() - 1))) {
-        handle(e);
-        pumpEvents();
-      }
-    }
-    std::this_thread::sleep_until(deadline);
+      if (ms > 0 && SDL_WaitEventTimeout(&e, ms)) handle(e);
+      pumpEvents();
+    });
   }
 
   int defaultScale() const {

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <thread>
 
 #include "platform/frame_clock.h"
 #include "platform/message_box.h"
@@ -128,18 +127,11 @@ class Win32Backend final : public Backend {
     }
   }
 
-  // Handles messages as they come until the deadline, or until a quit request.
   void waitUntil(Clock::time_point deadline) {
-    pumpMessages();
-    for (;;) {
-      if (quitRequested()) return;
-      const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
-      // The last millisecond is slept exactly: the message wait rounds to milliseconds.
-      if (left.count() <= 1) break;
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(left.count() - 1), QS_ALLINPUT);
+    waitHandlingEvents(deadline, [this](int ms) {
+      if (ms > 0) MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(ms), QS_ALLINPUT);
       pumpMessages();
-    }
-    std::this_thread::sleep_until(deadline);
+    });
   }
 
   bool registerClass() {
