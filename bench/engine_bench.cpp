@@ -60,8 +60,8 @@ void keepBusy() {
   WalkCounter = -1;
   shell::GameRunning = 1;
   if (actors::Hero) actors::Hero->busy = 0;
-  if (display::Brightness != 100) {
-    display::Brightness = 100;
+  if (display::displayState().Brightness != 100) {
+    display::displayState().Brightness = 100;
     display::SetBrightness(100);
   }
 }

@@ -4,12 +4,13 @@
 #include <cstring>
 
 #include "actors/common_resources.h"
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 
 namespace actors {
 
 void drawStatusBar() {
-  using display::APAGE;
+  const auto& APAGE = display::displayState().APAGE;
   if (!StatusBarPixels || !APAGE || !APAGE->bound()) return;
   for (int r = 0; r < kStatusBarRows; ++r)
     std::memcpy(APAGE->row(305 + r) + 128, StatusBarPixels + r * kStatusBarWidth, kStatusBarWidth);

@@ -29,7 +29,7 @@ long readPicture(platform::Surface& surface, const char* path, size_t bytes) {
 
 void copyLayer(platform::Surface* source, const platform::Rect& window, bool colourKey,
                const char* path, size_t bytes) {
-  using display::DrawSurface;
+  const auto& DrawSurface = display::displayState().DrawSurface;
   if (!source || !DrawSurface) return;
   if (DrawSurface->bltFast(kViewLeft, kViewTop, *source, window, colourKey) !=
       platform::DDERR_SURFACELOST)
@@ -47,7 +47,7 @@ void BackgroundLayer::reset() {
 }
 
 int BackgroundLayer::load(const char* name) {
-  using namespace display;
+  const auto& DisplayDevice = display::displayState().DisplayDevice;
   if (!DisplayDevice ||
       DisplayDevice->createSurface(kFarWidth, kFarHeight, platform::SurfaceKind::OffscreenPlain,
                                    surface) != platform::DD_OK) {

@@ -1,14 +1,21 @@
 // game.cpp -- the game object: fresh state for every subsystem, bound while it lives
 #include "shell/game.h"
 
+#include "display/display_state.h"
 #include "visual/visual_mode.h"
 
 namespace shell {
 
-Game::Game() : visual_(std::make_unique<visual::VisualState>()) {
+Game::Game()
+    : display_(std::make_unique<display::DisplayState>()),
+      visual_(std::make_unique<visual::VisualState>()) {
+  display::bindDisplayState(display_.get());
   visual::bindVisualState(visual_.get());
 }
 
-Game::~Game() { visual::bindVisualState(nullptr); }
+Game::~Game() {
+  visual::bindVisualState(nullptr);
+  display::bindDisplayState(nullptr);
+}
 
 }  // namespace shell

@@ -3,6 +3,9 @@
 
 #include <memory>
 
+namespace display {
+struct DisplayState;
+}
 namespace visual {
 struct VisualState;
 }
@@ -20,6 +23,7 @@ class Game {
   Game& operator=(const Game&) = delete;
 
  private:
+  std::unique_ptr<display::DisplayState> display_;
   std::unique_ptr<visual::VisualState> visual_;
 };
 

@@ -44,6 +44,7 @@ void moveHero() {
   using actors::Hero;
   if (!Hero) return;
   if (CurrentEvent == 0) {
+    const uint8_t* KeyState = displayState().KeyState;
     if (KeyState[platform::dik::LEFT] || KeyState[platform::dik::NUMPAD4])
       Hero->act(actors::kActWalkLeft);
     else if (KeyState[platform::dik::RIGHT] || KeyState[platform::dik::NUMPAD6])
@@ -62,7 +63,7 @@ void talkToActorInReach() {
 }
 
 void handleTalkKey() {
-  const bool spaceDown = KeyState[platform::dik::SPACE] != 0;
+  const bool spaceDown = displayState().KeyState[platform::dik::SPACE] != 0;
   const bool press = talkKey.freshPress(spaceDown);
   if (press && TextShown) {
     // A fully shown text balloon closes; the interpreter then goes on.
@@ -83,11 +84,12 @@ void updateMapActors() {
 // Both act in every frame the key is held; the run request comes last.
 void handleMusicKeys() {
   if (!audio::Music) return;
-  if (KeyState[platform::dik::F1]) audio::Music->Stop();
-  if (KeyState[platform::dik::F2]) audio::Music->Play();
+  if (displayState().KeyState[platform::dik::F1]) audio::Music->Stop();
+  if (displayState().KeyState[platform::dik::F2]) audio::Music->Play();
 }
 
 void stepFade() {
+  int& Brightness = displayState().Brightness;
   if (WarpPending) {
     Brightness -= 2;
     SetBrightness(Brightness);
@@ -118,12 +120,13 @@ void drawWorld() {
 void drawFrame() {
   drawBackgrounds();
   uint8_t* bits = nullptr;
-  DrawSurface->lock(&bits);
+  auto& d = displayState();
+  d.DrawSurface->lock(&bits);
   drawWorld();
   if (CurrentScene && CurrentScene->captionTimer != 0) CurrentScene->drawCaption();
   actors::drawBalloons();
-  gfx::drawText(APAGE, 128, 128, FrameText, 90);  // the frame counter, top left of the view
-  DrawSurface->unlock();
+  gfx::drawText(d.APAGE.get(), 128, 128, FrameText, 90);  // the frame counter, top left of the view
+  d.DrawSurface->unlock();
 }
 
 void tickOncePerSecond() {
@@ -159,7 +162,7 @@ void beginScene() {
   actors::initSnow(200);
   clock = FrameClock{platform::millis(), 0, 0};
   talkKey = TalkKey{};
-  Brightness = 2;
+  displayState().Brightness = 2;
   CurrentEvent = ENTRY_EVENT;
   // The reload drops any tint of the previous map.
   LoadPalette("grim\\pal.pal");
@@ -170,7 +173,7 @@ bool runFrame() {
   ReadKeyboard();
   if (platform::quitRequested()) return false;
   handleMusicKeys();
-  if (KeyState[platform::dik::ESCAPE]) return false;
+  if (displayState().KeyState[platform::dik::ESCAPE]) return false;
   moveHero();
   handleTalkKey();
   updateMapActors();
@@ -194,7 +197,7 @@ void endScene() {
 void runSceneCycle() {
   for (;;) {
     beginScene();
-    while (Brightness != 0 && GameRunning != 0 && !platform::quitRequested()) {
+    while (displayState().Brightness != 0 && GameRunning != 0 && !platform::quitRequested()) {
       if (!runFrame()) break;
     }
     // A quit leaves at once: no fade, no next map.

@@ -88,7 +88,7 @@ std::string stateDumpJson() {
   j.key("frames").number(int64_t(platform::presentedFrames()));
   j.key("reads").number(int64_t(platform::keyboardReads()));
   j.key("mapName").string(platform::cp949ToUtf8(MapName));
-  j.key("brightness").number(display::Brightness);
+  j.key("brightness").number(display::displayState().Brightness);
   j.key("gameRunning").number(GameRunning);
   j.key("currentEvent").number(CurrentEvent);
   j.key("currentStep").number(CurrentStep);

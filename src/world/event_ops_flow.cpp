@@ -50,7 +50,7 @@ Flow startWarp(const Step&) {
 
 // The frame loop ends at its next test, without a fade-out.
 Flow endGame(const Step&) {
-  display::Brightness = 0;
+  display::displayState().Brightness = 0;
   shell::GameRunning = 0;
   return Flow::kNext;
 }

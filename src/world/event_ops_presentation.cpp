@@ -56,7 +56,7 @@ Flow setCamera(const Step&) {
 // Inside this one step: the game fades down and goes black, the cut-scene
 // plays in a loop of its own, and the frame loop fades the map back in from 2.
 Flow playVisual(const Step& s) {
-  for (int n = display::Brightness; n > 0; n -= 2) display::SetBrightness(n);
+  for (int n = display::displayState().Brightness; n > 0; n -= 2) display::SetBrightness(n);
   if (audio::Music) audio::Music->SetVolume(kVisualVolume);
   display::ClearView(0);
   display::PresentFrame();
@@ -68,7 +68,7 @@ Flow playVisual(const Step& s) {
   visual::finishVisualScene();
   if (audio::Music) audio::Music->SetVolume(0);
   ++CurrentStep;
-  display::Brightness = 2;
+  display::displayState().Brightness = 2;
   return Flow::kStay;
 }
 

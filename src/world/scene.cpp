@@ -58,10 +58,10 @@ SceneLoadResult Scene::load(const char* mapName) {
     platform::messageBox(mapPath, text::kMapOpen);
     return kSceneMapMissing;
   }
-  if (!display::DisplayDevice ||
-      display::DisplayDevice->createSurface(kMapPictureWidth, kMapPictureHeight,
-                                            platform::SurfaceKind::OffscreenPlain,
-                                            surface) != platform::DD_OK) {
+  if (!display::displayState().DisplayDevice ||
+      display::displayState().DisplayDevice->createSurface(kMapPictureWidth, kMapPictureHeight,
+                                                           platform::SurfaceKind::OffscreenPlain,
+                                                           surface) != platform::DD_OK) {
     platform::messageBox(shell::text::kErrorTitle, gfx::text::kSurfaceCreate);
     return kSceneNoSurface;
   }

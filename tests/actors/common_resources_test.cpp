@@ -5,6 +5,7 @@
 
 #include "actors/actor.h"
 #include "actors/status_bar.h"
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
 #include "platform/message_box.h"
@@ -16,7 +17,6 @@
 namespace {
 
 using namespace testing_support;
-using display::APAGE;
 
 class CommonResourcesTest : public EngineTest {
  protected:
@@ -24,7 +24,8 @@ class CommonResourcesTest : public EngineTest {
     EngineTest::SetUp();
     startEngine();
     for (int y = 0; y < display::kPageHeight; ++y)
-      for (int x = 0; x < display::kPageWidth; ++x) APAGE->PutPixel(x, y, 7);
+      for (int x = 0; x < display::kPageWidth; ++x)
+        display::displayState().APAGE->PutPixel(x, y, 7);
   }
   // Byte i of the bar file is i mod 251, so every byte says where it came from.
   static std::string barBytes(size_t n) {
@@ -32,7 +33,7 @@ class CommonResourcesTest : public EngineTest {
     for (size_t i = 0; i < n; ++i) s[i] = char(i % 251);
     return s;
   }
-  static int pixel(int x, int y) { return APAGE->row(y)[x]; }
+  static int pixel(int x, int y) { return display::displayState().APAGE->row(y)[x]; }
 };
 
 TEST_F(CommonResourcesTest, loads_hero_far_layer_packs_and_bar) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/random.h"
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
 #include "support/engine_fixture.h"
@@ -14,7 +15,6 @@
 namespace {
 
 using namespace actors;
-using display::APAGE;
 
 class SnowTest : public testing_support::EngineTest {
  protected:
@@ -175,9 +175,10 @@ class SnowDrawTest : public SnowTest {
     SnowTest::SetUp();
     startEngine();
     for (int y = 0; y < display::kPageHeight; ++y)
-      for (int x = 0; x < display::kPageWidth; ++x) APAGE->PutPixel(x, y, 7);
+      for (int x = 0; x < display::kPageWidth; ++x)
+        display::displayState().APAGE->PutPixel(x, y, 7);
   }
-  static int pixel(int x, int y) { return APAGE->row(y)[x]; }
+  static int pixel(int x, int y) { return display::displayState().APAGE->row(y)[x]; }
 };
 
 TEST_F(SnowDrawTest, near_flakes_at_the_right_end_fall_in_the_first_64_columns) {

@@ -4,6 +4,7 @@
 
 #include "actors/actor.h"
 #include "actors/common_resources.h"
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
 #include "platform/keyboard.h"
@@ -19,7 +20,6 @@ namespace {
 
 using namespace testing_support;
 using actors::Hero;
-using display::APAGE;
 using world::CurrentScene;
 
 class WalkTest : public EngineTest {
@@ -48,7 +48,7 @@ class WalkTest : public EngineTest {
   void frames(int n) {
     for (int i = 0; i < n; ++i) ASSERT_TRUE(shell::runFrame());
   }
-  static int pixel(int x, int y) { return APAGE->row(y)[x]; }
+  static int pixel(int x, int y) { return display::displayState().APAGE->row(y)[x]; }
 };
 
 TEST_F(WalkTest, hero_walks_right_and_the_camera_follows_from_x_141) {

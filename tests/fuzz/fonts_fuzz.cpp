@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/fonts.h"
 #include "gfx/text_draw.h"
@@ -26,11 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // with trail bytes from one below to one above their range.
   std::string text;
   for (int c = 1; c < 256; ++c) text += char(c);
-  gfx::drawText(display::APAGE, 0, 0, text.c_str(), 7);
+  gfx::drawText(display::displayState().APAGE.get(), 0, 0, text.c_str(), 7);
   for (int lead = 0xA1; lead <= 0xC9; ++lead) {
     std::string row;
     for (int trail = 0xA0; trail <= 0xFF; ++trail) row += {char(lead), char(trail)};
-    gfx::drawTextBlended(display::APAGE, -8 * (lead % 40), 4 * (lead - 0xA1), row.c_str(), lead);
+    gfx::drawTextBlended(display::displayState().APAGE.get(), -8 * (lead % 40), 4 * (lead - 0xA1),
+                         row.c_str(), lead);
   }
   return 0;
 }

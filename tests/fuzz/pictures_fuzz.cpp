@@ -38,9 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       scene.drawBackground();
     }
     uint8_t* bits = nullptr;
-    display::DrawSurface->lock(&bits);
+    display::displayState().DrawSurface->lock(&bits);
     actors::drawStatusBar();
-    display::DrawSurface->unlock();
+    display::displayState().DrawSurface->unlock();
     // Presenting restores the display's own surfaces after the loss.
     display::PresentFrame();
   }

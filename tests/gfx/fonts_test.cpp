@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "platform/encoding.h"
 #include "platform/message_box.h"
@@ -72,7 +73,7 @@ TEST_F(FontLoadTest, start_up_stops_with_the_font_message) {
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(platform::cp949ToUtf8(shown[0].title), "Pelmo엔진");
   EXPECT_EQ(platform::cp949ToUtf8(shown[0].text), "폰트 로딩에러..");
-  EXPECT_EQ(display::MPAGE, nullptr);  // no page is made after a font failure
+  EXPECT_EQ(display::displayState().MPAGE.get(), nullptr);  // no page is made after a font failure
 }
 
 TEST_F(FontLoadTest, shutdown_frees_the_ascii_glyphs) {

@@ -183,7 +183,7 @@ TEST_F(TextDrawTest, every_frame_draws_the_counter_at_the_top_of_the_view) {
   std::strcpy(shell::MapName, "20");
   shell::beginScene();
   ASSERT_TRUE(shell::runFrame());
-  const uint8_t* view = display::DrawSurface->pixels() + 128 * 640 + 128;
+  const uint8_t* view = display::displayState().DrawSurface->pixels() + 128 * 640 + 128;
   const std::string text = shell::FrameText;
   ASSERT_EQ(text.rfind("frame ", 0), 0u);
   for (size_t i = 0; i < text.size(); ++i)

@@ -9,10 +9,6 @@
 
 #include "actors/common_resources.h"
 #include "audio/music_player.h"
-#include "display/display_device.h"
-#include "display/keyboard.h"
-#include "display/palette.h"
-#include "display/pixel_page.h"
 #include "gfx/fonts.h"
 #include "platform/backend.h"
 #include "platform/faults.h"
@@ -37,20 +33,9 @@ std::unique_ptr<shell::Game> game;
 }  // namespace
 
 void resetEngineGlobals() {
-  using namespace display;
   // One game at a time: the old one lets go of its state before the new one binds its own.
   game.reset();
   game = std::make_unique<shell::Game>();
-  delete APAGE;
-  delete APAGE1;
-  delete VPAGE;
-  delete MPAGE;
-  APAGE = APAGE1 = VPAGE = MPAGE = nullptr;
-  ReleaseDisplayAndInput();
-  StripSurface.reset();
-  ScreenPalette.reset();
-  std::fill(KeyState, KeyState + 256, 0);
-  resetPaletteGlobals();
   gfx::resetFontGlobals();
   actors::resetActorGlobals();  // the hero, far layer, shared packs, Scene and snow
   world::resetWorldGlobals();

@@ -219,16 +219,16 @@ TEST_F(EventFlowTest, a_row_full_to_its_last_step_ends_after_it) {
 
 TEST_F(EventFlowTest, the_visual_step_fades_down_clears_the_view_and_fades_back_from_2) {
   startMap(eventSection({eventText("3", {cmd(kVisual, "intro"), kHeroHold})}));
-  display::Brightness = 100;
+  display::displayState().Brightness = 100;
   startEvent(3);
   const uint64_t before = platform::presentedFrames();
   steps(1);
   EXPECT_EQ(platform::presentedFrames(), before + 1);
-  EXPECT_EQ(display::Brightness, 2);
+  EXPECT_EQ(display::displayState().Brightness, 2);
   EXPECT_EQ(CurrentStep, 1);
   // The scene's end reloads the game palette at full strength (entry 200 is (200, 55, 100));
   // the frame loop's next fade step takes it from there. "intro" does not exist: its box shows.
-  EXPECT_EQ(display::WorkingPalette[200].red, 200);
+  EXPECT_EQ(display::displayState().WorkingPalette[200].red, 200);
   ASSERT_FALSE(platform::shownMessages().empty());
   EXPECT_EQ(platform::shownMessages().back().title, "..");
   steps(1);

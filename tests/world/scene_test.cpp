@@ -15,7 +15,6 @@
 namespace {
 
 using namespace testing_support;
-using display::APAGE;
 using world::Scene;
 
 constexpr int kHoles[] = {5, 300, 1000, 1279};
@@ -46,9 +45,10 @@ class SceneTest : public EngineTest {
   }
   static void clearPage() {
     for (int y = 0; y < display::kPageHeight; ++y)
-      for (int x = 0; x < display::kPageWidth; ++x) APAGE->PutPixel(x, y, 254);
+      for (int x = 0; x < display::kPageWidth; ++x)
+        display::displayState().APAGE->PutPixel(x, y, 254);
   }
-  static int pixel(int x, int y) { return APAGE->row(y)[x]; }
+  static int pixel(int x, int y) { return display::displayState().APAGE->row(y)[x]; }
   // Puts the camera at c with the far layer at c / 2, as the camera keeps them.
   void cameraAt(int c) {
     scene_.cameraX = c;
