@@ -7,6 +7,7 @@
 #include "actors/actor.h"
 #include "actors/snowfall.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "platform/data_file.h"
 #include "platform/message_box.h"
 #include "world/event_tables.h"
@@ -48,10 +49,10 @@ int loadCommonResources(float heroX) {
   BubblePack = new gfx::SpritePack;
   delete CursorPack;  // the game thread never frees it; a second load must not lose the first
   CursorPack = new gfx::SpritePack;
-  gfx::FarLayer = new gfx::BackgroundLayer;
+  gfx::gfxState().FarLayer = std::make_unique<gfx::BackgroundLayer>();
   Hero->sprites->load("CHAR1");
   Hero->x = heroX;
-  gfx::FarLayer->load("bg");
+  gfx::gfxState().FarLayer->load("bg");
   CursorPack->load("cursor");
   std::fill(world::EventFlags, world::EventFlags + world::kFlagCount, 0);
   loadStatusBar();
@@ -63,9 +64,9 @@ void freeCommonResources() {
   delete BubblePack;
   BubblePack = nullptr;
   world::deleteCurrentScene();
-  if (gfx::FarLayer) gfx::FarLayer->release();
-  delete gfx::FarLayer;
-  gfx::FarLayer = nullptr;
+  auto& FarLayer = gfx::gfxState().FarLayer;
+  if (FarLayer) FarLayer->release();
+  FarLayer.reset();
   delete[] StatusBarPixels;
   StatusBarPixels = nullptr;
   delete Hero;

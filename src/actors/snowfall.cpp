@@ -8,6 +8,7 @@
 #include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "world/scene.h"
 
 namespace actors {
@@ -30,7 +31,7 @@ constexpr int kMapRows = 177;
 int r(int k) { return common::gameRand() % k; }
 
 int cameraX() { return world::CurrentScene ? world::CurrentScene->cameraX : 0; }
-int farScroll() { return gfx::FarLayer ? gfx::FarLayer->scrollX : 0; }
+int farScroll() { return gfx::gfxState().FarLayer ? gfx::gfxState().FarLayer->scrollX : 0; }
 
 void plot(display::PixelPage& page, int x, int y, uint8_t colour) {
   if (x >= 0 && x < display::kPageWidth && y >= 0 && y < display::kPageHeight)

@@ -12,8 +12,6 @@
 
 namespace gfx {
 
-BackgroundLayer* FarLayer = nullptr;
-
 long readPicture(platform::Surface& surface, const char* path, size_t bytes) {
   FILE* f = platform::openDataFile(path, "rb");
   if (!f) return -1;

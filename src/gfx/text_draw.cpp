@@ -5,6 +5,7 @@
 
 #include "display/palette.h"
 #include "gfx/fonts.h"
+#include "gfx/gfx_state.h"
 #include "gfx/hangul_compose.h"
 
 namespace gfx {
@@ -45,8 +46,9 @@ void inkRow(PixelPage* page, int x, int y, uint16_t bits, Ink ink) {
 
 template <typename Ink>
 void plotAscii(PixelPage* page, int x, int y, uint8_t code, Ink ink) {
-  if (!asciiFont) return;  // fonts not loaded: the cell stays blank
-  const uint8_t* glyph = asciiFont + code * 16;
+  const uint8_t* font = gfxState().asciiFont.get();
+  if (!font) return;  // fonts not loaded: the cell stays blank
+  const uint8_t* glyph = font + code * 16;
   for (int r = 0; r < 16; ++r) inkRow(page, x, y + r, uint16_t(glyph[r] << 8), ink);
 }
 

@@ -2,19 +2,23 @@
 #include "shell/game.h"
 
 #include "display/display_state.h"
+#include "gfx/gfx_state.h"
 #include "visual/visual_mode.h"
 
 namespace shell {
 
 Game::Game()
     : display_(std::make_unique<display::DisplayState>()),
+      gfx_(std::make_unique<gfx::GfxState>()),
       visual_(std::make_unique<visual::VisualState>()) {
   display::bindDisplayState(display_.get());
+  gfx::bindGfxState(gfx_.get());
   visual::bindVisualState(visual_.get());
 }
 
 Game::~Game() {
   visual::bindVisualState(nullptr);
+  gfx::bindGfxState(nullptr);
   display::bindDisplayState(nullptr);
 }
 

@@ -6,6 +6,9 @@
 namespace display {
 struct DisplayState;
 }
+namespace gfx {
+struct GfxState;
+}
 namespace visual {
 struct VisualState;
 }
@@ -24,6 +27,7 @@ class Game {
 
  private:
   std::unique_ptr<display::DisplayState> display_;
+  std::unique_ptr<gfx::GfxState> gfx_;
   std::unique_ptr<visual::VisualState> visual_;
 };
 

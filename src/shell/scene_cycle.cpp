@@ -16,6 +16,7 @@
 #include "display/palette.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "gfx/text_draw.h"
 #include "platform/clock.h"
 #include "platform/quit.h"
@@ -101,7 +102,7 @@ void stepFade() {
 
 // Hardware copies into the unlocked surface: the far layer, then the map picture over it.
 void drawBackgrounds() {
-  if (gfx::FarLayer) gfx::FarLayer->draw();
+  if (gfx::gfxState().FarLayer) gfx::gfxState().FarLayer->draw();
   if (CurrentScene) CurrentScene->drawBackground();
 }
 

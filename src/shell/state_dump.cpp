@@ -8,6 +8,7 @@
 #include "audio/music_player.h"
 #include "display/palette.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "platform/encoding.h"
 #include "platform/keyboard.h"
 #include "platform/message_box.h"
@@ -67,7 +68,7 @@ void writeWorld(JsonWriter& j) {
   j.key("cameraX");
   scene ? j.number(scene->cameraX) : j.null();
   j.key("farScrollX");
-  gfx::FarLayer ? j.number(gfx::FarLayer->scrollX) : j.null();
+  gfx::gfxState().FarLayer ? j.number(gfx::gfxState().FarLayer->scrollX) : j.null();
   j.key("captionTimer");
   scene ? j.number(scene->captionTimer) : j.null();
   j.key("caption");

@@ -6,6 +6,7 @@
 #include "display/display_device.h"
 #include "display/palette.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "platform/quit.h"
 #include "visual/visual_mode.h"
 #include "world/event_interpreter_ops.h"
@@ -48,7 +49,7 @@ Flow openIcon(const Step& s) {
 Flow setCamera(const Step&) {
   if (CurrentScene) {
     actors::centreCamera(*CurrentScene);
-    if (gfx::FarLayer) gfx::FarLayer->scrollX = CurrentScene->cameraX >> 1;
+    if (gfx::gfxState().FarLayer) gfx::gfxState().FarLayer->scrollX = CurrentScene->cameraX >> 1;
   }
   return Flow::kGoOn;
 }

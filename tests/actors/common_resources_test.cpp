@@ -8,6 +8,7 @@
 #include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "platform/message_box.h"
 #include "support/engine_fixture.h"
 #include "support/test_maps.h"
@@ -50,7 +51,7 @@ TEST_F(CommonResourcesTest, loads_hero_far_layer_packs_and_bar) {
   EXPECT_EQ(actors::Hero->sprites->width(11), 40);
   EXPECT_EQ(actors::CursorPack->frameCount, 3);
   EXPECT_EQ(actors::BubblePack->frameCount, 12);
-  EXPECT_STREQ(gfx::FarLayer->picturePath, "grim\\bg.res");
+  EXPECT_STREQ(gfx::gfxState().FarLayer->picturePath, "grim\\bg.res");
   EXPECT_EQ(world::EventFlags[7], 0);
   // Bytes up to 20360 are read; the first 20160 are shown.
   EXPECT_EQ(actors::StatusBarPixels[20359], 20359 % 251);
@@ -103,7 +104,7 @@ TEST_F(CommonResourcesTest, frees_leave_only_the_cursor) {
   EXPECT_EQ(actors::Hero, nullptr);
   EXPECT_EQ(actors::BubblePack, nullptr);
   EXPECT_EQ(world::CurrentScene, nullptr);
-  EXPECT_EQ(gfx::FarLayer, nullptr);
+  EXPECT_EQ(gfx::gfxState().FarLayer.get(), nullptr);
   EXPECT_EQ(actors::StatusBarPixels, nullptr);
   EXPECT_NE(actors::CursorPack, nullptr);
   actors::drawStatusBar();  // nothing to draw, nothing drawn

@@ -9,6 +9,7 @@
 #include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "support/engine_fixture.h"
 #include "world/scene.h"
 
@@ -21,11 +22,12 @@ class SnowTest : public testing_support::EngineTest {
   void SetUp() override {
     EngineTest::SetUp();
     world::CurrentScene = &scene_;
-    gfx::FarLayer = &far_;
+    gfx::gfxState().FarLayer = std::make_unique<gfx::BackgroundLayer>();
+    far_ = gfx::gfxState().FarLayer.get();
   }
   void TearDown() override {
     world::CurrentScene = nullptr;
-    gfx::FarLayer = nullptr;
+    gfx::gfxState().FarLayer = nullptr;
     EngineTest::TearDown();
   }
   // The first seed from 1 on whose first value leaves remainder `want` mod k.
@@ -44,7 +46,7 @@ class SnowTest : public testing_support::EngineTest {
     SnowNearCount = near;
   }
   world::Scene scene_;
-  gfx::BackgroundLayer far_;
+  gfx::BackgroundLayer* far_ = nullptr;  // the game's far layer
 };
 
 TEST_F(SnowTest, init_scatters_the_three_layers_over_the_map_area) {
@@ -197,7 +199,7 @@ TEST_F(SnowDrawTest, near_flakes_at_the_right_end_fall_in_the_first_64_columns) 
 
 TEST_F(SnowDrawTest, far_and_middle_flakes_skip_the_window_edges) {
   scene_.cameraX = 100;
-  far_.scrollX = 50;
+  far_->scrollX = 50;
   onlyFlakes(3, 3, 0);
   SnowSlots[0] = SnowSlot{50, 100, 0, 150, 160, 0};
   SnowSlots[1] = SnowSlot{51, 101, 0, 151, 161, 0};

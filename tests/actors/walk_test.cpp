@@ -7,6 +7,7 @@
 #include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "platform/keyboard.h"
 #include "shell/scene_cycle.h"
 #include "shell/shell_state.h"
@@ -67,7 +68,7 @@ TEST_F(WalkTest, hero_walks_right_and_the_camera_follows_from_x_141) {
     const int step = CurrentScene->cameraX - previous;
     const int lag = int(Hero->x) - 140 - previous;
     ASSERT_EQ(step, lag > 50 ? 2 : 1) << "frame " << 102 + i;
-    ASSERT_EQ(gfx::FarLayer->scrollX, CurrentScene->cameraX / 2);
+    ASSERT_EQ(gfx::gfxState().FarLayer->scrollX, CurrentScene->cameraX / 2);
     previous = CurrentScene->cameraX;
   }
   // The hero is drawn at its map x less the camera, its feet on row 287.
@@ -103,7 +104,7 @@ TEST_F(WalkTest, the_right_end_keeps_the_camera_at_960) {
   // Event 98 now waits: the hero stands while the camera settles.
   frames(200);
   EXPECT_EQ(CurrentScene->cameraX, 960);
-  EXPECT_EQ(gfx::FarLayer->scrollX, 480);
+  EXPECT_EQ(gfx::gfxState().FarLayer->scrollX, 480);
   EXPECT_EQ(Hero->motion, actors::kStanding);
 }
 

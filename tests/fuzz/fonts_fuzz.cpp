@@ -8,6 +8,7 @@
 #include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/fonts.h"
+#include "gfx/gfx_state.h"
 #include "gfx/text_draw.h"
 #include "support/fuzz_engine.h"
 
@@ -21,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzzing::writeFile("grim/EngFont.fnt", bytes.substr(0, english));
   fuzzing::writeFile("grim/HanFont.fnt", bytes.substr(english, hangul));
   fuzzing::writeFile("grim/han.inf", bytes.substr(english + hangul));
-  gfx::resetFontGlobals();
+  gfx::gfxState() = gfx::GfxState{};
   if (!gfx::loadFonts()) return 0;
   // Every byte as a single character, then the rows of symbols and syllables and one past them,
   // with trail bytes from one below to one above their range.

@@ -9,7 +9,6 @@
 
 #include "actors/common_resources.h"
 #include "audio/music_player.h"
-#include "gfx/fonts.h"
 #include "platform/backend.h"
 #include "platform/faults.h"
 #include "platform/headless/headless_backend.h"
@@ -36,8 +35,7 @@ void resetEngineGlobals() {
   // One game at a time: the old one lets go of its state before the new one binds its own.
   game.reset();
   game = std::make_unique<shell::Game>();
-  gfx::resetFontGlobals();
-  actors::resetActorGlobals();  // the hero, far layer, shared packs, Scene and snow
+  actors::resetActorGlobals();  // the hero, shared packs, Scene and snow
   world::resetWorldGlobals();
   audio::resetAudioGlobals();
   shell::resetShellGlobals();

@@ -8,6 +8,7 @@
 #include "display/display_device.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "platform/message_box.h"
 #include "support/engine_fixture.h"
 #include "support/test_maps.h"
@@ -27,8 +28,9 @@ class SceneTest : public EngineTest {
     writeFarPicture();
     writeMapPicture("field", {std::begin(kHoles), std::end(kHoles)});
     writeSolidPack("MAN", 1, 30, 40, 60);
-    gfx::FarLayer = &far_;
-    ASSERT_EQ(far_.load("bg"), 0);
+    gfx::gfxState().FarLayer = std::make_unique<gfx::BackgroundLayer>();
+    far_ = gfx::gfxState().FarLayer.get();
+    ASSERT_EQ(far_->load("bg"), 0);
     actors::Hero = &hero_;
     world::CurrentScene = &scene_;
     TestActor a;
@@ -38,7 +40,7 @@ class SceneTest : public EngineTest {
     clearPage();
   }
   void TearDown() override {
-    gfx::FarLayer = nullptr;
+    gfx::gfxState().FarLayer = nullptr;
     actors::Hero = nullptr;
     world::CurrentScene = nullptr;
     EngineTest::TearDown();
@@ -57,7 +59,7 @@ class SceneTest : public EngineTest {
     ASSERT_EQ(scene_.cameraX, c);
   }
   void drawBackgrounds() {
-    far_.draw();
+    far_->draw();
     scene_.drawBackground();
   }
   // The view shows map column cameraX + k, or the far layer's column scroll + k in a hole.
@@ -70,7 +72,7 @@ class SceneTest : public EngineTest {
         ASSERT_EQ(pixel(128 + k, 128 + row), want) << "camera " << camera << " column " << k;
       }
   }
-  gfx::BackgroundLayer far_;
+  gfx::BackgroundLayer* far_ = nullptr;  // the game's far layer
   actors::Actor hero_;
   Scene scene_;
 };
@@ -79,7 +81,7 @@ TEST_F(SceneTest, view_shows_the_map_over_the_far_layer_at_the_camera) {
   const std::pair<int, int> cases[] = {{0, 0}, {101, 50}, {960, 480}};
   for (const auto& [camera, scroll] : cases) {
     cameraAt(camera);
-    EXPECT_EQ(far_.scrollX, scroll);
+    EXPECT_EQ(far_->scrollX, scroll);
     clearPage();
     drawBackgrounds();
     expectView(camera, scroll);
