@@ -1,6 +1,7 @@
 // game.cpp -- the game object: fresh state for every subsystem, bound while it lives
 #include "shell/game.h"
 
+#include "audio/music_player.h"
 #include "display/display_state.h"
 #include "gfx/gfx_state.h"
 #include "visual/visual_mode.h"
@@ -10,13 +11,16 @@ namespace shell {
 Game::Game()
     : display_(std::make_unique<display::DisplayState>()),
       gfx_(std::make_unique<gfx::GfxState>()),
-      visual_(std::make_unique<visual::VisualState>()) {
+      visual_(std::make_unique<visual::VisualState>()),
+      audio_(std::make_unique<audio::AudioState>()) {
   display::bindDisplayState(display_.get());
   gfx::bindGfxState(gfx_.get());
   visual::bindVisualState(visual_.get());
+  audio::bindAudioState(audio_.get());
 }
 
 Game::~Game() {
+  audio::bindAudioState(nullptr);
   visual::bindVisualState(nullptr);
   gfx::bindGfxState(nullptr);
   display::bindDisplayState(nullptr);

@@ -3,6 +3,9 @@
 
 #include <memory>
 
+namespace audio {
+struct AudioState;
+}
 namespace display {
 struct DisplayState;
 }
@@ -29,6 +32,7 @@ class Game {
   std::unique_ptr<display::DisplayState> display_;
   std::unique_ptr<gfx::GfxState> gfx_;
   std::unique_ptr<visual::VisualState> visual_;
+  std::unique_ptr<audio::AudioState> audio_;
 };
 
 }  // namespace shell

@@ -13,15 +13,15 @@
 namespace shell {
 
 int playGame() {
-  audio::Music = new audio::MusicPlayer;
-  audio::Music->Open("1.mp3");  // a player that cannot open it simply stays silent
+  auto& Music = audio::audioState().Music;
+  Music = std::make_unique<audio::MusicPlayer>();
+  Music->Open("1.mp3");  // a player that cannot open it simply stays silent
   std::snprintf(MapName, sizeof MapName, "%s", FirstMapName.c_str());
   actors::loadCommonResources(FirstHeroX);
-  audio::Music->Play();
-  audio::Music->volume = 0;
+  Music->Play();
+  Music->volume = 0;
   runSceneCycle();
-  delete audio::Music;
-  audio::Music = nullptr;
+  Music.reset();
   actors::freeCommonResources();
   return 0;
 }

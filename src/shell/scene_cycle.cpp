@@ -84,9 +84,10 @@ void updateMapActors() {
 
 // Both act in every frame the key is held; the run request comes last.
 void handleMusicKeys() {
-  if (!audio::Music) return;
-  if (displayState().KeyState[platform::dik::F1]) audio::Music->Stop();
-  if (displayState().KeyState[platform::dik::F2]) audio::Music->Play();
+  const auto& Music = audio::audioState().Music;
+  if (!Music) return;
+  if (displayState().KeyState[platform::dik::F1]) Music->Stop();
+  if (displayState().KeyState[platform::dik::F2]) Music->Play();
 }
 
 void stepFade() {
@@ -137,7 +138,7 @@ void tickOncePerSecond() {
     clock.lastTick = platform::millis();
     clock.framesPerSecond = clock.frameCount;
     clock.frameCount = 0;
-    if (audio::Music) audio::Music->CheckLoop();
+    if (audio::audioState().Music) audio::audioState().Music->CheckLoop();
   }
 }
 
@@ -183,7 +184,7 @@ bool runFrame() {
   runEventStep();
   stepFade();
   std::snprintf(FrameText, sizeof FrameText, "frame %d  %d", clock.framesPerSecond,
-                audio::Music ? audio::Music->volume : 0);
+                audio::audioState().Music ? audio::audioState().Music->volume : 0);
   drawFrame();
   PresentFrame();
   tickOncePerSecond();

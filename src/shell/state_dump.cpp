@@ -28,7 +28,7 @@ std::string dumpAtStop;
 
 // The stream's own position when the dump is written, not the one kept at the last check.
 void writeMusic(JsonWriter& j) {
-  const audio::MusicPlayer* m = audio::Music;
+  const audio::MusicPlayer* m = audio::audioState().Music.get();
   double position = 0;
   if (m && m->stream) m->stream->position(position);
   j.key("music").beginObject();

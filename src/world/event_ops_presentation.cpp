@@ -58,7 +58,7 @@ Flow setCamera(const Step&) {
 // plays in a loop of its own, and the frame loop fades the map back in from 2.
 Flow playVisual(const Step& s) {
   for (int n = display::displayState().Brightness; n > 0; n -= 2) display::SetBrightness(n);
-  if (audio::Music) audio::Music->SetVolume(kVisualVolume);
+  if (audio::audioState().Music) audio::audioState().Music->SetVolume(kVisualVolume);
   display::ClearView(0);
   display::PresentFrame();
   // A quit on the way leaves the step as it stands; the game unwinds from here.
@@ -67,7 +67,7 @@ Flow playVisual(const Step& s) {
   visual::playVisualScene();
   if (platform::quitRequested()) return Flow::kStay;
   visual::finishVisualScene();
-  if (audio::Music) audio::Music->SetVolume(0);
+  if (audio::audioState().Music) audio::audioState().Music->SetVolume(0);
   ++CurrentStep;
   display::displayState().Brightness = 2;
   return Flow::kStay;

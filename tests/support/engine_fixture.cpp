@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include "actors/common_resources.h"
-#include "audio/music_player.h"
 #include "platform/backend.h"
 #include "platform/faults.h"
 #include "platform/headless/headless_backend.h"
@@ -37,7 +36,6 @@ void resetEngineGlobals() {
   game = std::make_unique<shell::Game>();
   actors::resetActorGlobals();  // the hero, shared packs, Scene and snow
   world::resetWorldGlobals();
-  audio::resetAudioGlobals();
   shell::resetShellGlobals();
   platform::resetFaults();
   platform::resetKeyboard();
