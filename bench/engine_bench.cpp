@@ -61,8 +61,8 @@ void keepBusy() {
   WalkCounter = -1;
   shell::shellState().GameRunning = 1;
   if (actors::actorsState().Hero) actors::actorsState().Hero->busy = 0;
-  if (display::Brightness != 100) {
-    display::Brightness = 100;
+  if (display::displayState().Brightness != 100) {
+    display::displayState().Brightness = 100;
     display::SetBrightness(100);
   }
 }

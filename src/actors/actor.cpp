@@ -5,6 +5,7 @@
 
 #include "actors/actors_state.h"
 #include "actors/snowfall.h"
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/text_draw.h"
 #include "world/event_tables.h"
@@ -155,12 +156,13 @@ void Actor::draw() const {
   const int top = std::clamp(baseY, -kFarOff, kFarOff) - shownHeight();
   sprites->draw(d + 128, top, frame);
   if (speechTimer <= 0 || d <= 0 || d >= 320) return;
+  display::PixelPage* page = display::displayState().APAGE.get();
   // A one-pixel outline around the face colour, 20 pixels left of the sprite, 5 rows above it.
-  gfx::drawText(display::APAGE, d + 107, top - 5, speech, kSpeechOutline);
-  gfx::drawText(display::APAGE, d + 109, top - 5, speech, kSpeechOutline);
-  gfx::drawText(display::APAGE, d + 108, top - 6, speech, kSpeechOutline);
-  gfx::drawText(display::APAGE, d + 108, top - 4, speech, kSpeechOutline);
-  gfx::drawText(display::APAGE, d + 108, top - 5, speech, kSpeechFace);
+  gfx::drawText(page, d + 107, top - 5, speech, kSpeechOutline);
+  gfx::drawText(page, d + 109, top - 5, speech, kSpeechOutline);
+  gfx::drawText(page, d + 108, top - 6, speech, kSpeechOutline);
+  gfx::drawText(page, d + 108, top - 4, speech, kSpeechOutline);
+  gfx::drawText(page, d + 108, top - 5, speech, kSpeechFace);
 }
 
 }  // namespace actors

@@ -9,6 +9,7 @@
 #include "actors/actor.h"
 #include "actors/actors_state.h"
 #include "actors/common_resources.h"
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/text_draw.h"
 #include "world/event_tables.h"
@@ -37,7 +38,7 @@ constexpr int kTickerLimit = 9999;
 constexpr int kFarRows = 100000000;
 
 void drawRow(const char* text, int x, int y, int colour) {
-  gfx::drawText(display::APAGE, x, y, text, colour);
+  gfx::drawText(display::displayState().APAGE.get(), x, y, text, colour);
 }
 
 bool leadByte(char c) { return uint8_t(c) >= 0x80; }

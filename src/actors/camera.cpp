@@ -7,6 +7,7 @@
 #include "actors/actor.h"
 #include "actors/actors_state.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "world/scene.h"
 
 namespace actors {
@@ -30,7 +31,7 @@ void updateCamera() {
     c += c < target ? 1 : -1;
   scene->cameraX = std::clamp(c, 0, kCameraMax);
   // The far layer moves at half the map's speed.
-  if (gfx::FarLayer) gfx::FarLayer->scrollX = scene->cameraX / 2;
+  if (gfx::gfxState().FarLayer) gfx::gfxState().FarLayer->scrollX = scene->cameraX / 2;
 }
 
 void centreCamera(world::Scene& scene) { scene.cameraX = std::clamp(heroTarget(), 0, kCameraMax); }

@@ -1,6 +1,7 @@
 // caption.cpp -- the map caption: two blended copies fly in and meet, then an outline ramps up and
 // back
 #include "actors/balloons.h"
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/text_draw.h"
 #include "world/scene.h"
@@ -31,11 +32,12 @@ void Scene::drawCaption() {
   if (a < kFlyEnd) {
     // One copy moves left along the row, the other up along the column.
     const int level = actors::kRampTop - a / 4;
-    gfx::drawTextBlended(display::APAGE, 195 - a, kCaptionY, caption, level);
-    gfx::drawTextBlended(display::APAGE, kCaptionX, 195 - a, caption, level);
+    gfx::drawTextBlended(display::displayState().APAGE.get(), 195 - a, kCaptionY, caption, level);
+    gfx::drawTextBlended(display::displayState().APAGE.get(), kCaptionX, 195 - a, caption, level);
   } else {
     actors::drawOutline(caption, kCaptionX, kCaptionY, outlineColour(a));
-    gfx::drawText(display::APAGE, kCaptionX, kCaptionY, caption, actors::kTextFace);
+    gfx::drawText(display::displayState().APAGE.get(), kCaptionX, kCaptionY, caption,
+                  actors::kTextFace);
   }
   captionTimer = a + 1;
 }

@@ -8,6 +8,7 @@
 #include "actors/actor.h"
 #include "actors/actors_state.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "platform/data_file.h"
 #include "platform/message_box.h"
 #include "world/event_tables.h"
@@ -18,10 +19,9 @@ namespace actors {
 namespace {
 
 constexpr const char* kBarTitle = "bar.res";
+// 그림파일을 읽을수 없어.
 constexpr const char* kBarMissing =
-    "\xB1\xD7\xB8\xB2\xC6\xC4\xC0\xCF\xC0\xBB \xC0\xD0\xC0\xBB\xBC\xF6 \xBE\xF8\xBE\xEE.";  // 그림파일을
-                                                                                            // 읽을수
-                                                                                            // 없어.
+    "\xB1\xD7\xB8\xB2\xC6\xC4\xC0\xCF\xC0\xBB \xC0\xD0\xC0\xBB\xBC\xF6 \xBE\xF8\xBE\xEE.";
 constexpr const char* kBarEmpty =
     "\xB1\xD7\xB8\xB2\xC6\xC4\xC0\xCF\xC0\xCC \xC0\xCC\xBB\xF3\xC7\xD8";  // 그림파일이 이상해
 
@@ -45,12 +45,13 @@ int loadCommonResources(float heroX) {
   auto& a = actorsState();
   a.Hero = std::make_unique<Actor>();
   a.BubblePack = std::make_unique<gfx::SpritePack>();
-  a.CursorPack = std::make_unique<gfx::SpritePack>();  // the game thread never frees it; a second
-                                                       // load replaces the first
-  gfx::FarLayer = new gfx::BackgroundLayer;
+  // The game never frees it before its end; a second load replaces the first.
+  a.CursorPack = std::make_unique<gfx::SpritePack>();
+  auto& FarLayer = gfx::gfxState().FarLayer;
+  FarLayer = std::make_unique<gfx::BackgroundLayer>();
   a.Hero->sprites->load("CHAR1");
   a.Hero->x = heroX;
-  gfx::FarLayer->load("bg");
+  FarLayer->load("bg");
   a.CursorPack->load("cursor");
   std::fill(world::EventFlags, world::EventFlags + world::kFlagCount, 0);
   loadStatusBar();
@@ -62,9 +63,9 @@ void freeCommonResources() {
   auto& a = actorsState();
   a.BubblePack.reset();
   world::deleteCurrentScene();
-  if (gfx::FarLayer) gfx::FarLayer->release();
-  delete gfx::FarLayer;
-  gfx::FarLayer = nullptr;
+  auto& FarLayer = gfx::gfxState().FarLayer;
+  if (FarLayer) FarLayer->release();
+  FarLayer.reset();
   a.StatusBarPixels.reset();
   a.Hero.reset();
 }

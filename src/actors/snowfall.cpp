@@ -6,8 +6,10 @@
 #include "actors/actor.h"
 #include "actors/actors_state.h"
 #include "common/random.h"
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "world/scene.h"
 
 namespace actors {
@@ -24,14 +26,17 @@ constexpr int kMapRows = 177;
 int r(int k) { return common::gameRand() % k; }
 
 int cameraX() { return world::CurrentScene ? world::CurrentScene->cameraX : 0; }
-int farScroll() { return gfx::FarLayer ? gfx::FarLayer->scrollX : 0; }
+int farScroll() { return gfx::gfxState().FarLayer ? gfx::gfxState().FarLayer->scrollX : 0; }
 
-void plot(int x, int y, uint8_t colour) {
+void plot(display::PixelPage& page, int x, int y, uint8_t colour) {
   if (x >= 0 && x < display::kPageWidth && y >= 0 && y < display::kPageHeight)
-    display::APAGE->PutPixel(x, y, colour);
+    page.PutPixel(x, y, colour);
 }
 
-bool canDraw() { return display::APAGE && display::APAGE->bound(); }
+bool canDraw() {
+  const auto& page = display::displayState().APAGE;
+  return page && page->bound();
+}
 
 void moveFar(SnowSlot& s) {
   // Remainders 0..4 give -1, -1, 0, 0, +1: the far layer drifts left on average.
@@ -104,42 +109,46 @@ void trampleSnow(float x) {
 void drawSnowFar() {
   if (!canDraw()) return;
   auto& a = actorsState();
+  display::PixelPage& page = *display::displayState().APAGE;
   const int s = farScroll();
   for (int j = 0; j < a.SnowFarCount; ++j) {
     const SnowSlot& f = a.SnowSlots[j];
     // The edge values themselves are not drawn.
-    if (s < f.farX && f.farX < s + 319) plot(f.farX - s + 128, f.farY, kFarColour);
+    if (s < f.farX && f.farX < s + 319) plot(page, f.farX - s + 128, f.farY, kFarColour);
   }
 }
 
 void drawSnowMiddle() {
   if (!canDraw()) return;
   auto& a = actorsState();
+  display::PixelPage& page = *display::displayState().APAGE;
   const int c = cameraX();
   for (int j = 0; j < a.SnowMidCount; ++j) {
     const SnowSlot& f = a.SnowSlots[j];
-    if (c < f.midX && f.midX < c + 319) plot(f.midX - c + 128, f.midY, kMidColour);
+    if (c < f.midX && f.midX < c + 319) plot(page, f.midX - c + 128, f.midY, kMidColour);
   }
 }
 
 void drawSnowNear() {
   if (!canDraw()) return;
   auto& a = actorsState();
+  display::PixelPage& page = *display::displayState().APAGE;
   const int c = cameraX();
   for (int j = 0; j < a.SnowNearCount; ++j) {
     const SnowSlot& f = a.SnowSlots[j];
     const int h = f.nearX / 2;
     // Only h from c + 256 to c + 575 reaches the view; the rest falls into the margins.
-    if (c < h && h < c + 639) plot(h - c - 128, f.nearY, kNearColour);
+    if (c < h && h < c + 639) plot(page, h - c - 128, f.nearY, kNearColour);
   }
 }
 
 void drawSnowPile() {
   if (!canDraw()) return;
   auto& a = actorsState();
+  display::PixelPage& page = *display::displayState().APAGE;
   const int c = cameraX();
   for (int m = std::max(c, 0); m < std::min(c + 320, kPileColumns); ++m)
-    for (int j = 0; j < a.SnowDepth[m]; ++j) plot(m - c + 128, 288 - j, kNearColour);
+    for (int j = 0; j < a.SnowDepth[m]; ++j) plot(page, m - c + 128, 288 - j, kNearColour);
 }
 
 }  // namespace actors

@@ -5,12 +5,13 @@
 
 #include "actors/actors_state.h"
 #include "actors/common_resources.h"
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 
 namespace actors {
 
 void drawStatusBar() {
-  using display::APAGE;
+  const auto& APAGE = display::displayState().APAGE;
   const uint8_t* StatusBarPixels = actorsState().StatusBarPixels.get();
   if (!StatusBarPixels || !APAGE || !APAGE->bound()) return;
   for (int r = 0; r < kStatusBarRows; ++r)

@@ -3,8 +3,6 @@
 
 namespace audio {
 
-MusicPlayer* Music = nullptr;
-
 MusicPlayer::MusicPlayer() {
   stream = platform::createMusicStream();
   if (!stream) {
@@ -43,11 +41,6 @@ void MusicPlayer::CheckLoop() {
 void MusicPlayer::SetVolume(int v) {
   volume = v;
   if (stream) stream->setVolume(v);
-}
-
-void resetAudioGlobals() {
-  delete Music;
-  Music = nullptr;
 }
 
 }  // namespace audio

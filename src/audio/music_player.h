@@ -32,9 +32,13 @@ class MusicPlayer {
   std::unique_ptr<platform::MusicStream> stream;
 };
 
-// The game's one player, made and destroyed by the game thread.
-extern MusicPlayer* Music;
+// The sound's state: the game's one player, made and destroyed by the game thread.
+struct AudioState {
+  std::unique_ptr<MusicPlayer> Music;
+};
 
-void resetAudioGlobals();
+// The running game's sound state, owned by the game object, which binds it.
+AudioState& audioState();
+void bindAudioState(AudioState* state);
 
 }  // namespace audio

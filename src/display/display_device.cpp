@@ -15,60 +15,57 @@ using platform::DDERR_SURFACELOST;
 using platform::HRESULT;
 using platform::SurfaceKind;
 
-std::unique_ptr<platform::VideoDevice> DisplayDevice;
-std::unique_ptr<platform::Surface> PrimarySurface;
-platform::Surface* BackBuffer = nullptr;
-std::unique_ptr<platform::Surface> DrawSurface;
-std::unique_ptr<platform::Surface> StripSurface;
-std::unique_ptr<platform::PaletteObject> ScreenPalette;
-platform::Rect ViewRect{};
-
 int InitDisplayAndInput() {
-  if (platform::VideoDevice::create(DisplayDevice) != DD_OK) return 1;
-  if (DisplayDevice->setCooperativeLevel(0x11) != DD_OK) return 1;
-  if (DisplayDevice->setDisplayMode(640, 480, 8) != DD_OK) return 1;
-  if (DisplayDevice->createSurface(640, 480, SurfaceKind::Primary, PrimarySurface) != DD_OK) return 1;
-  if (DisplayDevice->createSurface(640, 480, SurfaceKind::OffscreenPlain, DrawSurface) != DD_OK)
+  auto& d = displayState();
+  if (platform::VideoDevice::create(d.DisplayDevice) != DD_OK) return 1;
+  if (d.DisplayDevice->setCooperativeLevel(0x11) != DD_OK) return 1;
+  if (d.DisplayDevice->setDisplayMode(640, 480, 8) != DD_OK) return 1;
+  if (d.DisplayDevice->createSurface(640, 480, SurfaceKind::Primary, d.PrimarySurface) != DD_OK)
     return 1;
-  BackBuffer = PrimarySurface->backBuffer();
-  if (!BackBuffer) return 1;
+  if (d.DisplayDevice->createSurface(640, 480, SurfaceKind::OffscreenPlain, d.DrawSurface) != DD_OK)
+    return 1;
+  d.BackBuffer = d.PrimarySurface->backBuffer();
+  if (!d.BackBuffer) return 1;
   if (!InitKeyboard()) return 2;
-  DisplayDevice->createPalette(WorkingPalette, ScreenPalette);
-  PrimarySurface->setPalette(ScreenPalette.get());
-  platform::setScreenSurface(PrimarySurface.get());
+  d.DisplayDevice->createPalette(d.WorkingPalette, d.ScreenPalette);
+  d.PrimarySurface->setPalette(d.ScreenPalette.get());
+  platform::setScreenSurface(d.PrimarySurface.get());
   return 0;
 }
 
 namespace {
 void restoreSurfaces() {
-  PrimarySurface->restore();
-  DrawSurface->restore();
-  BackBuffer->restore();
+  auto& d = displayState();
+  d.PrimarySurface->restore();
+  d.DrawSurface->restore();
+  d.BackBuffer->restore();
 }
 }  // namespace
 
-HRESULT PresentFrame() { return PresentRect(ViewRect); }
+HRESULT PresentFrame() { return PresentRect(displayState().ViewRect); }
 
 HRESULT PresentRect(const platform::Rect& source) {
-  if (KeyState[platform::dik::LCONTROL]) {
+  auto& d = displayState();
+  if (d.KeyState[platform::dik::LCONTROL]) {
     // Fast-forward: straight to the visible surface, no flip and no wait.
-    HRESULT r = PrimarySurface->blt(nullptr, *DrawSurface, &source);
+    HRESULT r = d.PrimarySurface->blt(nullptr, *d.DrawSurface, &source);
     if (r == DDERR_SURFACELOST) {
       restoreSurfaces();
-      r = PrimarySurface->blt(nullptr, *DrawSurface, &source);
+      r = d.PrimarySurface->blt(nullptr, *d.DrawSurface, &source);
     }
     return r;
   }
   // After a loss the blit is not repeated: the next frame redraws the view.
-  if (BackBuffer->blt(nullptr, *DrawSurface, &source) == DDERR_SURFACELOST) restoreSurfaces();
-  return PrimarySurface->flip();
+  if (d.BackBuffer->blt(nullptr, *d.DrawSurface, &source) == DDERR_SURFACELOST) restoreSurfaces();
+  return d.PrimarySurface->flip();
 }
 
 void ClearView(int colour) {
   // Whole 32-bit words: 81 of them a row, over 241 rows, a little past the view.
   const uint32_t word = 0x01010101u * static_cast<uint8_t>(colour);
+  const PixelPage& page = *displayState().APAGE;
   for (int y = 128; y < 128 + 241; ++y) {
-    uint8_t* row = APAGE->row(y) + 128;
+    uint8_t* row = page.row(y) + 128;
     for (int w = 0; w < 81; ++w) std::memcpy(row + 4 * w, &word, 4);
   }
 }
@@ -76,10 +73,11 @@ void ClearView(int colour) {
 void ReleaseDisplayAndInput() {
   ReleaseKeyboard();
   platform::setScreenSurface(nullptr);
-  BackBuffer = nullptr;
-  DrawSurface.reset();
-  PrimarySurface.reset();
-  DisplayDevice.reset();
+  auto& d = displayState();
+  d.BackBuffer = nullptr;
+  d.DrawSurface.reset();
+  d.PrimarySurface.reset();
+  d.DisplayDevice.reset();
 }
 
 }  // namespace display

@@ -3,22 +3,10 @@
 
 #include <memory>
 
+#include "display/display_state.h"
 #include "platform/video.h"
 
 namespace display {
-
-extern std::unique_ptr<platform::VideoDevice> DisplayDevice;
-// The visible surface: a flip chain with one back buffer.
-extern std::unique_ptr<platform::Surface> PrimarySurface;
-extern platform::Surface* BackBuffer;
-// The 640 x 480 drawing surface behind APAGE.
-extern std::unique_ptr<platform::Surface> DrawSurface;
-// 640 x 16, behind MPAGE.
-extern std::unique_ptr<platform::Surface> StripSurface;
-extern std::unique_ptr<platform::PaletteObject> ScreenPalette;
-
-// The 320 x 240 view of APAGE that reaches the screen, doubled both ways.
-extern platform::Rect ViewRect;
 
 // 0 on success, 1 when a display step failed, 2 when an input step failed.
 int InitDisplayAndInput();

@@ -3,13 +3,12 @@
 
 namespace display {
 
-uint8_t KeyState[256];
-
 bool InitKeyboard() { return platform::createKeyboardDevice(); }
 
 uint8_t* ReadKeyboard() {
-  platform::readKeyboardState(KeyState);
-  return KeyState;
+  uint8_t* keys = displayState().KeyState;
+  platform::readKeyboardState(keys);
+  return keys;
 }
 
 void ReleaseKeyboard() { platform::releaseKeyboardDevice(); }

@@ -3,12 +3,10 @@
 
 #include <cstdint>
 
+#include "display/display_state.h"
 #include "platform/keyboard.h"
 
 namespace display {
-
-// Non-zero while the key of that DirectInput code is down; written only by ReadKeyboard.
-extern uint8_t KeyState[256];
 
 // The keyboard steps of the display start-up; false when the device cannot be had.
 bool InitKeyboard();

@@ -9,68 +9,62 @@
 
 namespace display {
 
-PaletteEntry WorkingPalette[256];
-PaletteEntry BasePalette[256];
-int32_t MixTable[256 * 256];
-int Brightness = 0;
-
 void SendPalette() {
   // Only 255 entries go to the device, so index 255 always shows black.
-  if (ScreenPalette) ScreenPalette->setEntries(0, 0, 255, WorkingPalette);
+  auto& d = displayState();
+  if (d.ScreenPalette) d.ScreenPalette->setEntries(0, 0, 255, d.WorkingPalette);
 }
 
 int LoadPalette(const char* path) {
   FILE* f = platform::openDataFile(path, "rb");
   if (!f) return 0;
+  auto& d = displayState();
   for (int i = 0; i < 256; ++i) {
     // A short file reads as end-of-file, stored as 255, as the original's byte reads did.
     const auto next = [f] { return static_cast<uint8_t>(std::fgetc(f)); };
-    WorkingPalette[i].red = BasePalette[i].red = next();
-    WorkingPalette[i].green = BasePalette[i].green = next();
-    WorkingPalette[i].blue = BasePalette[i].blue = next();
+    d.WorkingPalette[i].red = d.BasePalette[i].red = next();
+    d.WorkingPalette[i].green = d.BasePalette[i].green = next();
+    d.WorkingPalette[i].blue = d.BasePalette[i].blue = next();
   }
   uint8_t buffer[4096];
   size_t filled = 0;
   while (filled < 65536) {
     const size_t got = std::fread(buffer, 1, sizeof buffer, f);
-    for (size_t i = 0; i < got; ++i) MixTable[filled + i] = buffer[i];
+    for (size_t i = 0; i < got; ++i) d.MixTable[filled + i] = buffer[i];
     filled += got;
     if (got < sizeof buffer) break;
   }
-  std::fill(MixTable + filled, MixTable + 65536, 255);
+  std::fill(d.MixTable + filled, d.MixTable + 65536, 255);
   std::fclose(f);
   SendPalette();
   return 1;
 }
 
 void SetBrightness(int level) {
+  auto& d = displayState();
   for (int i = 0; i < 255; ++i) {
-    WorkingPalette[i].red = static_cast<uint8_t>(BasePalette[i].red * level / 100);
-    WorkingPalette[i].green = static_cast<uint8_t>(BasePalette[i].green * level / 100);
-    WorkingPalette[i].blue = static_cast<uint8_t>(BasePalette[i].blue * level / 100);
+    d.WorkingPalette[i].red = static_cast<uint8_t>(d.BasePalette[i].red * level / 100);
+    d.WorkingPalette[i].green = static_cast<uint8_t>(d.BasePalette[i].green * level / 100);
+    d.WorkingPalette[i].blue = static_cast<uint8_t>(d.BasePalette[i].blue * level / 100);
   }
   SendPalette();
 }
 
 void TintPalette(int red, int green, int blue) {
-  const auto shift = [](uint8_t c, int by) { return static_cast<uint8_t>(std::clamp(c + by, 0, 255)); };
+  const auto shift = [](uint8_t c, int by) {
+    return static_cast<uint8_t>(std::clamp(c + by, 0, 255));
+  };
+  auto& d = displayState();
   for (int i = 0; i < 255; ++i) {
-    PaletteEntry& b = BasePalette[i];
+    PaletteEntry& b = d.BasePalette[i];
     b.red = shift(b.red, red);
     b.green = shift(b.green, green);
     b.blue = shift(b.blue, blue);
-    WorkingPalette[i].red = b.red;
-    WorkingPalette[i].green = b.green;
-    WorkingPalette[i].blue = b.blue;
+    d.WorkingPalette[i].red = b.red;
+    d.WorkingPalette[i].green = b.green;
+    d.WorkingPalette[i].blue = b.blue;
   }
   SendPalette();
-}
-
-void resetPaletteGlobals() {
-  std::fill(WorkingPalette, WorkingPalette + 256, PaletteEntry{});
-  std::fill(BasePalette, BasePalette + 256, PaletteEntry{});
-  std::fill(MixTable, MixTable + 65536, 0);
-  Brightness = 0;
 }
 
 }  // namespace display

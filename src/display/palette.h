@@ -3,21 +3,12 @@
 
 #include <cstdint>
 
+#include "display/display_state.h"
 #include "platform/video.h"
 
 namespace display {
 
 using platform::PaletteEntry;
-
-// What is handed to the screen palette; flags stay 0.
-extern PaletteEntry WorkingPalette[256];
-// The reference colours: the file's, with any tint; brightness scales from them.
-extern PaletteEntry BasePalette[256];
-// 256 x 256 palette indices: row = existing pixel, column = level; one int an
-// entry, only its low byte read.
-extern int32_t MixTable[256 * 256];
-// The fade level in percent, kept by the frame loop.
-extern int Brightness;
 
 // 1 when loaded, 0 when the file cannot be opened (then nothing changes).
 int LoadPalette(const char* path);
@@ -25,7 +16,5 @@ void SetBrightness(int level);
 void TintPalette(int red, int green, int blue);
 // Hands entries 0 to 254 to the screen palette; entry 255 keeps its first value (black).
 void SendPalette();
-
-void resetPaletteGlobals();
 
 }  // namespace display

@@ -1,4 +1,4 @@
-// pixel_page.cpp -- row tables and the four pages
+// pixel_page.cpp -- row tables
 #include "display/pixel_page.h"
 
 #include <new>
@@ -6,10 +6,6 @@
 #include "platform/faults.h"
 
 namespace display {
-PixelPage* APAGE = nullptr;
-PixelPage* APAGE1 = nullptr;
-PixelPage* VPAGE = nullptr;
-PixelPage* MPAGE = nullptr;
 
 PixelPage::~PixelPage() { delete[] rows; }
 

@@ -1,4 +1,4 @@
-// pixel_page.h -- an 8-bit page addressed through a table of row starts, and the four pages
+// pixel_page.h -- an 8-bit page addressed through a table of row starts
 #pragma once
 
 #include <cstdint>
@@ -26,12 +26,5 @@ class PixelPage {
 
   uint8_t** rows = nullptr;
 };
-
-// The drawing page, bound to DrawSurface; every software drawing routine writes here.
-extern PixelPage* APAGE;
-// Bound at start-up to the back buffer, the primary surface and the strip; nothing draws into them.
-extern PixelPage* APAGE1;
-extern PixelPage* VPAGE;
-extern PixelPage* MPAGE;
 
 }  // namespace display

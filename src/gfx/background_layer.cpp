@@ -11,8 +11,6 @@
 
 namespace gfx {
 
-BackgroundLayer* FarLayer = nullptr;
-
 long readPicture(platform::Surface& surface, const char* path, size_t bytes) {
   FILE* f = platform::openDataFile(path, "rb");
   if (!f) return -1;
@@ -28,7 +26,7 @@ long readPicture(platform::Surface& surface, const char* path, size_t bytes) {
 
 void copyLayer(platform::Surface* source, const platform::Rect& window, bool colourKey,
                const char* path, size_t bytes) {
-  using display::DrawSurface;
+  const auto& DrawSurface = display::displayState().DrawSurface;
   if (!source || !DrawSurface) return;
   if (DrawSurface->bltFast(kViewLeft, kViewTop, *source, window, colourKey) !=
       platform::DDERR_SURFACELOST)
@@ -46,7 +44,7 @@ void BackgroundLayer::reset() {
 }
 
 int BackgroundLayer::load(const char* name) {
-  using namespace display;
+  const auto& DisplayDevice = display::displayState().DisplayDevice;
   if (!DisplayDevice ||
       DisplayDevice->createSurface(kFarWidth, kFarHeight, platform::SurfaceKind::OffscreenPlain,
                                    surface) != platform::DD_OK) {

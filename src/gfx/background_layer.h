@@ -44,9 +44,6 @@ struct BackgroundLayer {
   void release() {}
 };
 
-// The far background "bg", behind every map; its scrollX is half the camera's.
-extern BackgroundLayer* FarLayer;
-
 // Reads up to `bytes` of the picture at path into the surface's pixels; the
 // number of bytes read, or -1 when the file does not open.
 long readPicture(platform::Surface& surface, const char* path, size_t bytes);

@@ -5,15 +5,10 @@
 #include <cstring>
 #include <new>
 
+#include "gfx/gfx_state.h"
 #include "platform/data_file.h"
 
 namespace gfx {
-
-uint8_t* asciiFont = nullptr;
-uint8_t hangulInitials[kInitialBytes];
-uint8_t hangulMedials[kMedialBytes];
-uint8_t hangulFinals[kFinalBytes];
-uint8_t syllableCodes[kSyllableCodeBytes];
 
 namespace {
 
@@ -23,8 +18,9 @@ bool readSome(FILE* f, uint8_t* into, size_t count) { return std::fread(into, 1,
 bool loadAsciiFont() {
   FILE* f = platform::openDataFile("grim\\EngFont.fnt", "rb");
   if (!f) return false;
-  if (!asciiFont) asciiFont = new (std::nothrow) uint8_t[kAsciiFontBytes]();
-  const bool ok = asciiFont && readSome(f, asciiFont, kAsciiFontBytes);
+  auto& asciiFont = gfxState().asciiFont;
+  if (!asciiFont) asciiFont.reset(new (std::nothrow) uint8_t[kAsciiFontBytes]());
+  const bool ok = asciiFont && readSome(f, asciiFont.get(), kAsciiFontBytes);
   std::fclose(f);
   return ok;
 }
@@ -32,9 +28,10 @@ bool loadAsciiFont() {
 bool loadHangulFont() {
   FILE* f = platform::openDataFile("grim\\HanFont.fnt", "rb");
   if (!f) return false;
-  const bool ok = readSome(f, hangulInitials, kInitialBytes) &&
-                  readSome(f, hangulMedials, kMedialBytes) &&
-                  readSome(f, hangulFinals, kFinalBytes);
+  auto& g = gfxState();
+  const bool ok = readSome(f, g.hangulInitials, kInitialBytes) &&
+                  readSome(f, g.hangulMedials, kMedialBytes) &&
+                  readSome(f, g.hangulFinals, kFinalBytes);
   std::fclose(f);
   return ok;
 }
@@ -42,7 +39,7 @@ bool loadHangulFont() {
 bool loadSyllableCodes() {
   FILE* f = platform::openDataFile("grim\\han.inf", "rb");
   if (!f) return false;
-  const bool ok = readSome(f, syllableCodes, kSyllableCodeBytes);
+  const bool ok = readSome(f, gfxState().syllableCodes, kSyllableCodeBytes);
   std::fclose(f);
   return ok;
 }
@@ -51,17 +48,6 @@ bool loadSyllableCodes() {
 
 int loadFonts() { return loadAsciiFont() && loadHangulFont() && loadSyllableCodes() ? 1 : 0; }
 
-void freeAsciiFont() {
-  delete[] asciiFont;
-  asciiFont = nullptr;
-}
-
-void resetFontGlobals() {
-  freeAsciiFont();
-  std::memset(hangulInitials, 0, sizeof hangulInitials);
-  std::memset(hangulMedials, 0, sizeof hangulMedials);
-  std::memset(hangulFinals, 0, sizeof hangulFinals);
-  std::memset(syllableCodes, 0, sizeof syllableCodes);
-}
+void freeAsciiFont() { gfxState().asciiFont.reset(); }
 
 }  // namespace gfx

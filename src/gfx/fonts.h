@@ -18,18 +18,9 @@ constexpr int kHangulFontBytes = kInitialBytes + kMedialBytes + kFinalBytes;  //
 constexpr int kSyllableRows = 25, kSyllablesPerRow = 94;
 constexpr int kSyllableCodeBytes = kSyllableRows * kSyllablesPerRow * 2;  // 4700
 
-// A heap block of kAsciiFontBytes once loaded; ShutDownEngine frees it.
-extern uint8_t* asciiFont;
-extern uint8_t hangulInitials[kInitialBytes];
-extern uint8_t hangulMedials[kMedialBytes];
-extern uint8_t hangulFinals[kFinalBytes];
-extern uint8_t syllableCodes[kSyllableCodeBytes];
-
 // "grim\EngFont.fnt", "grim\HanFont.fnt" and "grim\han.inf". 1 when all three were read,
 // 0 at the first file that cannot be opened or yields no bytes. Shows no message.
 int loadFonts();
 void freeAsciiFont();
-
-void resetFontGlobals();
 
 }  // namespace gfx

@@ -2,6 +2,7 @@
 #include "gfx/hangul_compose.h"
 
 #include "gfx/fonts.h"
+#include "gfx/gfx_state.h"
 
 namespace gfx {
 
@@ -46,6 +47,7 @@ bool isHangulSyllable(uint8_t lead, uint8_t trail) {
 uint16_t syllableCodeOf(uint8_t lead, uint8_t trail) {
   if (!isHangulSyllable(lead, trail)) return 0;
   const int at = (lead - 0xB0) * 188 + (trail - 0xA1) * 2;
+  const uint8_t* syllableCodes = gfxState().syllableCodes;
   return static_cast<uint16_t>(syllableCodes[at] << 8 | syllableCodes[at + 1]);
 }
 
@@ -61,11 +63,13 @@ Glyph16 composeHangulGlyph(uint8_t lead, uint8_t trail) {
   Glyph16 work{};
   if (!isHangulSyllable(lead, trail)) return work;
   const HangulParts p = hangulPartsOf(syllableCodeOf(lead, trail));
-  orGlyph(work, hangulInitials + (p.initialSet * kInitialGlyphs + p.initialGlyph) * kGlyph16Bytes);
+  const GfxState& g = gfxState();
+  orGlyph(work,
+          g.hangulInitials + (p.initialSet * kInitialGlyphs + p.initialGlyph) * kGlyph16Bytes);
   if (p.medialGlyph != 0)
-    orGlyph(work, hangulMedials + (p.medialSet * kMedialGlyphs + p.medialGlyph) * kGlyph16Bytes);
+    orGlyph(work, g.hangulMedials + (p.medialSet * kMedialGlyphs + p.medialGlyph) * kGlyph16Bytes);
   if (p.finalGlyph != 0)
-    orGlyph(work, hangulFinals + (p.finalSet * kFinalGlyphs + p.finalGlyph) * kGlyph16Bytes);
+    orGlyph(work, g.hangulFinals + (p.finalSet * kFinalGlyphs + p.finalGlyph) * kGlyph16Bytes);
   return work;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "platform/data_file.h"
 #include "platform/pixel_rows.h"
@@ -131,7 +132,7 @@ int SpritePack::readFiles(const char* name) {
 }
 
 void SpritePack::draw(int x, int y, int frame) const {
-  using display::APAGE;
+  const auto& APAGE = display::displayState().APAGE;
   if (!validFrame(frame) || !pixels[frame] || !APAGE || !APAGE->bound()) return;
   // The page ends at its own edges; whatever lies beyond them is not drawn.
   const int r0 = std::max(0, -y), r1 = std::min(heights[frame], display::kPageHeight - y);

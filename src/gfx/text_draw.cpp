@@ -5,6 +5,7 @@
 
 #include "display/palette.h"
 #include "gfx/fonts.h"
+#include "gfx/gfx_state.h"
 #include "gfx/hangul_compose.h"
 
 namespace gfx {
@@ -21,9 +22,8 @@ struct SolidInk {
 // Looks the page's pixel up in the mixing table; only the entry's low byte counts.
 struct BlendedInk {
   int level;
-  uint8_t operator()(uint8_t under) const {
-    return static_cast<uint8_t>(display::MixTable[under * 256 + level]);
-  }
+  const int32_t* mix;
+  uint8_t operator()(uint8_t under) const { return static_cast<uint8_t>(mix[under * 256 + level]); }
 };
 
 // Inks the set bits of one glyph row into page row y: bit 15 is column x, bit 0
@@ -46,8 +46,9 @@ void inkRow(PixelPage* page, int x, int y, uint16_t bits, Ink ink) {
 
 template <typename Ink>
 void plotAscii(PixelPage* page, int x, int y, uint8_t code, Ink ink) {
-  if (!asciiFont) return;  // fonts not loaded: the cell stays blank
-  const uint8_t* glyph = asciiFont + code * 16;
+  const uint8_t* font = gfxState().asciiFont.get();
+  if (!font) return;  // fonts not loaded: the cell stays blank
+  const uint8_t* glyph = font + code * 16;
   for (int r = 0; r < 16; ++r) inkRow(page, x, y + r, uint16_t(glyph[r] << 8), ink);
 }
 
@@ -86,7 +87,7 @@ void drawText(PixelPage* page, int x, int y, const char* text, int colour) {
 }
 
 void drawTextBlended(PixelPage* page, int x, int y, const char* text, int level) {
-  drawString(page, x, y, text, BlendedInk{level & 0xFF});
+  drawString(page, x, y, text, BlendedInk{level & 0xFF, display::displayState().MixTable});
 }
 
 void plotGlyph16(PixelPage* page, int x, int y, const uint8_t* glyph, int colour) {
@@ -94,7 +95,8 @@ void plotGlyph16(PixelPage* page, int x, int y, const uint8_t* glyph, int colour
 }
 
 void plotGlyph16Blended(PixelPage* page, int x, int y, const uint8_t* glyph, int level) {
-  if (page && page->rows) plotWide(page, x, y, glyph, BlendedInk{level & 0xFF});
+  if (page && page->rows)
+    plotWide(page, x, y, glyph, BlendedInk{level & 0xFF, display::displayState().MixTable});
 }
 
 }  // namespace gfx

@@ -2,24 +2,36 @@
 #include "shell/game.h"
 
 #include "actors/actors_state.h"
+#include "audio/music_player.h"
+#include "display/display_state.h"
+#include "gfx/gfx_state.h"
 #include "shell/shell_state.h"
 #include "visual/visual_mode.h"
 
 namespace shell {
 
 Game::Game()
-    : actors_(std::make_unique<actors::ActorsState>()),
+    : display_(std::make_unique<display::DisplayState>()),
+      gfx_(std::make_unique<gfx::GfxState>()),
       visual_(std::make_unique<visual::VisualState>()),
+      audio_(std::make_unique<audio::AudioState>()),
+      actors_(std::make_unique<actors::ActorsState>()),
       shell_(std::make_unique<ShellState>()) {
-  actors::bindActorsState(actors_.get());
+  display::bindDisplayState(display_.get());
+  gfx::bindGfxState(gfx_.get());
   visual::bindVisualState(visual_.get());
+  audio::bindAudioState(audio_.get());
+  actors::bindActorsState(actors_.get());
   bindShellState(shell_.get());
 }
 
 Game::~Game() {
-  actors::bindActorsState(nullptr);
-  visual::bindVisualState(nullptr);
   bindShellState(nullptr);
+  actors::bindActorsState(nullptr);
+  audio::bindAudioState(nullptr);
+  visual::bindVisualState(nullptr);
+  gfx::bindGfxState(nullptr);
+  display::bindDisplayState(nullptr);
 }
 
 }  // namespace shell

@@ -6,6 +6,15 @@
 namespace actors {
 struct ActorsState;
 }
+namespace audio {
+struct AudioState;
+}
+namespace display {
+struct DisplayState;
+}
+namespace gfx {
+struct GfxState;
+}
 namespace visual {
 struct VisualState;
 }
@@ -26,8 +35,12 @@ class Game {
   Game& operator=(const Game&) = delete;
 
  private:
-  std::unique_ptr<actors::ActorsState> actors_;
+  // Made in this order and freed in the reverse: the display goes last.
+  std::unique_ptr<display::DisplayState> display_;
+  std::unique_ptr<gfx::GfxState> gfx_;
   std::unique_ptr<visual::VisualState> visual_;
+  std::unique_ptr<audio::AudioState> audio_;
+  std::unique_ptr<actors::ActorsState> actors_;
   std::unique_ptr<ShellState> shell_;
 };
 

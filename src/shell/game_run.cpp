@@ -13,16 +13,16 @@
 namespace shell {
 
 int playGame() {
-  audio::Music = new audio::MusicPlayer;
-  audio::Music->Open("1.mp3");  // a player that cannot open it simply stays silent
-  std::snprintf(shellState().MapName, sizeof shellState().MapName, "%s",
-                shellState().FirstMapName.c_str());
-  actors::loadCommonResources(shellState().FirstHeroX);
-  audio::Music->Play();
-  audio::Music->volume = 0;
+  auto& s = shellState();
+  auto& Music = audio::audioState().Music;
+  Music = std::make_unique<audio::MusicPlayer>();
+  Music->Open("1.mp3");  // a player that cannot open it simply stays silent
+  std::snprintf(s.MapName, sizeof s.MapName, "%s", s.FirstMapName.c_str());
+  actors::loadCommonResources(s.FirstHeroX);
+  Music->Play();
+  Music->volume = 0;
   runSceneCycle();
-  delete audio::Music;
-  audio::Music = nullptr;
+  Music.reset();
   actors::freeCommonResources();
   return 0;
 }

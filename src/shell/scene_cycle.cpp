@@ -17,6 +17,7 @@
 #include "display/palette.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "gfx/text_draw.h"
 #include "platform/clock.h"
 #include "platform/quit.h"
@@ -37,6 +38,7 @@ void moveHero() {
   const auto& Hero = actors::actorsState().Hero;
   if (!Hero) return;
   if (CurrentEvent == 0) {
+    const uint8_t* KeyState = displayState().KeyState;
     if (KeyState[platform::dik::LEFT] || KeyState[platform::dik::NUMPAD4])
       Hero->act(actors::kActWalkLeft);
     else if (KeyState[platform::dik::RIGHT] || KeyState[platform::dik::NUMPAD6])
@@ -57,7 +59,7 @@ void talkToActorInReach() {
 
 void handleTalkKey() {
   TalkKey& talkKey = shellState().talkKey;
-  const bool spaceDown = KeyState[platform::dik::SPACE] != 0;
+  const bool spaceDown = displayState().KeyState[platform::dik::SPACE] != 0;
   const bool press = talkKey.freshPress(spaceDown);
   if (press && TextShown) {
     // A fully shown text balloon closes; the interpreter then goes on.
@@ -77,12 +79,14 @@ void updateMapActors() {
 
 // Both act in every frame the key is held; the run request comes last.
 void handleMusicKeys() {
-  if (!audio::Music) return;
-  if (KeyState[platform::dik::F1]) audio::Music->Stop();
-  if (KeyState[platform::dik::F2]) audio::Music->Play();
+  const auto& Music = audio::audioState().Music;
+  if (!Music) return;
+  if (displayState().KeyState[platform::dik::F1]) Music->Stop();
+  if (displayState().KeyState[platform::dik::F2]) Music->Play();
 }
 
 void stepFade() {
+  int& Brightness = displayState().Brightness;
   if (WarpPending) {
     Brightness -= 2;
     SetBrightness(Brightness);
@@ -94,7 +98,7 @@ void stepFade() {
 
 // Hardware copies into the unlocked surface: the far layer, then the map picture over it.
 void drawBackgrounds() {
-  if (gfx::FarLayer) gfx::FarLayer->draw();
+  if (gfx::gfxState().FarLayer) gfx::gfxState().FarLayer->draw();
   if (CurrentScene) CurrentScene->drawBackground();
 }
 
@@ -113,13 +117,14 @@ void drawWorld() {
 void drawFrame() {
   drawBackgrounds();
   uint8_t* bits = nullptr;
-  DrawSurface->lock(&bits);
+  auto& d = displayState();
+  d.DrawSurface->lock(&bits);
   drawWorld();
   if (CurrentScene && CurrentScene->captionTimer != 0) CurrentScene->drawCaption();
   actors::drawBalloons();
   // The frame counter, top left of the view.
-  gfx::drawText(APAGE, 128, 128, shellState().FrameText, 90);
-  DrawSurface->unlock();
+  gfx::drawText(d.APAGE.get(), 128, 128, shellState().FrameText, 90);
+  d.DrawSurface->unlock();
 }
 
 void tickOncePerSecond() {
@@ -130,7 +135,7 @@ void tickOncePerSecond() {
     clock.lastTick = platform::millis();
     clock.framesPerSecond = clock.frameCount;
     clock.frameCount = 0;
-    if (audio::Music) audio::Music->CheckLoop();
+    if (audio::audioState().Music) audio::audioState().Music->CheckLoop();
   }
 }
 
@@ -156,7 +161,7 @@ void beginScene() {
   actors::initSnow(200);
   shellState().clock = FrameClock{platform::millis(), 0, 0};
   shellState().talkKey = TalkKey{};
-  Brightness = 2;
+  displayState().Brightness = 2;
   CurrentEvent = ENTRY_EVENT;
   // The reload drops any tint of the previous map.
   LoadPalette("grim\\pal.pal");
@@ -167,7 +172,7 @@ bool runFrame() {
   ReadKeyboard();
   if (platform::quitRequested()) return false;
   handleMusicKeys();
-  if (KeyState[platform::dik::ESCAPE]) return false;
+  if (displayState().KeyState[platform::dik::ESCAPE]) return false;
   moveHero();
   handleTalkKey();
   updateMapActors();
@@ -175,8 +180,9 @@ bool runFrame() {
   actors::updateSnow();
   if (!runEventStep()) shellState().GameRunning = 0;
   stepFade();
+  const auto& Music = audio::audioState().Music;
   std::snprintf(shellState().FrameText, sizeof shellState().FrameText, "frame %d  %d",
-                shellState().clock.framesPerSecond, audio::Music ? audio::Music->volume : 0);
+                shellState().clock.framesPerSecond, Music ? Music->volume : 0);
   drawFrame();
   PresentFrame();
   tickOncePerSecond();
@@ -191,7 +197,8 @@ void endScene() {
 void runSceneCycle() {
   for (;;) {
     beginScene();
-    while (Brightness != 0 && shellState().GameRunning != 0 && !platform::quitRequested()) {
+    while (displayState().Brightness != 0 && shellState().GameRunning != 0 &&
+           !platform::quitRequested()) {
       if (!runFrame()) break;
     }
     // A quit leaves at once: no fade, no next map.

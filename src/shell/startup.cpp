@@ -42,37 +42,36 @@ int StartUpEngine() {
   if (!LoadPalette("grim\\pal.pal")) return fail(text::kPaletteError);
   if (!gfx::loadFonts()) return fail(text::kFontError);
 
-  MPAGE = new PixelPage;
-  if (DisplayDevice->createSurface(640, 16, platform::SurfaceKind::OffscreenPlain, StripSurface) !=
-      platform::DD_OK)
+  auto& d = displayState();
+  d.MPAGE = std::make_unique<PixelPage>();
+  if (d.DisplayDevice->createSurface(640, 16, platform::SurfaceKind::OffscreenPlain,
+                                     d.StripSurface) != platform::DD_OK)
     return 0;  // silently, as the original did
   // MPAGE's table has 480 rows like every page; only rows 0 to 15 lie inside the strip.
   {
     uint8_t* bits = nullptr;
-    StripSurface->lock(&bits);
-    const int ok = MPAGE->BindRows(bits, 640, 480);
-    StripSurface->unlock();
+    d.StripSurface->lock(&bits);
+    const int ok = d.MPAGE->BindRows(bits, 640, 480);
+    d.StripSurface->unlock();
     if (!ok) return fail(text::kMpageError);
   }
 
-  APAGE = new PixelPage;
-  APAGE1 = new PixelPage;
-  VPAGE = new PixelPage;
-  if (!bindPage(*APAGE, *DrawSurface)) return fail(text::kApageError);
-  if (!bindPage(*VPAGE, *PrimarySurface)) return fail(text::kVpageError);
-  if (!bindPage(*APAGE1, *BackBuffer)) return fail(text::kApage1Error);
+  d.APAGE = std::make_unique<PixelPage>();
+  d.APAGE1 = std::make_unique<PixelPage>();
+  d.VPAGE = std::make_unique<PixelPage>();
+  if (!bindPage(*d.APAGE, *d.DrawSurface)) return fail(text::kApageError);
+  if (!bindPage(*d.VPAGE, *d.PrimarySurface)) return fail(text::kVpageError);
+  if (!bindPage(*d.APAGE1, *d.BackBuffer)) return fail(text::kApage1Error);
 
-  ViewRect = platform::Rect{128, 128, 448, 368};
+  d.ViewRect = platform::Rect{128, 128, 448, 368};
   common::gameSrand(shellState().SeedOverride ? *shellState().SeedOverride : platform::millis());
   return 1;
 }
 
 void ShutDownEngine() {
   gfx::freeAsciiFont();
-  delete APAGE;
-  APAGE = nullptr;
-  delete VPAGE;
-  VPAGE = nullptr;
+  displayState().APAGE.reset();
+  displayState().VPAGE.reset();
   ReleaseDisplayAndInput();
 }
 

@@ -9,6 +9,7 @@
 #include "audio/music_player.h"
 #include "display/palette.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "platform/encoding.h"
 #include "platform/keyboard.h"
 #include "platform/message_box.h"
@@ -28,7 +29,7 @@ std::string dumpAtStop;
 
 // The stream's own position when the dump is written, not the one kept at the last check.
 void writeMusic(JsonWriter& j) {
-  const audio::MusicPlayer* m = audio::Music;
+  const audio::MusicPlayer* m = audio::audioState().Music.get();
   double position = 0;
   if (m && m->stream) m->stream->position(position);
   j.key("music").beginObject();
@@ -68,7 +69,7 @@ void writeWorld(JsonWriter& j) {
   j.key("cameraX");
   scene ? j.number(scene->cameraX) : j.null();
   j.key("farScrollX");
-  gfx::FarLayer ? j.number(gfx::FarLayer->scrollX) : j.null();
+  gfx::gfxState().FarLayer ? j.number(gfx::gfxState().FarLayer->scrollX) : j.null();
   j.key("captionTimer");
   scene ? j.number(scene->captionTimer) : j.null();
   j.key("caption");
@@ -89,7 +90,7 @@ std::string stateDumpJson() {
   j.key("frames").number(int64_t(platform::presentedFrames()));
   j.key("reads").number(int64_t(platform::keyboardReads()));
   j.key("mapName").string(platform::cp949ToUtf8(shellState().MapName));
-  j.key("brightness").number(display::Brightness);
+  j.key("brightness").number(display::displayState().Brightness);
   j.key("gameRunning").number(shellState().GameRunning);
   j.key("currentEvent").number(CurrentEvent);
   j.key("currentStep").number(CurrentStep);

@@ -139,8 +139,9 @@ int loadVisualScene(const char* name) {
   ScriptText text{script};
   char picture[241] = "";
   readWord(text, picture, sizeof picture);
-  if (display::DisplayDevice->createSurface(640, 480, platform::SurfaceKind::OffscreenPlain,
-                                            visualState().VisualPicture) != platform::DD_OK) {
+  if (display::displayState().DisplayDevice->createSurface(
+          640, 480, platform::SurfaceKind::OffscreenPlain, visualState().VisualPicture) !=
+      platform::DD_OK) {
     std::fclose(script);
     return failWith(keyword::kNoSurface, gfx::text::kErrorTitle), 2;
   }
@@ -163,14 +164,13 @@ int loadVisualScene(const char* name) {
   std::snprintf(path, sizeof path, "grim\\%s.pal", picture);
   FILE* palette = platform::openDataFile(path, "rb");
   if (!palette) return 5;
-  using display::BasePalette;
-  using display::WorkingPalette;
+  auto& d = display::displayState();
   for (int i = 0; i < 256; ++i) {
-    visualState().SavedBasePalette[i] = BasePalette[i];
+    visualState().SavedBasePalette[i] = d.BasePalette[i];
     // Bytes past the end of a short file read as 255, as the game palette's do.
-    WorkingPalette[i].red = BasePalette[i].red = uint8_t(std::fgetc(palette));
-    WorkingPalette[i].green = BasePalette[i].green = uint8_t(std::fgetc(palette));
-    WorkingPalette[i].blue = BasePalette[i].blue = uint8_t(std::fgetc(palette));
+    d.WorkingPalette[i].red = d.BasePalette[i].red = uint8_t(std::fgetc(palette));
+    d.WorkingPalette[i].green = d.BasePalette[i].green = uint8_t(std::fgetc(palette));
+    d.WorkingPalette[i].blue = d.BasePalette[i].blue = uint8_t(std::fgetc(palette));
   }
   std::fclose(palette);
   visualState().PaletteSaved = true;

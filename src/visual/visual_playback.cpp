@@ -72,20 +72,23 @@ void typeCharacter(const char* line) {
 
 // Five passes: an outline of colour 14 around letters of colour 13.
 void drawOutlined(int x, int y, const char* text) {
-  gfx::drawText(display::APAGE, x - 1, y, text, 14);
-  gfx::drawText(display::APAGE, x + 1, y, text, 14);
-  gfx::drawText(display::APAGE, x, y - 1, text, 14);
-  gfx::drawText(display::APAGE, x, y + 1, text, 14);
-  gfx::drawText(display::APAGE, x, y, text, 13);
+  display::PixelPage* page = display::displayState().APAGE.get();
+  gfx::drawText(page, x - 1, y, text, 14);
+  gfx::drawText(page, x + 1, y, text, 14);
+  gfx::drawText(page, x, y - 1, text, 14);
+  gfx::drawText(page, x, y + 1, text, 14);
+  gfx::drawText(page, x, y, text, 13);
 }
 
 void copyPicture() {
   using namespace display;
-  if (DrawSurface->bltFast(0, 0, *visualState().VisualPicture, visualState().VisualRect, false) ==
-      platform::DDERR_SURFACELOST) {
+  if (displayState().DrawSurface->bltFast(0, 0, *visualState().VisualPicture,
+                                          visualState().VisualRect,
+                                          false) == platform::DDERR_SURFACELOST) {
     visualState().VisualPicture->restore();
     readPicture();
-    DrawSurface->bltFast(0, 0, *visualState().VisualPicture, visualState().VisualRect, false);
+    displayState().DrawSurface->bltFast(0, 0, *visualState().VisualPicture,
+                                        visualState().VisualRect, false);
   }
 }
 
@@ -122,7 +125,7 @@ void stepVisualScript() {
 void drawVisualFrame() {
   copyPicture();
   uint8_t* bits = nullptr;
-  display::DrawSurface->lock(&bits);
+  display::displayState().DrawSurface->lock(&bits);
   const int lastRow = visualState().VisualRow < kTextRows ? visualState().VisualRow : kTextRows - 1;
   for (int i = 0; i <= lastRow; ++i)
     drawOutlined(visualState().VisualTextX, visualState().VisualTextY + 16 * i,
@@ -130,7 +133,7 @@ void drawVisualFrame() {
   if (visualState().VisualWaiting)
     drawOutlined(visualState().VisualTextX,
                  visualState().VisualTextY + 16 * visualState().VisualRow, keyword::kPrompt);
-  display::DrawSurface->unlock();
+  display::displayState().DrawSurface->unlock();
 }
 
 void presentVisualFrame() { display::PresentRect(visualState().VisualRect); }
@@ -142,8 +145,8 @@ void playVisualScene() {
     if (level < 100) display::SetBrightness(level += 2);
     display::ReadKeyboard();
     if (platform::quitRequested()) return;
-    if (display::KeyState[KEY_1]) break;
-    if (display::KeyState[SPACE]) {
+    if (display::displayState().KeyState[KEY_1]) break;
+    if (display::displayState().KeyState[SPACE]) {
       visualState().VisualWaiting = 0;
       // Held space freezes the scene until it is released.
       while (display::ReadKeyboard()[SPACE] && !platform::quitRequested()) platform::sleepMs(1);
@@ -160,13 +163,14 @@ void playVisualScene() {
 void finishVisualScene() {
   using namespace display;
   uint8_t* bits = nullptr;
-  PrimarySurface->lock(&bits);
+  displayState().PrimarySurface->lock(&bits);
   std::memset(bits, 0, 640 * 480);
-  PrimarySurface->unlock();
+  displayState().PrimarySurface->unlock();
   visualState().VisualPicture.reset();
   LoadPalette("grim\\pal.pal");
   if (visualState().PaletteSaved)
-    std::copy(visualState().SavedBasePalette, visualState().SavedBasePalette + 256, BasePalette);
+    std::copy(visualState().SavedBasePalette, visualState().SavedBasePalette + 256,
+              displayState().BasePalette);
 }
 
 }  // namespace visual

@@ -51,7 +51,7 @@ Flow startWarp(const Step&) {
 // Told by runEventStep(), the frame loop stops the game and ends at its next test, without a
 // fade-out.
 Flow endGame(const Step&) {
-  display::Brightness = 0;
+  display::displayState().Brightness = 0;
   return Flow::kGameEnds;
 }
 

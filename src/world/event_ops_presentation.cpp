@@ -7,6 +7,7 @@
 #include "display/display_device.h"
 #include "display/palette.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "platform/quit.h"
 #include "visual/visual_mode.h"
 #include "world/event_interpreter_ops.h"
@@ -50,7 +51,7 @@ Flow openIcon(const Step& s) {
 Flow setCamera(const Step&) {
   if (CurrentScene) {
     actors::centreCamera(*CurrentScene);
-    if (gfx::FarLayer) gfx::FarLayer->scrollX = CurrentScene->cameraX >> 1;
+    if (gfx::gfxState().FarLayer) gfx::gfxState().FarLayer->scrollX = CurrentScene->cameraX >> 1;
   }
   return Flow::kGoOn;
 }
@@ -58,8 +59,8 @@ Flow setCamera(const Step&) {
 // Inside this one step: the game fades down and goes black, the cut-scene
 // plays in a loop of its own, and the frame loop fades the map back in from 2.
 Flow playVisual(const Step& s) {
-  for (int n = display::Brightness; n > 0; n -= 2) display::SetBrightness(n);
-  if (audio::Music) audio::Music->SetVolume(kVisualVolume);
+  for (int n = display::displayState().Brightness; n > 0; n -= 2) display::SetBrightness(n);
+  if (audio::audioState().Music) audio::audioState().Music->SetVolume(kVisualVolume);
   display::ClearView(0);
   display::PresentFrame();
   // A quit on the way leaves the step as it stands; the game unwinds from here.
@@ -68,9 +69,9 @@ Flow playVisual(const Step& s) {
   visual::playVisualScene();
   if (platform::quitRequested()) return Flow::kStay;
   visual::finishVisualScene();
-  if (audio::Music) audio::Music->SetVolume(0);
+  if (audio::audioState().Music) audio::audioState().Music->SetVolume(0);
   ++CurrentStep;
-  display::Brightness = 2;
+  display::displayState().Brightness = 2;
   return Flow::kStay;
 }
 

@@ -57,10 +57,10 @@ SceneLoadResult Scene::load(const char* mapName) {
     platform::messageBox(mapPath, text::kMapOpen);
     return kSceneMapMissing;
   }
-  if (!display::DisplayDevice ||
-      display::DisplayDevice->createSurface(kMapPictureWidth, kMapPictureHeight,
-                                            platform::SurfaceKind::OffscreenPlain,
-                                            surface) != platform::DD_OK) {
+  auto& DisplayDevice = display::displayState().DisplayDevice;
+  if (!DisplayDevice || DisplayDevice->createSurface(kMapPictureWidth, kMapPictureHeight,
+                                                     platform::SurfaceKind::OffscreenPlain,
+                                                     surface) != platform::DD_OK) {
     platform::messageBox(gfx::text::kErrorTitle, gfx::text::kSurfaceCreate);
     return kSceneNoSurface;
   }

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "support/test_events.h"
 #include "world/scene.h"
@@ -10,7 +11,6 @@
 namespace {
 
 using namespace testing_support;
-using display::APAGE;
 using world::CurrentScene;
 
 // With the test font 'A' inks columns 1 and 7 of its cell on all 16 rows. The
@@ -23,11 +23,12 @@ class CaptionTest : public EventWorldTest {
     std::strcpy(CurrentScene->caption, "A");
   }
   void drawAt(int a) {
-    for (int y = 0; y < display::kPageHeight; ++y) std::memset(APAGE->row(y), 0, 640);
+    for (int y = 0; y < display::kPageHeight; ++y)
+      std::memset(display::displayState().APAGE->row(y), 0, 640);
     CurrentScene->captionTimer = a;
     CurrentScene->drawCaption();
   }
-  static int at(int x, int y) { return APAGE->row(y)[x]; }
+  static int at(int x, int y) { return display::displayState().APAGE->row(y)[x]; }
   static int inkedCount() {
     int n = 0;
     for (int y = 0; y < display::kPageHeight; ++y)
@@ -86,7 +87,8 @@ TEST_F(CaptionTest, the_caption_draws_in_the_215_frames_after_a_load) {
   CurrentScene->captionTimer = 1;
   int drawnFrames = 0, calls = 0;
   while (CurrentScene->captionTimer != 0 && calls < 1000) {
-    for (int y = 0; y < display::kPageHeight; ++y) std::memset(APAGE->row(y), 0, 640);
+    for (int y = 0; y < display::kPageHeight; ++y)
+      std::memset(display::displayState().APAGE->row(y), 0, 640);
     CurrentScene->drawCaption();
     drawnFrames += inkedCount() > 0;
     ++calls;

@@ -6,6 +6,7 @@
 
 #include "actors/actor.h"
 #include "actors/balloons.h"
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "support/test_events.h"
 #include "world/event_tables.h"
@@ -14,7 +15,6 @@
 namespace {
 
 using namespace testing_support;
-using display::APAGE;
 using world::TextShown;
 using world::TextTicker;
 
@@ -35,10 +35,11 @@ class BalloonTest : public EventWorldTest {
     TextShown = 0;
   }
   void draw() {
-    for (int y = 0; y < display::kPageHeight; ++y) std::memset(APAGE->row(y), 0, 640);
+    for (int y = 0; y < display::kPageHeight; ++y)
+      std::memset(display::displayState().APAGE->row(y), 0, 640);
     actors::drawBalloons();
   }
-  static int at(int x, int y) { return APAGE->row(y)[x]; }
+  static int at(int x, int y) { return display::displayState().APAGE->row(y)[x]; }
   // The columns of row y in [x0, x1) that are not paper, with their colours.
   static std::vector<std::pair<int, int>> inked(int y, int x0, int x1) {
     std::vector<std::pair<int, int>> v;

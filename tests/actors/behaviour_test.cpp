@@ -5,6 +5,7 @@
 #include "actors/actor.h"
 #include "actors/actors_state.h"
 #include "actors/snowfall.h"
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "support/engine_fixture.h"
 #include "support/test_maps.h"
@@ -15,7 +16,6 @@ namespace {
 
 using namespace testing_support;
 using actors::Actor;
-using display::APAGE;
 
 class BehaviourTest : public EngineTest {
  protected:
@@ -138,31 +138,31 @@ TEST_F(BehaviourTest, removed_actors_do_nothing) {
 
 TEST_F(BehaviourTest, speech_line_is_outlined_above_the_sprite) {
   for (int y = 0; y < display::kPageHeight; ++y)
-    for (int x = 0; x < display::kPageWidth; ++x) APAGE->PutPixel(x, y, 7);
+    for (int x = 0; x < display::kPageWidth; ++x) display::displayState().APAGE->PutPixel(x, y, 7);
   std::strcpy(actor_.speech, "A");
   actor_.x = 100.0f;
   actor_.speechTimer = 5;
   actor_.draw();
   // Sprite top at 288 - 40; the text's top at 243, starting at page column 100 + 108.
   // 'A' of the test font inks columns 1 and 7 of every row.
-  EXPECT_EQ(APAGE->row(250)[209], 192);
-  EXPECT_EQ(APAGE->row(250)[215], 192);
-  EXPECT_EQ(APAGE->row(250)[208], 200);  // the copy one pixel left
-  EXPECT_EQ(APAGE->row(250)[210], 200);  // the copy one pixel right
-  EXPECT_EQ(APAGE->row(242)[209], 200);  // the copy one row up
-  EXPECT_EQ(APAGE->row(259)[209], 200);  // the copy one row down
-  EXPECT_EQ(APAGE->row(250)[211], 7);
-  EXPECT_EQ(APAGE->row(260)[228], 60);  // the sprite
+  EXPECT_EQ(display::displayState().APAGE->row(250)[209], 192);
+  EXPECT_EQ(display::displayState().APAGE->row(250)[215], 192);
+  EXPECT_EQ(display::displayState().APAGE->row(250)[208], 200);  // the copy one pixel left
+  EXPECT_EQ(display::displayState().APAGE->row(250)[210], 200);  // the copy one pixel right
+  EXPECT_EQ(display::displayState().APAGE->row(242)[209], 200);  // the copy one row up
+  EXPECT_EQ(display::displayState().APAGE->row(259)[209], 200);  // the copy one row down
+  EXPECT_EQ(display::displayState().APAGE->row(250)[211], 7);
+  EXPECT_EQ(display::displayState().APAGE->row(260)[228], 60);  // the sprite
   // At the view's left edge (d = 0) and with the timer at 0 no line is drawn.
   for (int y = 0; y < display::kPageHeight; ++y)
-    for (int x = 0; x < display::kPageWidth; ++x) APAGE->PutPixel(x, y, 7);
+    for (int x = 0; x < display::kPageWidth; ++x) display::displayState().APAGE->PutPixel(x, y, 7);
   scene_.cameraX = 100;
   actor_.draw();
-  EXPECT_EQ(APAGE->row(250)[109], 7);
+  EXPECT_EQ(display::displayState().APAGE->row(250)[109], 7);
   scene_.cameraX = 0;
   actor_.speechTimer = 0;
   actor_.draw();
-  EXPECT_EQ(APAGE->row(250)[209], 7);
+  EXPECT_EQ(display::displayState().APAGE->row(250)[209], 7);
 }
 
 class TouchTest : public BehaviourTest {

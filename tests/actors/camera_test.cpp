@@ -5,6 +5,7 @@
 #include "actors/actors_state.h"
 #include "actors/talk.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "support/engine_fixture.h"
 #include "world/event_tables.h"
 #include "world/scene.h"
@@ -19,12 +20,13 @@ class CameraTest : public testing_support::EngineTest {
     EngineTest::SetUp();
     actors::actorsState().Hero = std::move(heroOwner_);
     world::CurrentScene = &scene_;
-    gfx::FarLayer = &far_;
+    gfx::gfxState().FarLayer = std::make_unique<gfx::BackgroundLayer>();
+    far_ = gfx::gfxState().FarLayer.get();
   }
   void TearDown() override {
     actors::actorsState().Hero.reset();
     world::CurrentScene = nullptr;
-    gfx::FarLayer = nullptr;
+    gfx::gfxState().FarLayer = nullptr;
     EngineTest::TearDown();
   }
   Actor& addActor(float x, int eventNumber, int mode = actors::kModeTalk) {
@@ -39,7 +41,7 @@ class CameraTest : public testing_support::EngineTest {
   std::unique_ptr<Actor> heroOwner_ = std::make_unique<Actor>();
   Actor& hero_ = *heroOwner_;
   world::Scene scene_;
-  gfx::BackgroundLayer far_;
+  gfx::BackgroundLayer* far_ = nullptr;  // the game's far layer
 };
 
 TEST_F(CameraTest, moves_by_2_while_far_then_by_1) {
@@ -55,7 +57,7 @@ TEST_F(CameraTest, moves_by_2_while_far_then_by_1) {
   EXPECT_EQ(seen[54], 360);  // 310 + 50 frames of 1
   EXPECT_EQ(seen[53], 359);
   EXPECT_EQ(seen[59], 360);
-  EXPECT_EQ(far_.scrollX, 180);
+  EXPECT_EQ(far_->scrollX, 180);
   hero_.x = 300.0f;  // target 160: back by 2
   actors::updateCamera();
   EXPECT_EQ(scene_.cameraX, 358);
@@ -69,12 +71,12 @@ TEST_F(CameraTest, stays_within_0_and_960_and_halves_for_the_far_layer) {
   scene_.cameraX = 959;
   for (int i = 0; i < 10; ++i) actors::updateCamera();
   EXPECT_EQ(scene_.cameraX, 960);
-  EXPECT_EQ(far_.scrollX, 480);
+  EXPECT_EQ(far_->scrollX, 480);
   scene_.cameraX = 100;
   hero_.x = 241.9f;  // target 101
   actors::updateCamera();
   EXPECT_EQ(scene_.cameraX, 101);
-  EXPECT_EQ(far_.scrollX, 50);
+  EXPECT_EQ(far_->scrollX, 50);
 }
 
 TEST(SpansOverlap, closed_spans_in_either_order) {

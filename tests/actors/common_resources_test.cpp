@@ -6,8 +6,10 @@
 #include "actors/actor.h"
 #include "actors/actors_state.h"
 #include "actors/status_bar.h"
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "platform/message_box.h"
 #include "support/engine_fixture.h"
 #include "support/test_maps.h"
@@ -17,7 +19,6 @@
 namespace {
 
 using namespace testing_support;
-using display::APAGE;
 
 class CommonResourcesTest : public EngineTest {
  protected:
@@ -25,7 +26,8 @@ class CommonResourcesTest : public EngineTest {
     EngineTest::SetUp();
     startEngine();
     for (int y = 0; y < display::kPageHeight; ++y)
-      for (int x = 0; x < display::kPageWidth; ++x) APAGE->PutPixel(x, y, 7);
+      for (int x = 0; x < display::kPageWidth; ++x)
+        display::displayState().APAGE->PutPixel(x, y, 7);
   }
   // Byte i of the bar file is i mod 251, so every byte says where it came from.
   static std::string barBytes(size_t n) {
@@ -33,7 +35,7 @@ class CommonResourcesTest : public EngineTest {
     for (size_t i = 0; i < n; ++i) s[i] = char(i % 251);
     return s;
   }
-  static int pixel(int x, int y) { return APAGE->row(y)[x]; }
+  static int pixel(int x, int y) { return display::displayState().APAGE->row(y)[x]; }
 };
 
 TEST_F(CommonResourcesTest, loads_hero_far_layer_packs_and_bar) {
@@ -50,7 +52,7 @@ TEST_F(CommonResourcesTest, loads_hero_far_layer_packs_and_bar) {
   EXPECT_EQ(actors::actorsState().Hero->sprites->width(11), 40);
   EXPECT_EQ(actors::actorsState().CursorPack->frameCount, 3);
   EXPECT_EQ(actors::actorsState().BubblePack->frameCount, 12);
-  EXPECT_STREQ(gfx::FarLayer->picturePath, "grim\\bg.res");
+  EXPECT_STREQ(gfx::gfxState().FarLayer->picturePath, "grim\\bg.res");
   EXPECT_EQ(world::EventFlags[7], 0);
   // Bytes up to 20360 are read; the first 20160 are shown.
   EXPECT_EQ(actors::actorsState().StatusBarPixels[20359], 20359 % 251);
@@ -103,7 +105,7 @@ TEST_F(CommonResourcesTest, frees_leave_only_the_cursor) {
   EXPECT_EQ(actors::actorsState().Hero.get(), nullptr);
   EXPECT_EQ(actors::actorsState().BubblePack.get(), nullptr);
   EXPECT_EQ(world::CurrentScene, nullptr);
-  EXPECT_EQ(gfx::FarLayer, nullptr);
+  EXPECT_EQ(gfx::gfxState().FarLayer.get(), nullptr);
   EXPECT_EQ(actors::actorsState().StatusBarPixels.get(), nullptr);
   EXPECT_NE(actors::actorsState().CursorPack.get(), nullptr);
   actors::drawStatusBar();  // nothing to draw, nothing drawn

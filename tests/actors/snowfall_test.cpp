@@ -7,26 +7,28 @@
 
 #include "actors/actors_state.h"
 #include "common/random.h"
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "support/engine_fixture.h"
 #include "world/scene.h"
 
 namespace {
 
 using namespace actors;
-using display::APAGE;
 
 class SnowTest : public testing_support::EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
     world::CurrentScene = &scene_;
-    gfx::FarLayer = &far_;
+    gfx::gfxState().FarLayer = std::make_unique<gfx::BackgroundLayer>();
+    far_ = gfx::gfxState().FarLayer.get();
   }
   void TearDown() override {
     world::CurrentScene = nullptr;
-    gfx::FarLayer = nullptr;
+    gfx::gfxState().FarLayer = nullptr;
     EngineTest::TearDown();
   }
   // The first seed from 1 on whose first value leaves remainder `want` mod k.
@@ -45,7 +47,7 @@ class SnowTest : public testing_support::EngineTest {
     actorsState().SnowNearCount = near;
   }
   world::Scene scene_;
-  gfx::BackgroundLayer far_;
+  gfx::BackgroundLayer* far_ = nullptr;  // the game's far layer
 };
 
 TEST_F(SnowTest, init_scatters_the_three_layers_over_the_map_area) {
@@ -177,9 +179,10 @@ class SnowDrawTest : public SnowTest {
     SnowTest::SetUp();
     startEngine();
     for (int y = 0; y < display::kPageHeight; ++y)
-      for (int x = 0; x < display::kPageWidth; ++x) APAGE->PutPixel(x, y, 7);
+      for (int x = 0; x < display::kPageWidth; ++x)
+        display::displayState().APAGE->PutPixel(x, y, 7);
   }
-  static int pixel(int x, int y) { return APAGE->row(y)[x]; }
+  static int pixel(int x, int y) { return display::displayState().APAGE->row(y)[x]; }
 };
 
 TEST_F(SnowDrawTest, near_flakes_at_the_right_end_fall_in_the_first_64_columns) {
@@ -199,7 +202,7 @@ TEST_F(SnowDrawTest, near_flakes_at_the_right_end_fall_in_the_first_64_columns) 
 
 TEST_F(SnowDrawTest, far_and_middle_flakes_skip_the_window_edges) {
   scene_.cameraX = 100;
-  far_.scrollX = 50;
+  far_->scrollX = 50;
   onlyFlakes(3, 3, 0);
   actorsState().SnowSlots[0] = SnowSlot{50, 100, 0, 150, 160, 0};
   actorsState().SnowSlots[1] = SnowSlot{51, 101, 0, 151, 161, 0};

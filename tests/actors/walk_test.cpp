@@ -5,8 +5,10 @@
 #include "actors/actor.h"
 #include "actors/actors_state.h"
 #include "actors/common_resources.h"
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "platform/keyboard.h"
 #include "shell/scene_cycle.h"
 #include "shell/shell_state.h"
@@ -20,7 +22,6 @@ namespace {
 
 using namespace testing_support;
 using actors::actorsState;
-using display::APAGE;
 using world::CurrentScene;
 
 class WalkTest : public EngineTest {
@@ -49,7 +50,7 @@ class WalkTest : public EngineTest {
   void frames(int n) {
     for (int i = 0; i < n; ++i) ASSERT_TRUE(shell::runFrame());
   }
-  static int pixel(int x, int y) { return APAGE->row(y)[x]; }
+  static int pixel(int x, int y) { return display::displayState().APAGE->row(y)[x]; }
 };
 
 TEST_F(WalkTest, hero_walks_right_and_the_camera_follows_from_x_141) {
@@ -68,7 +69,7 @@ TEST_F(WalkTest, hero_walks_right_and_the_camera_follows_from_x_141) {
     const int step = CurrentScene->cameraX - previous;
     const int lag = int(actorsState().Hero->x) - 140 - previous;
     ASSERT_EQ(step, lag > 50 ? 2 : 1) << "frame " << 102 + i;
-    ASSERT_EQ(gfx::FarLayer->scrollX, CurrentScene->cameraX / 2);
+    ASSERT_EQ(gfx::gfxState().FarLayer->scrollX, CurrentScene->cameraX / 2);
     previous = CurrentScene->cameraX;
   }
   // The hero is drawn at its map x less the camera, its feet on row 287.
@@ -104,7 +105,7 @@ TEST_F(WalkTest, the_right_end_keeps_the_camera_at_960) {
   // Event 98 now waits: the hero stands while the camera settles.
   frames(200);
   EXPECT_EQ(CurrentScene->cameraX, 960);
-  EXPECT_EQ(gfx::FarLayer->scrollX, 480);
+  EXPECT_EQ(gfx::gfxState().FarLayer->scrollX, 480);
   EXPECT_EQ(actorsState().Hero->motion, actors::kStanding);
 }
 

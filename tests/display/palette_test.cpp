@@ -12,11 +12,13 @@ using testing_support::writeFile;
 
 class PaletteTest : public EngineTest {
  protected:
-  void setBase(int i, uint8_t r, uint8_t g, uint8_t b) { BasePalette[i] = {r, g, b, 0}; }
+  void setBase(int i, uint8_t r, uint8_t g, uint8_t b) {
+    displayState().BasePalette[i] = {r, g, b, 0};
+  }
   void expectWorking(int i, uint8_t r, uint8_t g, uint8_t b) {
-    EXPECT_EQ(WorkingPalette[i].red, r);
-    EXPECT_EQ(WorkingPalette[i].green, g);
-    EXPECT_EQ(WorkingPalette[i].blue, b);
+    EXPECT_EQ(displayState().WorkingPalette[i].red, r);
+    EXPECT_EQ(displayState().WorkingPalette[i].green, g);
+    EXPECT_EQ(displayState().WorkingPalette[i].blue, b);
   }
 };
 
@@ -48,25 +50,25 @@ TEST_F(PaletteTest, reload_removes_the_tint) {
   writeFile("grim/pal.pal", testing_support::knownPalette());
   ASSERT_EQ(LoadPalette("grim\\pal.pal"), 1);
   TintPalette(0, 0, 15);
-  EXPECT_EQ(WorkingPalette[10].blue, 5 + 15);
+  EXPECT_EQ(displayState().WorkingPalette[10].blue, 5 + 15);
   ASSERT_EQ(LoadPalette("grim\\pal.pal"), 1);
   expectWorking(10, 10, 245, 5);
-  EXPECT_EQ(MixTable[3 * 256 + 5], 4);
-  EXPECT_EQ(MixTable[255 * 256 + 255], 255);
+  EXPECT_EQ(displayState().MixTable[3 * 256 + 5], 4);
+  EXPECT_EQ(displayState().MixTable[255 * 256 + 255], 255);
 }
 
 TEST_F(PaletteTest, missing_file_changes_nothing) {
   setBase(3, 1, 2, 3);
-  MixTable[9] = 77;
+  displayState().MixTable[9] = 77;
   EXPECT_EQ(LoadPalette("grim\\nothing.pal"), 0);
-  EXPECT_EQ(BasePalette[3].blue, 3);
-  EXPECT_EQ(MixTable[9], 77);
+  EXPECT_EQ(displayState().BasePalette[3].blue, 3);
+  EXPECT_EQ(displayState().MixTable[9], 77);
 }
 
 TEST_F(PaletteTest, short_files_read_past_their_end_as_255) {
   writeFile("grim/pal.pal", testing_support::knownPalette().substr(0, 768));
   ASSERT_EQ(LoadPalette("grim\\pal.pal"), 1);
-  for (int i : {0, 1, 12345, 65535}) EXPECT_EQ(MixTable[i], 255) << i;
+  for (int i : {0, 1, 12345, 65535}) EXPECT_EQ(displayState().MixTable[i], 255) << i;
   writeFile("grim/pal.pal", std::string(10, '\x01'));
   ASSERT_EQ(LoadPalette("grim\\pal.pal"), 1);
   expectWorking(3, 1, 255, 255);
@@ -75,7 +77,7 @@ TEST_F(PaletteTest, short_files_read_past_their_end_as_255) {
 
 TEST_F(PaletteTest, entry_255_always_shows_black) {
   startEngine();  // known palette: entry 255 is (255, 0, 127) in the file
-  const platform::PaletteEntry* shown = ScreenPalette->entries();
+  const platform::PaletteEntry* shown = displayState().ScreenPalette->entries();
   EXPECT_EQ(shown[255].red, 0);
   EXPECT_EQ(shown[255].blue, 0);
   EXPECT_EQ(shown[254].red, 254);

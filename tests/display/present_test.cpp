@@ -16,15 +16,15 @@ class PresentTest : public EngineTest {
     EngineTest::SetUp();
     startEngine();
   }
-  uint8_t screen(int x, int y) { return PrimarySurface->pixels()[y * 640 + x]; }
+  uint8_t screen(int x, int y) { return displayState().PrimarySurface->pixels()[y * 640 + x]; }
 };
 
 TEST_F(PresentTest, view_is_doubled_onto_the_whole_screen) {
   ClearView(1);
-  APAGE->PutPixel(128, 128, 9);
-  APAGE->PutPixel(447, 367, 8);
-  APAGE->PutPixel(448, 128, 7);
-  APAGE->PutPixel(127, 200, 7);
+  displayState().APAGE->PutPixel(128, 128, 9);
+  displayState().APAGE->PutPixel(447, 367, 8);
+  displayState().APAGE->PutPixel(448, 128, 7);
+  displayState().APAGE->PutPixel(127, 200, 7);
   PresentFrame();
   EXPECT_EQ(screen(0, 0), 9);
   EXPECT_EQ(screen(1, 0), 9);
@@ -42,12 +42,12 @@ TEST_F(PresentTest, view_is_doubled_onto_the_whole_screen) {
 
 TEST_F(PresentTest, clear_view_fills_exactly_its_band) {
   for (int y = 0; y < 480; ++y)
-    for (int x = 0; x < 640; ++x) APAGE->PutPixel(x, y, 5);
+    for (int x = 0; x < 640; ++x) displayState().APAGE->PutPixel(x, y, 5);
   ClearView(0x1234);  // only the low byte counts
   for (int y = 120; y < 380; ++y) {
     for (int x = 120; x < 460; ++x) {
       const bool inBand = y >= 128 && y <= 368 && x >= 128 && x <= 451;
-      ASSERT_EQ(APAGE->row(y)[x], inBand ? 0x34 : 5) << x << "," << y;
+      ASSERT_EQ(displayState().APAGE->row(y)[x], inBand ? 0x34 : 5) << x << "," << y;
     }
   }
 }
@@ -57,8 +57,8 @@ TEST_F(PresentTest, lost_surfaces_recover_on_the_flip_path) {
   platform::loseAllSurfaces();
   // The blit fails and is not repeated; the flip of restored garbage still presents.
   PresentFrame();
-  EXPECT_FALSE(DrawSurface->isLost());
-  EXPECT_FALSE(PrimarySurface->isLost());
+  EXPECT_FALSE(displayState().DrawSurface->isLost());
+  EXPECT_FALSE(displayState().PrimarySurface->isLost());
   EXPECT_EQ(platform::presentedFrames(), 1u);
   ClearView(3);
   PresentFrame();
@@ -67,7 +67,7 @@ TEST_F(PresentTest, lost_surfaces_recover_on_the_flip_path) {
 }
 
 TEST_F(PresentTest, lost_surfaces_recover_on_the_direct_path) {
-  KeyState[platform::dik::LCONTROL] = 0x80;
+  displayState().KeyState[platform::dik::LCONTROL] = 0x80;
   ClearView(3);
   platform::loseAllSurfaces();
   // The blit is repeated once after the restore: the garbage drawing page reaches the screen.
@@ -84,10 +84,10 @@ TEST_F(PresentTest, direct_path_shows_without_flipping) {
   ClearView(2);
   PresentFrame();  // the flip chain: back buffer now holds the previous screen
   ClearView(6);
-  KeyState[platform::dik::LCONTROL] = 0x80;
+  displayState().KeyState[platform::dik::LCONTROL] = 0x80;
   PresentFrame();
   EXPECT_EQ(screen(10, 10), 6);
-  EXPECT_EQ(BackBuffer->pixels()[0], 0);  // untouched by the direct blit
+  EXPECT_EQ(displayState().BackBuffer->pixels()[0], 0);  // untouched by the direct blit
 }
 
 }  // namespace

@@ -22,9 +22,9 @@ TEST_F(NoSoundDevice, leaves_the_player_in_state_2_and_the_game_plays_to_its_end
   // The keys of the story (Space at read 60); the player is looked at as the game runs.
   platform::setKeyProvider([&](uint64_t read, uint8_t keys[256]) {
     if (read == 60) keys[platform::dik::SPACE] = 0x80;
-    if (read == 100 && audio::Music) {
-      state = audio::Music->state;
-      volume = audio::Music->volume;
+    if (read == 100 && audio::audioState().Music) {
+      state = audio::audioState().Music->state;
+      volume = audio::audioState().Music->volume;
     }
   });
   EXPECT_EQ(shell::runGame(), 0);

@@ -50,8 +50,8 @@ void keys(uint64_t read, uint8_t state[256]) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (fuzzing::startWorldOnce()) {
     actors::loadCommonResources();
-    audio::Music = new audio::MusicPlayer;
-    audio::Music->Open("1.mp3");
+    audio::audioState().Music = std::make_unique<audio::MusicPlayer>();
+    audio::audioState().Music->Open("1.mp3");
     platform::setKeyProvider(keys);
   }
   fuzzing::writeFile("map/f.if", std::string(reinterpret_cast<const char*>(data), size));

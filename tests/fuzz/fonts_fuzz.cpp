@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/fonts.h"
+#include "gfx/gfx_state.h"
 #include "gfx/text_draw.h"
 #include "support/fuzz_engine.h"
 
@@ -20,17 +22,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzzing::writeFile("grim/EngFont.fnt", bytes.substr(0, english));
   fuzzing::writeFile("grim/HanFont.fnt", bytes.substr(english, hangul));
   fuzzing::writeFile("grim/han.inf", bytes.substr(english + hangul));
-  gfx::resetFontGlobals();
+  gfx::gfxState() = gfx::GfxState{};
   if (!gfx::loadFonts()) return 0;
   // Every byte as a single character, then the rows of symbols and syllables and one past them,
   // with trail bytes from one below to one above their range.
   std::string text;
   for (int c = 1; c < 256; ++c) text += char(c);
-  gfx::drawText(display::APAGE, 0, 0, text.c_str(), 7);
+  gfx::drawText(display::displayState().APAGE.get(), 0, 0, text.c_str(), 7);
   for (int lead = 0xA1; lead <= 0xC9; ++lead) {
     std::string row;
     for (int trail = 0xA0; trail <= 0xFF; ++trail) row += {char(lead), char(trail)};
-    gfx::drawTextBlended(display::APAGE, -8 * (lead % 40), 4 * (lead - 0xA1), row.c_str(), lead);
+    gfx::drawTextBlended(display::displayState().APAGE.get(), -8 * (lead % 40), 4 * (lead - 0xA1),
+                         row.c_str(), lead);
   }
   return 0;
 }

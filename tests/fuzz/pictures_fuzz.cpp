@@ -8,6 +8,7 @@
 #include "actors/status_bar.h"
 #include "display/display_device.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "platform/video.h"
 #include "support/fuzz_engine.h"
 #include "support/fuzz_world.h"
@@ -32,15 +33,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The second pass finds every surface lost and reloads the pictures from their files.
     if (pass == 1) platform::loseAllSurfaces();
     for (int scroll : {0, 240, 480}) {
-      gfx::FarLayer->scrollX = scroll;
-      gfx::FarLayer->draw();
+      gfx::gfxState().FarLayer->scrollX = scroll;
+      gfx::gfxState().FarLayer->draw();
       scene.cameraX = 2 * scroll;
       scene.drawBackground();
     }
     uint8_t* bits = nullptr;
-    display::DrawSurface->lock(&bits);
+    display::displayState().DrawSurface->lock(&bits);
     actors::drawStatusBar();
-    display::DrawSurface->unlock();
+    display::displayState().DrawSurface->unlock();
     // Presenting restores the display's own surfaces after the loss.
     display::PresentFrame();
   }

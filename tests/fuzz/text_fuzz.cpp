@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/fonts.h"
 #include "gfx/text_draw.h"
@@ -24,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Anywhere from well left of and above the page to past its far corner.
   const int x = (data[1] | data[2] << 8) % 1000 - 200;
   const int y = data[3] * 3 - 100;
-  gfx::drawText(display::APAGE, x, y, bytes.c_str(), data[1]);
-  gfx::drawTextBlended(display::APAGE, x, y, bytes.c_str(), data[2]);
+  gfx::drawText(display::displayState().APAGE.get(), x, y, bytes.c_str(), data[1]);
+  gfx::drawTextBlended(display::displayState().APAGE.get(), x, y, bytes.c_str(), data[2]);
   return 0;
 }

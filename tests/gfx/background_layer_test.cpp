@@ -11,8 +11,6 @@
 #include "support/engine_fixture.h"
 
 namespace {
-
-using display::APAGE;
 using gfx::BackgroundLayer;
 using testing_support::EngineTest;
 using testing_support::writeFile;
@@ -34,9 +32,10 @@ class BackgroundLayerTest : public EngineTest {
   }
   static void clearPage() {
     for (int y = 0; y < display::kPageHeight; ++y)
-      for (int x = 0; x < display::kPageWidth; ++x) APAGE->PutPixel(x, y, 254);
+      for (int x = 0; x < display::kPageWidth; ++x)
+        display::displayState().APAGE->PutPixel(x, y, 254);
   }
-  static int pixel(int x, int y) { return APAGE->row(y)[x]; }
+  static int pixel(int x, int y) { return display::displayState().APAGE->row(y)[x]; }
   // Every shown pixel of the window is the picture's pixel at scrollX + column.
   static void expectWindowAt(int scrollX) {
     for (int r = 0; r < gfx::kWindowHeight; ++r)

@@ -3,7 +3,9 @@
 
 #include <filesystem>
 
+#include "display/display_state.h"
 #include "display/pixel_page.h"
+#include "gfx/gfx_state.h"
 #include "platform/encoding.h"
 #include "platform/message_box.h"
 #include "shell/startup.h"
@@ -21,16 +23,16 @@ using FontLoadTest = EngineTest;
 
 TEST_F(FontLoadTest, reads_all_three_files_into_their_tables) {
   ASSERT_EQ(loadFonts(), 1);
-  ASSERT_NE(asciiFont, nullptr);
-  EXPECT_EQ(asciiFont[0x41 * 16 + 15], 0x41);
-  EXPECT_EQ(asciiFont[4095], 0xFF);
+  ASSERT_NE(gfxState().asciiFont.get(), nullptr);
+  EXPECT_EQ(gfxState().asciiFont[0x41 * 16 + 15], 0x41);
+  EXPECT_EQ(gfxState().asciiFont[4095], 0xFF);
   // Row 0 of initial glyph 19 of set 7, row 1 of medial 21 of set 3, row 2 of final 27 of set 3.
-  EXPECT_EQ(hangulInitials[(7 * 20 + 19) * 32 + 1], 19);
-  EXPECT_EQ(hangulMedials[(3 * 22 + 21) * 32 + 2], 0x83);
-  EXPECT_EQ(hangulFinals[(3 * 28 + 27) * 32 + 5], 27);
+  EXPECT_EQ(gfxState().hangulInitials[(7 * 20 + 19) * 32 + 1], 19);
+  EXPECT_EQ(gfxState().hangulMedials[(3 * 22 + 21) * 32 + 2], 0x83);
+  EXPECT_EQ(gfxState().hangulFinals[(3 * 28 + 27) * 32 + 5], 27);
   // The last syllable, 힝, is ㅎ ㅣ ㅇ: Johab 0xD3B7.
-  EXPECT_EQ(syllableCodes[4698], 0xD3);
-  EXPECT_EQ(syllableCodes[4699], 0xB7);
+  EXPECT_EQ(gfxState().syllableCodes[4698], 0xD3);
+  EXPECT_EQ(gfxState().syllableCodes[4699], 0xB7);
 }
 
 TEST_F(FontLoadTest, a_missing_or_empty_file_fails_the_load) {
@@ -58,10 +60,10 @@ TEST_F(FontLoadTest, short_reads_are_accepted_but_an_empty_part_is_not) {
   writeFile("grim/han.inf", "\x88\x61");
   writeFile("grim/EngFont.fnt", "\x7E");
   EXPECT_EQ(loadFonts(), 1);
-  EXPECT_EQ(asciiFont[0], 0x7E);
-  EXPECT_EQ(asciiFont[1], 0);
-  EXPECT_EQ(syllableCodes[1], 0x61);
-  EXPECT_EQ(syllableCodes[2], 0);
+  EXPECT_EQ(gfxState().asciiFont[0], 0x7E);
+  EXPECT_EQ(gfxState().asciiFont[1], 0);
+  EXPECT_EQ(gfxState().syllableCodes[1], 0x61);
+  EXPECT_EQ(gfxState().syllableCodes[2], 0);
 }
 
 TEST_F(FontLoadTest, start_up_stops_with_the_font_message) {
@@ -72,14 +74,14 @@ TEST_F(FontLoadTest, start_up_stops_with_the_font_message) {
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(platform::cp949ToUtf8(shown[0].title), "Pelmo엔진");
   EXPECT_EQ(platform::cp949ToUtf8(shown[0].text), "폰트 로딩에러..");
-  EXPECT_EQ(display::MPAGE, nullptr);  // no page is made after a font failure
+  EXPECT_EQ(display::displayState().MPAGE.get(), nullptr);  // no page is made after a font failure
 }
 
 TEST_F(FontLoadTest, shutdown_frees_the_ascii_glyphs) {
   startEngine();
-  ASSERT_NE(asciiFont, nullptr);
+  ASSERT_NE(gfxState().asciiFont.get(), nullptr);
   shell::ShutDownEngine();
-  EXPECT_EQ(asciiFont, nullptr);
+  EXPECT_EQ(gfxState().asciiFont.get(), nullptr);
 }
 
 }  // namespace

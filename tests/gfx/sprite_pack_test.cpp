@@ -3,12 +3,11 @@
 
 #include <string>
 
+#include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "support/engine_fixture.h"
 
 namespace {
-
-using display::APAGE;
 using gfx::SpritePack;
 using testing_support::EngineTest;
 using testing_support::writeFile;
@@ -22,9 +21,10 @@ class SpritePackTest : public EngineTest {
   }
   static void fillPage(uint8_t colour) {
     for (int y = 0; y < display::kPageHeight; ++y)
-      for (int x = 0; x < display::kPageWidth; ++x) APAGE->PutPixel(x, y, colour);
+      for (int x = 0; x < display::kPageWidth; ++x)
+        display::displayState().APAGE->PutPixel(x, y, colour);
   }
-  static int pixel(int x, int y) { return APAGE->row(y)[x]; }
+  static int pixel(int x, int y) { return display::displayState().APAGE->row(y)[x]; }
   // Frames 2 x 2, 3 x 1 and 1 x 2 with pixels 10.., 20.., 30...
   static void writeThreeFramePack(const std::string& extraPixels = "") {
     writeFile("grim/three.idx", "3\n2 2\n3\t1\r\n1 2");

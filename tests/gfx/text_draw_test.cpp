@@ -7,6 +7,7 @@
 #include "display/display_device.h"
 #include "display/palette.h"
 #include "gfx/fonts.h"
+#include "gfx/gfx_state.h"
 #include "gfx/hangul_compose.h"
 #include "shell/scene_cycle.h"
 #include "shell/shell_state.h"
@@ -53,7 +54,7 @@ TEST_F(TextDrawTest, an_empty_string_draws_nothing) {
 }
 
 TEST_F(TextDrawTest, glyph_bytes_run_from_bit_7_at_the_left_on_every_row) {
-  for (int r = 0; r < 16; ++r) asciiFont['!' * 16 + r] = 0x80;
+  for (int r = 0; r < 16; ++r) gfxState().asciiFont['!' * 16 + r] = 0x80;
   drawText(&page_, 200, 50, "!", 3);
   drawText(&page_, 300, 50, "\x01", 3);  // control characters draw through their glyphs
   for (int r = 0; r < 16; ++r) {
@@ -119,8 +120,8 @@ TEST_F(TextDrawTest, each_letter_takes_the_set_its_neighbours_choose) {
 
 TEST_F(TextDrawTest, the_initial_glyph_is_copied_even_for_the_fill_code) {
   // Johab 0x8441 is the fill initial with the fill vowel and no final: glyph 0 of set 0.
-  syllableCodes[0] = 0x84;
-  syllableCodes[1] = 0x41;
+  gfxState().syllableCodes[0] = 0x84;
+  gfxState().syllableCodes[1] = 0x41;
   const Glyph16 g = composeHangulGlyph(0xB0, 0xA1);
   EXPECT_EQ(readMark(g, 0), (Letter{0, 0}));
   EXPECT_EQ(readMark(g, 1), (Letter{-1, -1}));  // medial glyph 0 is never drawn
@@ -172,7 +173,7 @@ TEST_F(TextDrawTest, pixels_past_the_page_edge_are_dropped) {
 }
 
 TEST_F(TextDrawTest, drawing_without_fonts_or_page_is_harmless) {
-  resetFontGlobals();
+  gfxState() = GfxState{};
   drawText(&page_, 10, 10, "A\xB0\xA1", 1);
   drawText(nullptr, 10, 10, "A", 1);
   EXPECT_EQ(inkedCount(), 0);
@@ -183,7 +184,7 @@ TEST_F(TextDrawTest, every_frame_draws_the_counter_at_the_top_of_the_view) {
   std::strcpy(shell::shellState().MapName, "20");
   shell::beginScene();
   ASSERT_TRUE(shell::runFrame());
-  const uint8_t* view = display::DrawSurface->pixels() + 128 * 640 + 128;
+  const uint8_t* view = display::displayState().DrawSurface->pixels() + 128 * 640 + 128;
   const std::string text = shell::shellState().FrameText;
   ASSERT_EQ(text.rfind("frame ", 0), 0u);
   for (size_t i = 0; i < text.size(); ++i)

@@ -36,13 +36,13 @@ TEST_F(FrameLoopTest, scene_start_resets_tables_and_fades_in_by_two) {
   EXPECT_EQ(world::TextIndex, -1);
   EXPECT_EQ(world::WalkCounter, -1);
   EXPECT_EQ(world::IconOwner, -1);
-  EXPECT_EQ(Brightness, 2);
+  EXPECT_EQ(displayState().Brightness, 2);
   for (int i = 0; i < 10; ++i) ASSERT_TRUE(shell::runFrame());
-  EXPECT_EQ(Brightness, 22);
+  EXPECT_EQ(displayState().Brightness, 22);
   for (int i = 0; i < 60; ++i) ASSERT_TRUE(shell::runFrame());
-  EXPECT_EQ(Brightness, 100);
+  EXPECT_EQ(displayState().Brightness, 100);
   // The map "20" is tinted blue +15 at full strength: entry 10 is (10, 245, 5) in the file.
-  EXPECT_EQ(WorkingPalette[10].blue, 20);
+  EXPECT_EQ(displayState().WorkingPalette[10].blue, 20);
 }
 
 TEST_F(FrameLoopTest, tints_by_the_second_letter_of_the_map_name) {
@@ -51,17 +51,17 @@ TEST_F(FrameLoopTest, tints_by_the_second_letter_of_the_map_name) {
   for (const auto& [name, green, blue] : cases) {
     std::strcpy(shell::shellState().MapName, name);
     shell::beginScene();
-    EXPECT_EQ(BasePalette[10].green, green) << name;
-    EXPECT_EQ(BasePalette[10].blue, blue) << name;
+    EXPECT_EQ(displayState().BasePalette[10].green, green) << name;
+    EXPECT_EQ(displayState().BasePalette[10].blue, blue) << name;
   }
 }
 
 TEST_F(FrameLoopTest, warp_fades_out_by_two) {
   shell::beginScene();
-  Brightness = 10;
+  displayState().Brightness = 10;
   world::WarpPending = 1;
   ASSERT_TRUE(shell::runFrame());
-  EXPECT_EQ(Brightness, 8);
+  EXPECT_EQ(displayState().Brightness, 8);
 }
 
 TEST_F(FrameLoopTest, escape_leaves_the_loop) {

@@ -3,9 +3,9 @@
 
 #include "display/display_device.h"
 #include "display/pixel_page.h"
+#include "platform/encoding.h"
 #include "platform/faults.h"
 #include "platform/message_box.h"
-#include "platform/encoding.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -32,14 +32,14 @@ class StartUpTest : public EngineTest {
 TEST_F(StartUpTest, success_binds_the_four_pages_and_the_view) {
   startEngine();
   using namespace display;
-  ASSERT_TRUE(APAGE && APAGE->bound());
-  EXPECT_EQ(APAGE->row(0), DrawSurface->pixels());
-  EXPECT_EQ(APAGE->row(479), DrawSurface->pixels() + 479 * 640);
-  EXPECT_EQ(VPAGE->row(1), PrimarySurface->pixels() + 640);
-  EXPECT_EQ(APAGE1->row(0), BackBuffer->pixels());
-  EXPECT_EQ(MPAGE->row(15), StripSurface->pixels() + 15 * 640);
-  EXPECT_EQ(ViewRect.left, 128);
-  EXPECT_EQ(ViewRect.bottom, 368);
+  ASSERT_TRUE(displayState().APAGE && displayState().APAGE->bound());
+  EXPECT_EQ(displayState().APAGE->row(0), displayState().DrawSurface->pixels());
+  EXPECT_EQ(displayState().APAGE->row(479), displayState().DrawSurface->pixels() + 479 * 640);
+  EXPECT_EQ(displayState().VPAGE->row(1), displayState().PrimarySurface->pixels() + 640);
+  EXPECT_EQ(displayState().APAGE1->row(0), displayState().BackBuffer->pixels());
+  EXPECT_EQ(displayState().MPAGE->row(15), displayState().StripSurface->pixels() + 15 * 640);
+  EXPECT_EQ(displayState().ViewRect.left, 128);
+  EXPECT_EQ(displayState().ViewRect.bottom, 368);
   EXPECT_TRUE(platform::shownMessages().empty());
 }
 
@@ -61,8 +61,8 @@ TEST_F(StartUpTest, keyboard_failure) {
 TEST_F(StartUpTest, missing_palette_stops_before_any_page) {
   std::filesystem::remove("grim/pal.pal");
   EXPECT_EQ(failureText(), "팔렛 로딩에러..");
-  EXPECT_EQ(display::APAGE, nullptr);
-  EXPECT_EQ(display::MPAGE, nullptr);
+  EXPECT_EQ(display::displayState().APAGE.get(), nullptr);
+  EXPECT_EQ(display::displayState().MPAGE.get(), nullptr);
 }
 
 TEST_F(StartUpTest, page_failures_name_their_page) {

@@ -7,13 +7,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "actors/common_resources.h"
-#include "audio/music_player.h"
-#include "display/display_device.h"
-#include "display/keyboard.h"
-#include "display/palette.h"
-#include "display/pixel_page.h"
-#include "gfx/fonts.h"
 #include "platform/backend.h"
 #include "platform/faults.h"
 #include "platform/headless/headless_backend.h"
@@ -27,6 +20,7 @@
 #include "support/test_fonts.h"
 #include "visual/visual_mode.h"
 #include "world/event_tables.h"
+#include "world/scene.h"
 
 namespace testing_support {
 
@@ -37,24 +31,11 @@ std::unique_ptr<shell::Game> game;
 }  // namespace
 
 void resetEngineGlobals() {
-  using namespace display;
   // One game at a time: the old one lets go of its state before the new one binds its own.
   game.reset();
   game = std::make_unique<shell::Game>();
-  delete APAGE;
-  delete APAGE1;
-  delete VPAGE;
-  delete MPAGE;
-  APAGE = APAGE1 = VPAGE = MPAGE = nullptr;
-  ReleaseDisplayAndInput();
-  StripSurface.reset();
-  ScreenPalette.reset();
-  std::fill(KeyState, KeyState + 256, 0);
-  resetPaletteGlobals();
-  gfx::resetFontGlobals();
-  actors::freeCommonResources();  // the Scene and the far layer, not yet the game's
   world::resetWorldGlobals();
-  audio::resetAudioGlobals();
+  world::deleteCurrentScene();
   platform::resetFaults();
   platform::resetKeyboard();
   platform::resetScreen();

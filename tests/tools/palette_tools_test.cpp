@@ -229,9 +229,9 @@ TEST_F(MkpalTest, WritesColoursThenTheMixingTableThatTheGameLoads) {
   EXPECT_EQ(bytes.substr(0, 9), std::string("\0\0\0\xff\xff\xff\x80\x80\x80", 9));
   EXPECT_EQ(bytes.substr(765, 3), std::string("\xff\0\xff", 3));
   ASSERT_EQ(display::LoadPalette("grim\\pal.pal"), 1);
-  EXPECT_EQ(display::MixTable[0 * 256 + 1], 2);    // black and white: grey
-  EXPECT_EQ(display::MixTable[0 * 256 + 2], 3);    // black and grey: dark grey
-  EXPECT_EQ(display::MixTable[255 * 256 + 0], 0);  // 255 counts as black
+  EXPECT_EQ(display::displayState().MixTable[0 * 256 + 1], 2);    // black and white: grey
+  EXPECT_EQ(display::displayState().MixTable[0 * 256 + 2], 3);    // black and grey: dark grey
+  EXPECT_EQ(display::displayState().MixTable[255 * 256 + 0], 0);  // 255 counts as black
 }
 
 TEST_F(MkpalTest, ColoursOnlyWritesTheFirst768Bytes) {

@@ -69,8 +69,8 @@ TEST_F(VisualTest, loads_words_and_rest_of_lines_skipping_blank_ones) {
   EXPECT_EQ(visualState().VisualScript[4][0], 0);
   EXPECT_EQ(visualState().VisualPlaying, 1);
   // The scene's own palette at full strength; the game's kept to be put back.
-  EXPECT_EQ(display::BasePalette[5].blue, 5);
-  EXPECT_EQ(display::WorkingPalette[5].red, 200);
+  EXPECT_EQ(display::displayState().BasePalette[5].blue, 5);
+  EXPECT_EQ(display::displayState().WorkingPalette[5].red, 200);
   EXPECT_EQ(visualState().SavedBasePalette[5].red, 5);
 }
 
@@ -122,7 +122,7 @@ TEST_F(VisualTest, an_immediate_end_shows_one_frame_at_two_percent) {
   EXPECT_EQ(play(), 1u);
   EXPECT_EQ(visualState().VisualPlaying, 0);
   // The fade-out ran from the level reached down to 2 percent.
-  EXPECT_EQ(display::WorkingPalette[5].red, 200 * 2 / 100);
+  EXPECT_EQ(display::displayState().WorkingPalette[5].red, 200 * 2 / 100);
 }
 
 TEST_F(VisualTest, hangul_line_types_one_character_a_frame_into_one_row) {
@@ -173,14 +173,14 @@ TEST_F(VisualTest, text_rows_are_drawn_outlined_where_the_coordinates_say) {
   const auto countColour = [](int top, int colour) {
     int n = 0;
     for (int y = top; y < top + 16; ++y)
-      for (int x = 99; x < 109; ++x) n += display::APAGE->row(y)[x] == colour;
+      for (int x = 99; x < 109; ++x) n += display::displayState().APAGE->row(y)[x] == colour;
     return n;
   };
   EXPECT_GT(countColour(200, 13), 0);
   EXPECT_GT(countColour(200, 14), 0);
-  EXPECT_EQ(countColour(216, 13), 0);       // the blank row
-  EXPECT_GT(countColour(232, 13), 0);       // row 2 at (100, 232)
-  EXPECT_EQ(display::APAGE->row(0)[0], 7);  // the picture, copied one to one
+  EXPECT_EQ(countColour(216, 13), 0);                      // the blank row
+  EXPECT_GT(countColour(232, 13), 0);                      // row 2 at (100, 232)
+  EXPECT_EQ(display::displayState().APAGE->row(0)[0], 7);  // the picture, copied one to one
 }
 
 TEST_F(VisualTest, key_wait_holds_the_script_and_space_held_freezes_it) {
@@ -202,16 +202,17 @@ TEST_F(VisualTest, key_1_aborts_and_escape_does_not) {
 
 TEST_F(VisualTest, finishing_restores_the_game_palette_tint_and_mixing_table) {
   display::TintPalette(0, -40, -50);
-  const platform::PaletteEntry tinted = display::BasePalette[100];
-  const int32_t mix = display::MixTable[300];
+  const platform::PaletteEntry tinted = display::displayState().BasePalette[100];
+  const int32_t mix = display::displayState().MixTable[300];
   ASSERT_EQ(load("#끝\n"), 0);
   play();
   finishVisualScene();
-  EXPECT_EQ(display::BasePalette[100].green, tinted.green);
-  EXPECT_EQ(display::BasePalette[100].blue, tinted.blue);
-  EXPECT_EQ(display::MixTable[300], mix);
+  EXPECT_EQ(display::displayState().BasePalette[100].green, tinted.green);
+  EXPECT_EQ(display::displayState().BasePalette[100].blue, tinted.blue);
+  EXPECT_EQ(display::displayState().MixTable[300], mix);
   EXPECT_EQ(visualState().VisualPicture, nullptr);
-  for (int i = 0; i < 640 * 480; i += 997) ASSERT_EQ(display::PrimarySurface->pixels()[i], 0);
+  for (int i = 0; i < 640 * 480; i += 997)
+    ASSERT_EQ(display::displayState().PrimarySurface->pixels()[i], 0);
 }
 
 TEST_F(VisualTest, more_rows_than_the_table_never_write_past_it) {

@@ -5,6 +5,7 @@
 #include "actors/actor.h"
 #include "actors/actors_state.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "support/test_events.h"
 #include "world/event_interpreter.h"
 #include "world/event_tables.h"
@@ -155,7 +156,7 @@ TEST_F(EventActorsTest, the_camera_and_the_step_after_it_run_in_one_call) {
   actorsState().Hero->x = 1200.0f;
   steps(1);
   EXPECT_EQ(CurrentScene->cameraX, 960);
-  EXPECT_EQ(gfx::FarLayer->scrollX, 480);
+  EXPECT_EQ(gfx::gfxState().FarLayer->scrollX, 480);
   EXPECT_EQ(actorsState().Hero->busy, 1);
   EXPECT_EQ(CurrentStep, 2);
   EXPECT_EQ(actorsState().Hero->facing, 0);

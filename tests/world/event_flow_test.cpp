@@ -5,6 +5,7 @@
 
 #include "actors/actor.h"
 #include "actors/actors_state.h"
+#include "display/display_state.h"
 #include "display/palette.h"
 #include "platform/message_box.h"
 #include "platform/screen.h"
@@ -194,12 +195,12 @@ TEST_F(EventFlowTest, after_a_warp_no_step_runs_and_the_warp_step_holds_the_dest
 
 TEST_F(EventFlowTest, the_game_end_goes_dark_and_is_reported_to_the_caller_alone) {
   startMap(eventSection({eventText("3", {kHeroHold, kGameEnd, kHeroRelease})}));
-  display::Brightness = 100;
+  display::displayState().Brightness = 100;
   startEvent(3);
   EXPECT_TRUE(runEventStep());
-  EXPECT_EQ(display::Brightness, 100);
+  EXPECT_EQ(display::displayState().Brightness, 100);
   EXPECT_FALSE(runEventStep());
-  EXPECT_EQ(display::Brightness, 0);
+  EXPECT_EQ(display::displayState().Brightness, 0);
   EXPECT_EQ(CurrentStep, 2);
   EXPECT_EQ(shell::shellState().GameRunning, 1);  // the frame loop's to clear
   // The end is told once; the step after it is an ordinary one.
@@ -218,7 +219,7 @@ TEST_F(EventFlowTest, the_frame_loop_stops_the_game_in_the_frame_of_the_game_end
   EXPECT_EQ(shell::shellState().GameRunning, 0);
   // The frame is finished and shown; the fade step has lit it again by 2.
   EXPECT_EQ(platform::presentedFrames(), before + 2);
-  EXPECT_EQ(display::Brightness, 2);
+  EXPECT_EQ(display::displayState().Brightness, 2);
 }
 
 TEST_F(EventFlowTest, unknown_opcodes_are_skipped_a_step_at_a_time) {
@@ -250,16 +251,16 @@ TEST_F(EventFlowTest, a_row_full_to_its_last_step_ends_after_it) {
 
 TEST_F(EventFlowTest, the_visual_step_fades_down_clears_the_view_and_fades_back_from_2) {
   startMap(eventSection({eventText("3", {cmd(kVisual, "intro"), kHeroHold})}));
-  display::Brightness = 100;
+  display::displayState().Brightness = 100;
   startEvent(3);
   const uint64_t before = platform::presentedFrames();
   steps(1);
   EXPECT_EQ(platform::presentedFrames(), before + 1);
-  EXPECT_EQ(display::Brightness, 2);
+  EXPECT_EQ(display::displayState().Brightness, 2);
   EXPECT_EQ(CurrentStep, 1);
   // The scene's end reloads the game palette at full strength (entry 200 is (200, 55, 100));
   // the frame loop's next fade step takes it from there. "intro" does not exist: its box shows.
-  EXPECT_EQ(display::WorkingPalette[200].red, 200);
+  EXPECT_EQ(display::displayState().WorkingPalette[200].red, 200);
   ASSERT_FALSE(platform::shownMessages().empty());
   EXPECT_EQ(platform::shownMessages().back().title, "..");
   steps(1);

@@ -9,6 +9,7 @@
 #include "display/display_device.h"
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
+#include "gfx/gfx_state.h"
 #include "platform/message_box.h"
 #include "support/engine_fixture.h"
 #include "support/test_maps.h"
@@ -16,7 +17,6 @@
 namespace {
 
 using namespace testing_support;
-using display::APAGE;
 using world::Scene;
 
 constexpr int kHoles[] = {5, 300, 1000, 1279};
@@ -29,8 +29,9 @@ class SceneTest : public EngineTest {
     writeFarPicture();
     writeMapPicture("field", {std::begin(kHoles), std::end(kHoles)});
     writeSolidPack("MAN", 1, 30, 40, 60);
-    gfx::FarLayer = &far_;
-    ASSERT_EQ(far_.load("bg"), 0);
+    gfx::gfxState().FarLayer = std::make_unique<gfx::BackgroundLayer>();
+    far_ = gfx::gfxState().FarLayer.get();
+    ASSERT_EQ(far_->load("bg"), 0);
     actors::actorsState().Hero = std::move(heroOwner_);
     world::CurrentScene = &scene_;
     TestActor a;
@@ -40,16 +41,17 @@ class SceneTest : public EngineTest {
     clearPage();
   }
   void TearDown() override {
-    gfx::FarLayer = nullptr;
+    gfx::gfxState().FarLayer = nullptr;
     actors::actorsState().Hero.reset();
     world::CurrentScene = nullptr;
     EngineTest::TearDown();
   }
   static void clearPage() {
     for (int y = 0; y < display::kPageHeight; ++y)
-      for (int x = 0; x < display::kPageWidth; ++x) APAGE->PutPixel(x, y, 254);
+      for (int x = 0; x < display::kPageWidth; ++x)
+        display::displayState().APAGE->PutPixel(x, y, 254);
   }
-  static int pixel(int x, int y) { return APAGE->row(y)[x]; }
+  static int pixel(int x, int y) { return display::displayState().APAGE->row(y)[x]; }
   // Puts the camera at c with the far layer at c / 2, as the camera keeps them.
   void cameraAt(int c) {
     scene_.cameraX = c;
@@ -58,7 +60,7 @@ class SceneTest : public EngineTest {
     ASSERT_EQ(scene_.cameraX, c);
   }
   void drawBackgrounds() {
-    far_.draw();
+    far_->draw();
     scene_.drawBackground();
   }
   // The view shows map column cameraX + k, or the far layer's column scroll + k in a hole.
@@ -71,7 +73,7 @@ class SceneTest : public EngineTest {
         ASSERT_EQ(pixel(128 + k, 128 + row), want) << "camera " << camera << " column " << k;
       }
   }
-  gfx::BackgroundLayer far_;
+  gfx::BackgroundLayer* far_ = nullptr;  // the game's far layer
   // Made with the fixture and handed to the game in SetUp; hero_ names it throughout.
   std::unique_ptr<actors::Actor> heroOwner_ = std::make_unique<actors::Actor>();
   actors::Actor& hero_ = *heroOwner_;
@@ -82,7 +84,7 @@ TEST_F(SceneTest, view_shows_the_map_over_the_far_layer_at_the_camera) {
   const std::pair<int, int> cases[] = {{0, 0}, {101, 50}, {960, 480}};
   for (const auto& [camera, scroll] : cases) {
     cameraAt(camera);
-    EXPECT_EQ(far_.scrollX, scroll);
+    EXPECT_EQ(far_->scrollX, scroll);
     clearPage();
     drawBackgrounds();
     expectView(camera, scroll);

@@ -23,7 +23,7 @@ Observation observeGame(uint64_t read) {
   o.currentEvent = world::CurrentEvent;
   o.currentStep = world::CurrentStep;
   o.warpPending = world::WarpPending != 0;
-  o.brightness = display::Brightness;
+  o.brightness = display::displayState().Brightness;
   o.gameRunning = shell::shellState().GameRunning != 0;
   o.textIndex = world::TextIndex;
   o.textShown = world::TextShown != 0;

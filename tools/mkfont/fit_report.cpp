@@ -8,6 +8,7 @@
 #include <new>
 
 #include "gfx/fonts.h"
+#include "gfx/gfx_state.h"
 #include "gfx/hangul_compose.h"
 
 namespace mkfont {
@@ -29,14 +30,15 @@ std::string utf8Of(int codePoint) {
 }  // namespace
 
 void installFonts(const std::string& ascii, const std::string& hangul, const std::string& codes) {
-  if (!gfx::asciiFont) gfx::asciiFont = new uint8_t[gfx::kAsciiFontBytes];
-  copyInto(gfx::asciiFont, gfx::kAsciiFontBytes, ascii);
-  copyInto(gfx::hangulInitials, gfx::kInitialBytes, hangul);
-  copyInto(gfx::hangulMedials, gfx::kMedialBytes,
+  gfx::GfxState& g = gfx::gfxState();
+  if (!g.asciiFont) g.asciiFont = std::make_unique<uint8_t[]>(gfx::kAsciiFontBytes);
+  copyInto(g.asciiFont.get(), gfx::kAsciiFontBytes, ascii);
+  copyInto(g.hangulInitials, gfx::kInitialBytes, hangul);
+  copyInto(g.hangulMedials, gfx::kMedialBytes,
            hangul.substr(std::min(hangul.size(), size_t(gfx::kInitialBytes))));
-  copyInto(gfx::hangulFinals, gfx::kFinalBytes,
+  copyInto(g.hangulFinals, gfx::kFinalBytes,
            hangul.substr(std::min(hangul.size(), size_t(gfx::kInitialBytes + gfx::kMedialBytes))));
-  copyInto(gfx::syllableCodes, gfx::kSyllableCodeBytes, codes);
+  copyInto(g.syllableCodes, gfx::kSyllableCodeBytes, codes);
 }
 
 std::string FitReport::text() const {

@@ -11,6 +11,7 @@
 #include "mkfont/sample_sheet.h"
 #include "mkfont/syllables.h"
 #include "mkfont/unifont_hex.h"
+#include "shell/game.h"
 
 namespace {
 
@@ -115,6 +116,8 @@ int run(const Options& o) {
     std::fprintf(stderr, "mkfont: %s\n", error.c_str());
     return 1;
   }
+  // The font tables are the game's: one lives while the fit is measured and the sheet drawn.
+  shell::Game game;
   installFonts(ascii, hangul, codes);
   if (o.report) std::printf("%s\n", measureFit(ks, font).text().c_str());
   if (!o.sheet.empty() &&
