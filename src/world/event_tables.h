@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "world/event_language.h"
+
 namespace world {
 
 constexpr int kEventCount = 101;
@@ -14,36 +16,6 @@ constexpr int kFlagCount = 100;
 constexpr int ENTRY_EVENT = 99;
 constexpr int EDGE_EVENT_LEFT = 97;
 constexpr int EDGE_EVENT_RIGHT = 98;
-
-// What a step does; kOpEnd is also the reset value, so an unwritten step ends its event.
-enum EventOpcode : int32_t {
-  kOpEnd = -1,
-  kOpText = 1,
-  kOpFlag = 2,
-  kOpIf = 3,
-  kOpVisual = 9,
-  kOpWarp = 10,
-  kOpIcon = 11,
-  kOpActorFaceLeft = 12,
-  kOpActorFaceRight = 13,
-  kOpActorWalkLeft = 14,
-  kOpActorWalkRight = 15,
-  kOpActorVanish = 16,
-  kOpCamera = 91,
-  kOpHeroHold = 101,
-  kOpHeroRelease = 102,
-  kOpHeroFaceLeft = 103,
-  kOpHeroFaceRight = 104,
-  kOpHeroMove = 105,
-  kOpHeroWalkLeft = 106,
-  kOpHeroWalkRight = 107,
-  kOpHeroLookDown = 108,
-  kOpHeroLookUp = 109,
-  kOpGameEnd = 200,
-};
-// Opcodes outside this range are skipped a step at a time.
-constexpr int kOpLowest = -1;
-constexpr int kOpHighest = 200;
 
 extern int32_t EventOps[kEventCount][kStepCount];
 extern int32_t EventArg1[kEventCount][kStepCount];

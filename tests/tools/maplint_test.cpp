@@ -156,6 +156,41 @@ TEST_F(MapLint, a_correct_map_passes_in_both_encodings_and_the_game_loads_it_who
   EXPECT_EQ(world::TextIndex, 3);
 }
 
+TEST_F(MapLint, every_keyword_of_the_correct_map_makes_its_own_step_in_the_game) {
+  writeFile("m.map", kGoodMap);
+  ASSERT_EQ(runTool("txt2cp949", {"m.map", "map/m.if"}), 0);
+  startEngine();
+  testing_support::writeMapPicture("bg");
+  testing_support::writeSolidPack("girl", 12, 30, 40, 60);
+  testing_support::writeSolidPack("boy", 12, 30, 40, 60);
+  world::resetEventTables();
+  world::Scene scene;
+  ASSERT_EQ(scene.load("m"), world::kSceneLoaded);
+  using namespace world;
+  const std::vector<int32_t> entry = {kOpHeroHold, kOpCamera,      kOpFlag,
+                                      kOpIf,       kOpHeroRelease, kOpEnd};
+  const std::vector<int32_t> five = {kOpText,
+                                     kOpIcon,
+                                     kOpActorWalkLeft,
+                                     kOpActorVanish,
+                                     kOpHeroMove,
+                                     kOpHeroWalkLeft,
+                                     kOpHeroWalkRight,
+                                     kOpHeroFaceLeft,
+                                     kOpHeroFaceRight,
+                                     kOpHeroLookDown,
+                                     kOpHeroLookUp,
+                                     kOpActorFaceLeft,
+                                     kOpActorFaceRight,
+                                     kOpActorWalkRight,
+                                     kOpVisual,
+                                     kOpWarp,
+                                     kOpEnd};
+  EXPECT_EQ(std::vector<int32_t>(EventOps[99], EventOps[99] + entry.size()), entry);
+  EXPECT_EQ(std::vector<int32_t>(EventOps[5], EventOps[5] + five.size()), five);
+  EXPECT_EQ(EventOps[98][0], kOpGameEnd);
+}
+
 TEST_F(MapLint, each_fault_is_reported_at_its_line) {
   const std::string hangul = "가";
   struct Case {
