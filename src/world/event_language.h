@@ -120,4 +120,10 @@ constexpr const char* eventKeyword(EventOpcode op) {
 // The only word that may follow "만약": "플러그", the flag keyword.
 inline constexpr const char* kIfFlagWord = eventKeyword(kOpFlag);
 
+// The value of a decimal string as the standard string-to-integer conversion
+// takes it (leading blanks, a sign, leading digits; 0 when there are none),
+// held to the int32 range: how event labels, the tokens after "만약 플러그" and
+// the numbers that a step keeps as text in EventStr are read.
+int32_t decimalValue(const char* text);
+
 }  // namespace world

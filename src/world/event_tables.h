@@ -37,11 +37,6 @@ extern int32_t IconTicker;
 // Game-wide flags: cleared once at the start of the game, never per map.
 extern int32_t EventFlags[kFlagCount];
 
-// The value of a decimal string as the standard string-to-integer conversion
-// takes it (leading blanks, a sign, leading digits; 0 when there are none),
-// held to the int32 range.
-int32_t decimalValue(const char* text);
-
 // The string cell of step s of event n, for the map reader to write: the per-map
 // reset clears only the cells handed out since the last reset, not all 5 MB of
 // EventStr. Nothing else writes EventStr.

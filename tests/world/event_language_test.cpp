@@ -1,8 +1,9 @@
-// event_language_test.cpp -- the event keyword table: one keyword for each opcode, found whole
+// event_language_test.cpp -- the event keyword table and the decimal numbers of event text
 #include "world/event_language.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <set>
 #include <string>
 
@@ -33,6 +34,16 @@ TEST(EventLanguage, a_keyword_is_found_only_by_its_whole_bytes) {
     EXPECT_EQ(world::findEventKeyword(word.substr(0, word.size() - 2)), nullptr);
   }
   EXPECT_EQ(world::findEventKeyword(""), nullptr);
+}
+
+TEST(EventLanguage, a_decimal_value_is_the_leading_number_held_to_the_int32_range) {
+  EXPECT_EQ(world::decimalValue("42"), 42);
+  EXPECT_EQ(world::decimalValue("  -7x"), -7);
+  EXPECT_EQ(world::decimalValue("+08"), 8);
+  EXPECT_EQ(world::decimalValue("x5"), 0);
+  EXPECT_EQ(world::decimalValue(""), 0);
+  EXPECT_EQ(world::decimalValue("99999999999"), INT32_MAX);
+  EXPECT_EQ(world::decimalValue("-99999999999999999999999"), INT32_MIN);
 }
 
 }  // namespace

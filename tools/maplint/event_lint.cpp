@@ -23,13 +23,6 @@ enum class Flow { kGoOn, kFileEnded, kStopped };
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The standard string-to-integer conversion: a sign and leading digits, 0 without any,
-// held to the int32 range.
-int32_t decimalValue(const std::string& text) {
-  const long long v = std::strtoll(text.c_str(), nullptr, 10);
-  return int32_t(v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : v);
-}
-
 bool wholeNumber(const std::string& text) {
   size_t i = text[0] == '+' || text[0] == '-';
   if (i == text.size()) return false;
@@ -88,7 +81,7 @@ class EventReader {
 
   bool event(const Word& label) {
     c_.checkLength("label", label.text, kLabelBytes, label.line);
-    number_ = decimalValue(label.text);
+    number_ = world::decimalValue(label.text.c_str());
     if (number_ < 0 || number_ > kMaxEvent) {
       c_.findings.error(label.line, "label " + quoted(label.text) + " gives event " +
                                         std::to_string(number_) + ", outside 0..100");
@@ -269,8 +262,8 @@ class EventReader {
         c_.findings.error(parts[i].line, std::string("'만약 플러그' ") + names[i] + " " +
                                              quoted(parts[i].text) + " is not a whole number");
     }
-    checkFlag(decimalValue(parts[0].text), parts[0].line);
-    const int32_t target = decimalValue(parts[2].text);
+    checkFlag(world::decimalValue(parts[0].text.c_str()), parts[0].line);
+    const int32_t target = world::decimalValue(parts[2].text.c_str());
     if (target < 0 || target > kMaxEvent)
       c_.findings.error(parts[2].line,
                         "jump to event " + std::to_string(target) + ", outside 0..100");
