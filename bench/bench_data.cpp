@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "platform/encoding.h"
+#include "world/behaviour_keywords.h"
+#include "world/event_language.h"
 
 namespace bench {
 namespace {
@@ -16,11 +18,11 @@ namespace {
 namespace fs = std::filesystem;
 
 // The behaviour and event keywords of map files, in code page 949.
-const std::string kStand = "\xBC\xAD\xC0\xD6\xB1\xE2";
-const std::string kGoLeft = "\xBF\xDE\xC2\xCA\xC0\xB8\xB7\xCE\xB0\xA1\xB1\xE2";
-const std::string kGoRight = "\xBF\xC0\xB8\xA5\xC2\xCA\xC0\xB8\xB7\xCE\xB0\xA1\xB1\xE2";
-const std::string kSpeak = "\xB8\xBB\xC7\xCF\xB1\xE2";
-const std::string kText = "\xB1\xDB\xBE\xBE\xC2\xEF\xB1\xE2";
+const std::string kStand = world::behaviourKeyword(actors::kStepStand);
+const std::string kGoLeft = world::behaviourKeyword(actors::kStepWalkLeft);
+const std::string kGoRight = world::behaviourKeyword(actors::kStepWalkRight);
+const std::string kSpeak = world::behaviourKeyword(actors::kStepSpeak);
+const std::string kText = world::eventKeyword(world::kOpText);
 
 std::string cp949(const char* utf8) { return platform::utf8ToCp949(utf8); }
 

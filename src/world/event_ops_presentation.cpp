@@ -3,10 +3,10 @@
 #include "actors/actor.h"
 #include "actors/camera.h"
 #include "audio/music_player.h"
-#include "visual/visual_mode.h"
 #include "display/display_device.h"
 #include "display/palette.h"
 #include "gfx/background_layer.h"
+#include "visual/visual_mode.h"
 #include "world/event_interpreter_ops.h"
 #include "world/event_tables.h"
 #include "world/scene.h"
@@ -14,8 +14,6 @@
 namespace world {
 namespace {
 
-// The bubble pack holds six frames for each of kinds 0 to 7 in its 50 slots.
-constexpr int kIconKinds = 8;
 // Visual mode plays 6 dB below the map's music.
 constexpr int kVisualVolume = -600;
 

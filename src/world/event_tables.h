@@ -12,6 +12,8 @@ constexpr int kStepCount = 200;
 constexpr int kCellSize = 255;
 constexpr int kTextLineCount = 501;
 constexpr int kFlagCount = 100;
+// The bubble pack holds six frames for each of the icon kinds 0 to 7 in its 50 slots.
+constexpr int kIconKinds = 8;
 
 constexpr int ENTRY_EVENT = 99;
 constexpr int EDGE_EVENT_LEFT = 97;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "actors/actor.h"
 #include "platform/encoding.h"
 #include "platform/message_box.h"
 #include "support/engine_fixture.h"
@@ -189,6 +190,15 @@ TEST_F(MapLint, every_keyword_of_the_correct_map_makes_its_own_step_in_the_game)
   EXPECT_EQ(std::vector<int32_t>(EventOps[99], EventOps[99] + entry.size()), entry);
   EXPECT_EQ(std::vector<int32_t>(EventOps[5], EventOps[5] + five.size()), five);
   EXPECT_EQ(EventOps[98][0], kOpGameEnd);
+  // And every behaviour keyword its own step code.
+  ASSERT_EQ(scene.actorCount, 2);
+  const int32_t* girl = scene.actors[0]->stepCodes;
+  const int32_t* boy = scene.actors[1]->stepCodes;
+  EXPECT_EQ(std::vector<int32_t>(girl, girl + 3),
+            (std::vector<int32_t>{actors::kStepStand, actors::kStepSpeak, actors::kStepEnd}));
+  EXPECT_EQ(std::vector<int32_t>(boy, boy + 4),
+            (std::vector<int32_t>{actors::kStepPicture, actors::kStepWalkLeft,
+                                  actors::kStepWalkRight, actors::kStepEnd}));
 }
 
 TEST_F(MapLint, each_fault_is_reported_at_its_line) {

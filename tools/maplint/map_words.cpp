@@ -1,34 +1,18 @@
-// map_words.cpp -- the behaviour keywords, written in UTF-8 here and compared in code page 949
+// map_words.cpp -- the engine's behaviour keywords as maplint asks for them, and text shown in
+// messages
 #include "maplint/map_words.h"
 
 #include <cstdint>
-#include <map>
 
 #include "platform/encoding.h"
+#include "world/behaviour_keywords.h"
 
 namespace maplint {
-namespace {
-
-struct BehaviourWord {
-  const char* utf8;
-  Behaviour kind;
-};
-constexpr BehaviourWord kBehaviours[] = {
-    {"서있기", Behaviour::kNumber},         {"왼쪽으로가기", Behaviour::kNumber},
-    {"오른쪽으로가기", Behaviour::kNumber}, {"그림찍기", Behaviour::kNumber},
-    {"말하기", Behaviour::kSpeak},
-};
-
-}  // namespace
 
 Behaviour findBehaviour(const std::string& cp949) {
-  static const auto table = [] {
-    std::map<std::string, Behaviour> m;
-    for (const BehaviourWord& b : kBehaviours) m[platform::utf8ToCp949(b.utf8)] = b.kind;
-    return m;
-  }();
-  const auto it = table.find(cp949);
-  return it == table.end() ? Behaviour::kNone : it->second;
+  const int code = world::behaviourCode(cp949);
+  if (code < 0) return Behaviour::kNone;
+  return code == actors::kStepSpeak ? Behaviour::kSpeak : Behaviour::kNumber;
 }
 
 std::string shown(const std::string& cp949) {

@@ -1,4 +1,4 @@
-// map_words.h -- the behaviour keywords of map files, and code page 949 text shown in messages
+// map_words.h -- what a behaviour keyword reads after it, and code page 949 text in messages
 #pragma once
 
 #include <string>
