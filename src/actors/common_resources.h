@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "common/data_formats.h"
 #include "gfx/sprite_pack.h"
 
 namespace actors {
@@ -13,9 +14,9 @@ namespace actors {
 extern gfx::SpritePack* CursorPack;
 extern gfx::SpritePack* BubblePack;
 
-constexpr size_t kStatusBarBytes = 20360;
-constexpr int kStatusBarWidth = 320;
-constexpr int kStatusBarRows = 63;
+using common::kStatusBarBytes;
+using common::kStatusBarRows;
+using common::kStatusBarWidth;
 // The status bar picture, 320 palette indices a row; its first 63 rows are shown.
 extern uint8_t* StatusBarPixels;
 

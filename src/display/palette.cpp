@@ -3,15 +3,16 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "display/display_device.h"
 #include "platform/data_file.h"
 
 namespace display {
 
-PaletteEntry WorkingPalette[256];
-PaletteEntry BasePalette[256];
-int32_t MixTable[256 * 256];
+PaletteEntry WorkingPalette[common::kPaletteColours];
+PaletteEntry BasePalette[common::kPaletteColours];
+int32_t MixTable[common::kMixTableBytes];
 int Brightness = 0;
 
 void SendPalette() {
@@ -22,7 +23,7 @@ void SendPalette() {
 int LoadPalette(const char* path) {
   FILE* f = platform::openDataFile(path, "rb");
   if (!f) return 0;
-  for (int i = 0; i < 256; ++i) {
+  for (int i = 0; i < common::kPaletteColours; ++i) {
     // A short file reads as end-of-file, stored as 255, as the original's byte reads did.
     const auto next = [f] { return static_cast<uint8_t>(std::fgetc(f)); };
     WorkingPalette[i].red = BasePalette[i].red = next();
@@ -31,13 +32,13 @@ int LoadPalette(const char* path) {
   }
   uint8_t buffer[4096];
   size_t filled = 0;
-  while (filled < 65536) {
+  while (filled < common::kMixTableBytes) {
     const size_t got = std::fread(buffer, 1, sizeof buffer, f);
     for (size_t i = 0; i < got; ++i) MixTable[filled + i] = buffer[i];
     filled += got;
     if (got < sizeof buffer) break;
   }
-  std::fill(MixTable + filled, MixTable + 65536, 255);
+  std::fill(MixTable + filled, std::end(MixTable), 255);
   std::fclose(f);
   SendPalette();
   return 1;
@@ -53,7 +54,9 @@ void SetBrightness(int level) {
 }
 
 void TintPalette(int red, int green, int blue) {
-  const auto shift = [](uint8_t c, int by) { return static_cast<uint8_t>(std::clamp(c + by, 0, 255)); };
+  const auto shift = [](uint8_t c, int by) {
+    return static_cast<uint8_t>(std::clamp(c + by, 0, 255));
+  };
   for (int i = 0; i < 255; ++i) {
     PaletteEntry& b = BasePalette[i];
     b.red = shift(b.red, red);
@@ -67,9 +70,9 @@ void TintPalette(int red, int green, int blue) {
 }
 
 void resetPaletteGlobals() {
-  std::fill(WorkingPalette, WorkingPalette + 256, PaletteEntry{});
-  std::fill(BasePalette, BasePalette + 256, PaletteEntry{});
-  std::fill(MixTable, MixTable + 65536, 0);
+  std::fill(std::begin(WorkingPalette), std::end(WorkingPalette), PaletteEntry{});
+  std::fill(std::begin(BasePalette), std::end(BasePalette), PaletteEntry{});
+  std::fill(std::begin(MixTable), std::end(MixTable), 0);
   Brightness = 0;
 }
 

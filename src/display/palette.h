@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "common/data_formats.h"
 #include "platform/video.h"
 
 namespace display {
@@ -10,12 +11,12 @@ namespace display {
 using platform::PaletteEntry;
 
 // What is handed to the screen palette; flags stay 0.
-extern PaletteEntry WorkingPalette[256];
+extern PaletteEntry WorkingPalette[common::kPaletteColours];
 // The reference colours: the file's, with any tint; brightness scales from them.
-extern PaletteEntry BasePalette[256];
+extern PaletteEntry BasePalette[common::kPaletteColours];
 // 256 x 256 palette indices: row = existing pixel, column = level; one int an
 // entry, only its low byte read.
-extern int32_t MixTable[256 * 256];
+extern int32_t MixTable[common::kMixTableBytes];
 // The fade level in percent, kept by the frame loop.
 extern int Brightness;
 

@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "common/geometry.h"
+
 namespace platform {
 
 using HRESULT = int32_t;
@@ -12,8 +14,8 @@ constexpr HRESULT DD_OK = 0;
 constexpr HRESULT DDERR_SURFACELOST = static_cast<HRESULT>(0x887601C2u);
 constexpr HRESULT DDERR_GENERIC = static_cast<HRESULT>(0x80004005u);
 
-constexpr int kScreenWidth = 640;
-constexpr int kScreenHeight = 480;
+using common::kScreenHeight;
+using common::kScreenWidth;
 
 struct PaletteEntry {
   uint8_t red = 0, green = 0, blue = 0, flags = 0;
