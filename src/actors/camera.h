@@ -10,6 +10,7 @@ struct Scene;
 namespace actors {
 
 using common::kCameraMax;
+using common::kCameraMin;
 // The camera keeps the hero this far from the view's left edge.
 constexpr int kHeroOffset = 140;
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "actors/common_resources.h"
+#include "common/geometry.h"
 #include "display/pixel_page.h"
 
 namespace actors {
@@ -11,8 +12,11 @@ namespace actors {
 void drawStatusBar() {
   using display::APAGE;
   if (!StatusBarPixels || !APAGE || !APAGE->bound()) return;
+  // The bar's last row is the view's last.
+  const int top = common::kViewBottom - kStatusBarRows;
   for (int r = 0; r < kStatusBarRows; ++r)
-    std::memcpy(APAGE->row(305 + r) + 128, StatusBarPixels + r * kStatusBarWidth, kStatusBarWidth);
+    std::memcpy(APAGE->row(top + r) + common::kViewLeft, StatusBarPixels + r * kStatusBarWidth,
+                kStatusBarWidth);
 }
 
 }  // namespace actors

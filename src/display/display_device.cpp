@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "common/geometry.h"
 #include "display/keyboard.h"
 #include "display/palette.h"
 #include "display/pixel_page.h"
@@ -26,9 +27,13 @@ platform::Rect ViewRect{};
 int InitDisplayAndInput() {
   if (platform::VideoDevice::create(DisplayDevice) != DD_OK) return 1;
   if (DisplayDevice->setCooperativeLevel(0x11) != DD_OK) return 1;
-  if (DisplayDevice->setDisplayMode(640, 480, 8) != DD_OK) return 1;
-  if (DisplayDevice->createSurface(640, 480, SurfaceKind::Primary, PrimarySurface) != DD_OK) return 1;
-  if (DisplayDevice->createSurface(640, 480, SurfaceKind::OffscreenPlain, DrawSurface) != DD_OK)
+  if (DisplayDevice->setDisplayMode(common::kScreenWidth, common::kScreenHeight, 8) != DD_OK)
+    return 1;
+  if (DisplayDevice->createSurface(common::kScreenWidth, common::kScreenHeight,
+                                   SurfaceKind::Primary, PrimarySurface) != DD_OK)
+    return 1;
+  if (DisplayDevice->createSurface(common::kScreenWidth, common::kScreenHeight,
+                                   SurfaceKind::OffscreenPlain, DrawSurface) != DD_OK)
     return 1;
   BackBuffer = PrimarySurface->backBuffer();
   if (!BackBuffer) return 1;
@@ -66,10 +71,11 @@ HRESULT PresentRect(const platform::Rect& source) {
 
 void ClearView(int colour) {
   // Whole 32-bit words: 81 of them a row, over 241 rows, a little past the view.
+  constexpr int kWords = common::kViewWidth / 4 + 1;
   const uint32_t word = 0x01010101u * static_cast<uint8_t>(colour);
-  for (int y = 128; y < 128 + 241; ++y) {
-    uint8_t* row = APAGE->row(y) + 128;
-    for (int w = 0; w < 81; ++w) std::memcpy(row + 4 * w, &word, 4);
+  for (int y = common::kViewTop; y <= common::kViewBottom; ++y) {
+    uint8_t* row = APAGE->row(y) + common::kViewLeft;
+    for (int w = 0; w < kWords; ++w) std::memcpy(row + 4 * w, &word, 4);
   }
 }
 

@@ -22,7 +22,7 @@ struct SolidInk {
 struct BlendedInk {
   int level;
   uint8_t operator()(uint8_t under) const {
-    return static_cast<uint8_t>(display::MixTable[under * 256 + level]);
+    return static_cast<uint8_t>(display::MixTable[under * common::kPaletteColours + level]);
   }
 };
 

@@ -11,6 +11,7 @@
 #include "actors/status_bar.h"
 #include "actors/talk.h"
 #include "audio/music_player.h"
+#include "common/geometry.h"
 #include "display/display_device.h"
 #include "display/keyboard.h"
 #include "display/palette.h"
@@ -121,7 +122,8 @@ void drawFrame() {
   drawWorld();
   if (CurrentScene && CurrentScene->captionTimer != 0) CurrentScene->drawCaption();
   actors::drawBalloons();
-  gfx::drawText(APAGE, 128, 128, FrameText, 90);  // the frame counter, top left of the view
+  // The frame counter, top left of the view.
+  gfx::drawText(APAGE, common::kViewLeft, common::kViewTop, FrameText, 90);
   DrawSurface->unlock();
 }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "common/data_formats.h"
 #include "display/display_device.h"
 #include "display/palette.h"
 #include "platform/data_file.h"
@@ -123,7 +124,7 @@ int readPicture() {
   uint8_t* bits = nullptr;
   VisualPicture->lock(&bits);
   VisualPicture->unlock();
-  const size_t got = std::fread(bits, 1, 640 * 480, f);
+  const size_t got = std::fread(bits, 1, common::kCutScenePictureBytes, f);
   std::fclose(f);
   return got > 0 ? 1 : -1;
 }
@@ -141,8 +142,9 @@ int loadVisualScene(const char* name) {
   ScriptText text{script};
   char picture[241] = "";
   readWord(text, picture, sizeof picture);
-  if (display::DisplayDevice->createSurface(640, 480, platform::SurfaceKind::OffscreenPlain,
-                                            VisualPicture) != platform::DD_OK) {
+  if (display::DisplayDevice->createSurface(
+          common::kCutScenePictureWidth, common::kCutScenePictureHeight,
+          platform::SurfaceKind::OffscreenPlain, VisualPicture) != platform::DD_OK) {
     std::fclose(script);
     return failWith(keyword::kNoSurface, shell::text::kErrorTitle), 2;
   }
@@ -159,14 +161,14 @@ int loadVisualScene(const char* name) {
   std::fclose(script);
   // The scene still plays what was read, as a malformed map is played as far as it was read.
   if (text.fault) reportFault(path, text);
-  VisualRect = platform::Rect{0, 0, 640, 480};
+  VisualRect = pictureRect();
 
   std::snprintf(path, sizeof path, "grim\\%s.pal", picture);
   FILE* palette = platform::openDataFile(path, "rb");
   if (!palette) return 5;
   using display::BasePalette;
   using display::WorkingPalette;
-  for (int i = 0; i < 256; ++i) {
+  for (int i = 0; i < common::kPaletteColours; ++i) {
     SavedBasePalette[i] = BasePalette[i];
     // Bytes past the end of a short file read as 255, as the game palette's do.
     WorkingPalette[i].red = BasePalette[i].red = uint8_t(std::fgetc(palette));

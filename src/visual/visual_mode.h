@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/data_formats.h"
 #include "platform/video.h"
 
 namespace visual {
@@ -17,7 +18,11 @@ extern char VisualText[kTextRows][kLineSize];
 extern std::unique_ptr<platform::Surface> VisualPicture;
 extern char VisualPicturePath[256];
 extern platform::Rect VisualRect;
-extern platform::PaletteEntry SavedBasePalette[256];
+// The whole cut-scene picture, where VisualRect starts.
+constexpr platform::Rect pictureRect() {
+  return {0, 0, common::kCutScenePictureWidth, common::kCutScenePictureHeight};
+}
+extern platform::PaletteEntry SavedBasePalette[common::kPaletteColours];
 extern int32_t VisualLine, VisualChar, VisualRow, VisualRowPos;
 extern int32_t VisualTextX, VisualTextY;
 extern int32_t VisualWaiting, VisualPlaying;

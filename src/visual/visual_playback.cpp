@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 #include "display/display_device.h"
 #include "display/keyboard.h"
@@ -77,7 +78,8 @@ void drawOutlined(int x, int y, const char* text) {
 
 void copyPicture() {
   using namespace display;
-  if (DrawSurface->bltFast(0, 0, *VisualPicture, VisualRect, false) == platform::DDERR_SURFACELOST) {
+  if (DrawSurface->bltFast(0, 0, *VisualPicture, VisualRect, false) ==
+      platform::DDERR_SURFACELOST) {
     VisualPicture->restore();
     readPicture();
     DrawSurface->bltFast(0, 0, *VisualPicture, VisualRect, false);
@@ -149,11 +151,12 @@ void finishVisualScene() {
   using namespace display;
   uint8_t* bits = nullptr;
   PrimarySurface->lock(&bits);
-  std::memset(bits, 0, 640 * 480);
+  std::memset(bits, 0, size_t(common::kScreenWidth) * common::kScreenHeight);
   PrimarySurface->unlock();
   VisualPicture.reset();
   LoadPalette("grim\\pal.pal");
-  if (PaletteSaved) std::copy(SavedBasePalette, SavedBasePalette + 256, BasePalette);
+  if (PaletteSaved)
+    std::copy(std::begin(SavedBasePalette), std::end(SavedBasePalette), BasePalette);
 }
 
 }  // namespace visual

@@ -1,6 +1,7 @@
 // visual_state.cpp -- the cut-scene's process-wide state
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "visual/visual_mode.h"
 
@@ -10,8 +11,8 @@ char VisualScript[kScriptLines][kLineSize];
 char VisualText[kTextRows][kLineSize];
 std::unique_ptr<platform::Surface> VisualPicture;
 char VisualPicturePath[256];
-platform::Rect VisualRect{0, 0, 640, 480};
-platform::PaletteEntry SavedBasePalette[256];
+platform::Rect VisualRect = pictureRect();
+platform::PaletteEntry SavedBasePalette[common::kPaletteColours];
 int32_t VisualLine = 0, VisualChar = 0, VisualRow = 0, VisualRowPos = 0;
 int32_t VisualTextX = 0, VisualTextY = 0;
 int32_t VisualWaiting = 0, VisualPlaying = 0;
@@ -21,8 +22,8 @@ void resetVisualGlobals() {
   std::memset(VisualText, 0, sizeof VisualText);
   VisualPicture.reset();
   std::memset(VisualPicturePath, 0, sizeof VisualPicturePath);
-  VisualRect = platform::Rect{0, 0, 640, 480};
-  std::fill(SavedBasePalette, SavedBasePalette + 256, platform::PaletteEntry{});
+  VisualRect = pictureRect();
+  std::fill(std::begin(SavedBasePalette), std::end(SavedBasePalette), platform::PaletteEntry{});
   VisualLine = VisualChar = VisualRow = VisualRowPos = 0;
   VisualTextX = VisualTextY = 0;
   VisualWaiting = VisualPlaying = 0;
