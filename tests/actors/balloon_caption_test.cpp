@@ -23,7 +23,8 @@ class CaptionTest : public EventWorldTest {
     std::strcpy(CurrentScene->caption, "A");
   }
   void drawAt(int a) {
-    for (int y = 0; y < display::kPageHeight; ++y) std::memset(APAGE->row(y), 0, 640);
+    for (int y = 0; y < display::kPageHeight; ++y)
+      std::memset(APAGE->row(y), 0, display::kPageWidth);
     CurrentScene->captionTimer = a;
     CurrentScene->drawCaption();
   }
@@ -86,7 +87,8 @@ TEST_F(CaptionTest, the_caption_draws_in_the_215_frames_after_a_load) {
   CurrentScene->captionTimer = 1;
   int drawnFrames = 0, calls = 0;
   while (CurrentScene->captionTimer != 0 && calls < 1000) {
-    for (int y = 0; y < display::kPageHeight; ++y) std::memset(APAGE->row(y), 0, 640);
+    for (int y = 0; y < display::kPageHeight; ++y)
+      std::memset(APAGE->row(y), 0, display::kPageWidth);
     CurrentScene->drawCaption();
     drawnFrames += inkedCount() > 0;
     ++calls;

@@ -35,7 +35,8 @@ class BalloonTest : public EventWorldTest {
     TextShown = 0;
   }
   void draw() {
-    for (int y = 0; y < display::kPageHeight; ++y) std::memset(APAGE->row(y), 0, 640);
+    for (int y = 0; y < display::kPageHeight; ++y)
+      std::memset(APAGE->row(y), 0, display::kPageWidth);
     actors::drawBalloons();
   }
   static int at(int x, int y) { return APAGE->row(y)[x]; }
@@ -236,7 +237,8 @@ TEST_F(BalloonTest, an_icon_over_an_actor_with_an_extreme_base_row_is_drawn_nowh
     world::IconTicker = 40;
     draw();
     int drawn = 0;
-    for (int y = 0; y < display::kPageHeight; ++y) drawn += int(inked(y, 0, 640).size());
+    for (int y = 0; y < display::kPageHeight; ++y)
+      drawn += int(inked(y, 0, display::kPageWidth).size());
     EXPECT_EQ(drawn, 0) << owner;
   }
 }

@@ -3,9 +3,9 @@
 
 #include "display/display_device.h"
 #include "display/pixel_page.h"
+#include "platform/encoding.h"
 #include "platform/faults.h"
 #include "platform/message_box.h"
-#include "platform/encoding.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -34,10 +34,10 @@ TEST_F(StartUpTest, success_binds_the_four_pages_and_the_view) {
   using namespace display;
   ASSERT_TRUE(APAGE && APAGE->bound());
   EXPECT_EQ(APAGE->row(0), DrawSurface->pixels());
-  EXPECT_EQ(APAGE->row(479), DrawSurface->pixels() + 479 * 640);
-  EXPECT_EQ(VPAGE->row(1), PrimarySurface->pixels() + 640);
+  EXPECT_EQ(APAGE->row(479), DrawSurface->pixels() + 479 * kPageWidth);
+  EXPECT_EQ(VPAGE->row(1), PrimarySurface->pixels() + kPageWidth);
   EXPECT_EQ(APAGE1->row(0), BackBuffer->pixels());
-  EXPECT_EQ(MPAGE->row(15), StripSurface->pixels() + 15 * 640);
+  EXPECT_EQ(MPAGE->row(15), StripSurface->pixels() + 15 * kPageWidth);
   EXPECT_EQ(ViewRect.left, 128);
   EXPECT_EQ(ViewRect.bottom, 368);
   EXPECT_TRUE(platform::shownMessages().empty());
