@@ -131,6 +131,15 @@ class MapLint : public EngineTest {
     lint(map, output);
     return output;
   }
+  // The game's reading of map/m.if, with the picture and packs that the correct map names.
+  int loadInGame(world::Scene& scene) {
+    startEngine();
+    testing_support::writeMapPicture("bg");
+    testing_support::writeSolidPack("girl", 12, 30, 40, 60);
+    testing_support::writeSolidPack("boy", 12, 30, 40, 60);
+    world::resetEventTables();
+    return scene.load("m");
+  }
 };
 
 TEST_F(MapLint, a_correct_map_passes_in_both_encodings_and_the_game_loads_it_whole) {
@@ -141,13 +150,8 @@ TEST_F(MapLint, a_correct_map_passes_in_both_encodings_and_the_game_loads_it_who
   EXPECT_EQ(runLint({"--no-data", "map/m.if"}, output), 0) << output;
 
   // The game reads the same file without a fault.
-  startEngine();
-  testing_support::writeMapPicture("bg");
-  testing_support::writeSolidPack("girl", 12, 30, 40, 60);
-  testing_support::writeSolidPack("boy", 12, 30, 40, 60);
-  world::resetEventTables();
   world::Scene scene;
-  EXPECT_EQ(scene.load("m"), world::kSceneLoaded);
+  EXPECT_EQ(loadInGame(scene), world::kSceneLoaded);
   EXPECT_TRUE(platform::shownMessages().empty());
   EXPECT_EQ(scene.actorCount, 2);
   EXPECT_EQ(world::EventOps[5][0], world::kOpText);
@@ -160,13 +164,8 @@ TEST_F(MapLint, a_correct_map_passes_in_both_encodings_and_the_game_loads_it_who
 TEST_F(MapLint, every_keyword_of_the_correct_map_makes_its_own_step_in_the_game) {
   writeFile("m.map", kGoodMap);
   ASSERT_EQ(runTool("txt2cp949", {"m.map", "map/m.if"}), 0);
-  startEngine();
-  testing_support::writeMapPicture("bg");
-  testing_support::writeSolidPack("girl", 12, 30, 40, 60);
-  testing_support::writeSolidPack("boy", 12, 30, 40, 60);
-  world::resetEventTables();
   world::Scene scene;
-  ASSERT_EQ(scene.load("m"), world::kSceneLoaded);
+  ASSERT_EQ(loadInGame(scene), world::kSceneLoaded);
   using namespace world;
   const std::vector<int32_t> entry = {kOpHeroHold, kOpCamera,      kOpFlag,
                                       kOpIf,       kOpHeroRelease, kOpEnd};
