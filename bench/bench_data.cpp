@@ -8,7 +8,10 @@
 #include <fstream>
 #include <vector>
 
+#include "common/data_formats.h"
 #include "platform/encoding.h"
+#include "world/behaviour_keywords.h"
+#include "world/event_language.h"
 
 namespace bench {
 namespace {
@@ -16,11 +19,11 @@ namespace {
 namespace fs = std::filesystem;
 
 // The behaviour and event keywords of map files, in code page 949.
-const std::string kStand = "\xBC\xAD\xC0\xD6\xB1\xE2";
-const std::string kGoLeft = "\xBF\xDE\xC2\xCA\xC0\xB8\xB7\xCE\xB0\xA1\xB1\xE2";
-const std::string kGoRight = "\xBF\xC0\xB8\xA5\xC2\xCA\xC0\xB8\xB7\xCE\xB0\xA1\xB1\xE2";
-const std::string kSpeak = "\xB8\xBB\xC7\xCF\xB1\xE2";
-const std::string kText = "\xB1\xDB\xBE\xBE\xC2\xEF\xB1\xE2";
+const std::string kStand = world::behaviourKeyword(actors::kStepStand);
+const std::string kGoLeft = world::behaviourKeyword(actors::kStepWalkLeft);
+const std::string kGoRight = world::behaviourKeyword(actors::kStepWalkRight);
+const std::string kSpeak = world::behaviourKeyword(actors::kStepSpeak);
+const std::string kText = world::eventKeyword(world::kOpText);
 
 std::string cp949(const char* utf8) { return platform::utf8ToCp949(utf8); }
 
@@ -63,11 +66,12 @@ void writeFigurePack(const fs::path& dir, const std::string& name, int frames, i
 
 // Sky (transparent, so the far layer shows) over houses and ground.
 void writeMapPicture(const fs::path& path) {
-  std::string bytes(1280 * 177, '\0');
-  for (int r = 0; r < 177; ++r)
-    for (int c = 0; c < 1280; ++c) {
+  constexpr int kWidth = common::kMapPictureWidth;
+  std::string bytes(common::kMapPictureBytes, '\0');
+  for (int r = 0; r < common::kMapPictureHeight; ++r)
+    for (int c = 0; c < kWidth; ++c) {
       const bool house = (c / 80) % 3 != 0 && r > 90 - 20 * ((c / 80) % 2);
-      bytes[size_t(r) * 1280 + c] = char(r < 60 || (!house && r < 150) ? 255 : 20 + (c + r) % 40);
+      bytes[size_t(r) * kWidth + c] = char(r < 60 || (!house && r < 150) ? 255 : 20 + (c + r) % 40);
     }
   writeFile(path, bytes);
 }
@@ -142,8 +146,8 @@ BenchData writeSyntheticData(const fs::path& dir, const fs::path& demoDir) {
   writeFigurePack(d.dir, "VILLAGER", 12, 40, 56, 60);
   writeFigurePack(d.dir, "cursor", 3, 8, 8, 50);
   writeFigurePack(d.dir, "bubble", 48, 16, 12, 150);
-  writeFile(grim / "bg.res", gradient(800 * 240, 800, 30, 60));
-  writeFile(grim / "bar.res", gradient(20360, 320, 120, 20));
+  writeFile(grim / "bg.res", gradient(common::kFarBytes, common::kFarWidth, 30, 60));
+  writeFile(grim / "bar.res", gradient(common::kStatusBarBytes, common::kStatusBarWidth, 120, 20));
   writeMapPicture(d.dir / "map" / "20.res");
   writeFile(d.dir / "map" / "20.if", syntheticMap());
   return d;

@@ -17,6 +17,7 @@
 #include "actors/common_resources.h"
 #include "bench_backend.h"
 #include "bench_data.h"
+#include "common/geometry.h"
 #include "display/palette.h"
 #include "figures.h"
 #include "platform/backend.h"
@@ -34,7 +35,7 @@ using namespace world;
 
 bench::BenchData data;
 
-constexpr size_t kFrameBytes = size_t(640) * 480 * 4;
+constexpr size_t kFrameBytes = size_t(common::kScreenWidth) * common::kScreenHeight * 4;
 // Past the fade-in of 49 frames, so the moment is played at full brightness.
 constexpr int kWarmUpFrames = 60;
 // The hero turns round every so many frames, staying near the middle of the map.

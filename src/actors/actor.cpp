@@ -154,15 +154,16 @@ void Actor::draw() const {
   const int d = truncX(x) - cameraX();
   // baseY comes from the map file; held to a range where the sums below stay exact.
   const int top = std::clamp(baseY, -kFarOff, kFarOff) - shownHeight();
-  sprites->draw(d + 128, top, frame);
-  if (speechTimer <= 0 || d <= 0 || d >= 320) return;
+  sprites->draw(d + common::kViewLeft, top, frame);
+  if (speechTimer <= 0 || d <= 0 || d >= common::kViewWidth) return;
   display::PixelPage* page = display::displayState().APAGE.get();
   // A one-pixel outline around the face colour, 20 pixels left of the sprite, 5 rows above it.
-  gfx::drawText(page, d + 107, top - 5, speech, kSpeechOutline);
-  gfx::drawText(page, d + 109, top - 5, speech, kSpeechOutline);
-  gfx::drawText(page, d + 108, top - 6, speech, kSpeechOutline);
-  gfx::drawText(page, d + 108, top - 4, speech, kSpeechOutline);
-  gfx::drawText(page, d + 108, top - 5, speech, kSpeechFace);
+  const int textX = d + common::kViewLeft - 20;
+  gfx::drawText(page, textX - 1, top - 5, speech, kSpeechOutline);
+  gfx::drawText(page, textX + 1, top - 5, speech, kSpeechOutline);
+  gfx::drawText(page, textX, top - 6, speech, kSpeechOutline);
+  gfx::drawText(page, textX, top - 4, speech, kSpeechOutline);
+  gfx::drawText(page, textX, top - 5, speech, kSpeechFace);
 }
 
 }  // namespace actors

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/geometry.h"
 #include "gfx/sprite_pack.h"
 
 namespace actors {
@@ -38,9 +39,7 @@ constexpr int kStepSlots = 30;
 constexpr int kMaxSteps = kStepSlots - 1;
 constexpr int kNameSize = 20;
 constexpr int kSpeechSize = 255;
-// Characters stand with their feet on page row 287.
-constexpr int kFeetBase = 288;
-constexpr int kMapWidth = 1280;
+using common::kMapWidth;
 // Frames a speak step keeps the speech line up, and a picture step shows its frame.
 constexpr int kSpeechFrames = 60;
 constexpr int kPictureFrames = 40;
@@ -49,7 +48,7 @@ constexpr int kLookUpFrame = 11;
 
 struct Actor {
   float x = 0.0f;
-  int32_t baseY = kFeetBase;
+  int32_t baseY = common::kBaseline;
   int32_t walkTick = 0;
   int32_t motion = kStanding;
   int32_t frame = 0;

@@ -9,6 +9,7 @@
 #include "actors/actor.h"
 #include "actors/actors_state.h"
 #include "actors/common_resources.h"
+#include "common/geometry.h"
 #include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "gfx/text_draw.h"
@@ -157,11 +158,11 @@ void drawIconBalloon() {
   const world::Scene* scene = world::CurrentScene;
   const auto& BubblePack = actorsState().BubblePack;
   if (c && scene && BubblePack) {
-    const int px = truncX(c->x) + 128;
+    const int px = truncX(c->x) + common::kViewLeft;
     const int py = std::clamp(c->baseY, -kFarRows, kFarRows) - c->sprites->height(0) - 20;
     const int w = BubblePack->width(0);
     const int camera = scene->cameraX;
-    if (px + w > camera + 128 && px < camera + 447)
+    if (px + w > camera + common::kViewLeft && px < camera + common::kViewRight - 1)
       BubblePack->draw(px - camera, py, iconFrame(t, world::IconKind));
   }
   world::IconTicker = t + 1;

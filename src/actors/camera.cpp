@@ -29,12 +29,14 @@ void updateCamera() {
     c += c < target ? 2 : -2;
   else if (c != target)
     c += c < target ? 1 : -1;
-  scene->cameraX = std::clamp(c, 0, kCameraMax);
+  scene->cameraX = std::clamp(c, kCameraMin, kCameraMax);
   // The far layer moves at half the map's speed.
   if (gfx::gfxState().FarLayer) gfx::gfxState().FarLayer->scrollX = scene->cameraX / 2;
 }
 
-void centreCamera(world::Scene& scene) { scene.cameraX = std::clamp(heroTarget(), 0, kCameraMax); }
+void centreCamera(world::Scene& scene) {
+  scene.cameraX = std::clamp(heroTarget(), kCameraMin, kCameraMax);
+}
 
 int spansOverlap(int a, int b, int c, int d) {
   const int lo1 = std::min(a, b), hi1 = std::max(a, b);

@@ -1,13 +1,16 @@
 // camera.h -- the camera that follows the hero, and the span test of the talk probe
 #pragma once
 
+#include "common/geometry.h"
+
 namespace world {
 struct Scene;
 }
 
 namespace actors {
 
-constexpr int kCameraMax = 960;
+using common::kCameraMax;
+using common::kCameraMin;
 // The camera keeps the hero this far from the view's left edge.
 constexpr int kHeroOffset = 140;
 

@@ -5,13 +5,14 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "common/data_formats.h"
 #include "gfx/sprite_pack.h"
 
 namespace actors {
 
-constexpr size_t kStatusBarBytes = 20360;
-constexpr int kStatusBarWidth = 320;
-constexpr int kStatusBarRows = 63;
+using common::kStatusBarBytes;
+using common::kStatusBarRows;
+using common::kStatusBarWidth;
 
 // Makes the hero (at x heroX, 10.0 at the start of the game, with pack "CHAR1"),
 // the far layer "bg", the packs "cursor" and "bubble" and the status bar from

@@ -5,6 +5,7 @@
 
 #include "actors/actor.h"
 #include "actors/actors_state.h"
+#include "common/data_formats.h"
 #include "common/random.h"
 #include "display/display_state.h"
 #include "display/pixel_page.h"
@@ -19,8 +20,12 @@ namespace {
 constexpr uint8_t kNearColour = 16;  // near flakes and the pile
 constexpr uint8_t kMidColour = 17;
 constexpr uint8_t kFarColour = 18;
-constexpr int kTopRow = 128;
-constexpr int kMapRows = 177;
+// Flakes fall over the map area of the view.
+constexpr int kTopRow = common::kViewTop;
+constexpr int kMapRows = common::kMapAreaHeight;
+constexpr int kMapBottom = kTopRow + kMapRows;  // 305
+// Near flakes move in half-pixels across the map.
+constexpr int kNearColumns = 2 * common::kMapWidth;
 
 // A remainder of a fresh value of the game's one generator, never negative.
 int r(int k) { return common::gameRand() % k; }
@@ -42,16 +47,16 @@ void moveFar(SnowSlot& s) {
   // Remainders 0..4 give -1, -1, 0, 0, +1: the far layer drifts left on average.
   s.farX += (r(5) - 2) >> 1;
   s.farY += r(2);
-  if (s.farX < 0) s.farX = 799;
-  if (s.farX > 800) s.farX = 0;  // 800 itself stays
-  if (s.farY >= 305) s.farY = 126;
+  if (s.farX < 0) s.farX = common::kFarWidth - 1;
+  if (s.farX > common::kFarWidth) s.farX = 0;  // 800 itself stays
+  if (s.farY >= kMapBottom) s.farY = 126;
 }
 
 void moveMiddle(ActorsState& a, SnowSlot& s) {
   s.midX += r(3) - 1;
   s.midY += 1;
-  if (s.midX < 0) s.midX = 1279;
-  if (s.midX > 1279) s.midX = 0;
+  if (s.midX < 0) s.midX = kPileColumns - 1;
+  if (s.midX > kPileColumns - 1) s.midX = 0;
   if (s.midY >= 285) {
     if (a.SnowDepth[s.midX] < kFullPile) ++a.SnowDepth[s.midX];
     s.midY = kTopRow;
@@ -61,9 +66,9 @@ void moveMiddle(ActorsState& a, SnowSlot& s) {
 void moveNear(SnowSlot& s) {
   s.nearX += r(5) - 2;
   s.nearY += 2;
-  if (s.nearX < 0) s.nearX = 2559;
-  if (s.nearX > 2559) s.nearX = 0;
-  if (s.nearY >= 305) s.nearY = 126;
+  if (s.nearX < 0) s.nearX = kNearColumns - 1;
+  if (s.nearX > kNearColumns - 1) s.nearX = 0;
+  if (s.nearY >= kMapBottom) s.nearY = 126;
 }
 
 }  // namespace
@@ -77,15 +82,15 @@ void initSnow(int n) {
   a.SnowFarCount = n / 2;
   a.SnowMidCount = 2 * n;
   for (int j = 0; j < a.SnowFarCount; ++j) {
-    a.SnowSlots[j].farX = r(800);
+    a.SnowSlots[j].farX = r(common::kFarWidth);
     a.SnowSlots[j].farY = r(kMapRows) + kTopRow;
   }
   for (int j = 0; j < a.SnowMidCount; ++j) {
-    a.SnowSlots[j].midX = r(1280);
+    a.SnowSlots[j].midX = r(common::kMapWidth);
     a.SnowSlots[j].midY = r(kMapRows) + kTopRow;
   }
   for (int j = 0; j < a.SnowNearCount; ++j) {
-    a.SnowSlots[j].nearX = r(2560);
+    a.SnowSlots[j].nearX = r(kNearColumns);
     a.SnowSlots[j].nearY = r(kMapRows) + kTopRow;
   }
 }
@@ -114,7 +119,8 @@ void drawSnowFar() {
   for (int j = 0; j < a.SnowFarCount; ++j) {
     const SnowSlot& f = a.SnowSlots[j];
     // The edge values themselves are not drawn.
-    if (s < f.farX && f.farX < s + 319) plot(page, f.farX - s + 128, f.farY, kFarColour);
+    if (s < f.farX && f.farX < s + common::kViewWidth - 1)
+      plot(page, f.farX - s + common::kViewLeft, f.farY, kFarColour);
   }
 }
 
@@ -125,7 +131,8 @@ void drawSnowMiddle() {
   const int c = cameraX();
   for (int j = 0; j < a.SnowMidCount; ++j) {
     const SnowSlot& f = a.SnowSlots[j];
-    if (c < f.midX && f.midX < c + 319) plot(page, f.midX - c + 128, f.midY, kMidColour);
+    if (c < f.midX && f.midX < c + common::kViewWidth - 1)
+      plot(page, f.midX - c + common::kViewLeft, f.midY, kMidColour);
   }
 }
 
@@ -147,8 +154,9 @@ void drawSnowPile() {
   auto& a = actorsState();
   display::PixelPage& page = *display::displayState().APAGE;
   const int c = cameraX();
-  for (int m = std::max(c, 0); m < std::min(c + 320, kPileColumns); ++m)
-    for (int j = 0; j < a.SnowDepth[m]; ++j) plot(page, m - c + 128, 288 - j, kNearColour);
+  for (int m = std::max(c, 0); m < std::min(c + common::kViewWidth, kPileColumns); ++m)
+    for (int j = 0; j < a.SnowDepth[m]; ++j)
+      plot(page, m - c + common::kViewLeft, common::kBaseline - j, kNearColour);
 }
 
 }  // namespace actors

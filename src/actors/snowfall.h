@@ -3,10 +3,13 @@
 
 #include <cstdint>
 
+#include "common/geometry.h"
+
 namespace actors {
 
 constexpr int kSnowSlots = 400;
-constexpr int kPileColumns = 1280;
+// One column of the pile for each column of the map.
+constexpr int kPileColumns = common::kMapWidth;
 constexpr int kFullPile = 3;
 
 struct SnowSlot {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "common/geometry.h"
 #include "display/keyboard.h"
 #include "display/palette.h"
 #include "display/pixel_page.h"
@@ -19,10 +20,13 @@ int InitDisplayAndInput() {
   auto& d = displayState();
   if (platform::VideoDevice::create(d.DisplayDevice) != DD_OK) return 1;
   if (d.DisplayDevice->setCooperativeLevel(0x11) != DD_OK) return 1;
-  if (d.DisplayDevice->setDisplayMode(640, 480, 8) != DD_OK) return 1;
-  if (d.DisplayDevice->createSurface(640, 480, SurfaceKind::Primary, d.PrimarySurface) != DD_OK)
+  if (d.DisplayDevice->setDisplayMode(common::kScreenWidth, common::kScreenHeight, 8) != DD_OK)
     return 1;
-  if (d.DisplayDevice->createSurface(640, 480, SurfaceKind::OffscreenPlain, d.DrawSurface) != DD_OK)
+  if (d.DisplayDevice->createSurface(common::kScreenWidth, common::kScreenHeight,
+                                     SurfaceKind::Primary, d.PrimarySurface) != DD_OK)
+    return 1;
+  if (d.DisplayDevice->createSurface(common::kScreenWidth, common::kScreenHeight,
+                                     SurfaceKind::OffscreenPlain, d.DrawSurface) != DD_OK)
     return 1;
   d.BackBuffer = d.PrimarySurface->backBuffer();
   if (!d.BackBuffer) return 1;
@@ -62,11 +66,12 @@ HRESULT PresentRect(const platform::Rect& source) {
 
 void ClearView(int colour) {
   // Whole 32-bit words: 81 of them a row, over 241 rows, a little past the view.
+  constexpr int kWords = common::kViewWidth / 4 + 1;
   const uint32_t word = 0x01010101u * static_cast<uint8_t>(colour);
   const PixelPage& page = *displayState().APAGE;
-  for (int y = 128; y < 128 + 241; ++y) {
-    uint8_t* row = page.row(y) + 128;
-    for (int w = 0; w < 81; ++w) std::memcpy(row + 4 * w, &word, 4);
+  for (int y = common::kViewTop; y <= common::kViewBottom; ++y) {
+    uint8_t* row = page.row(y) + common::kViewLeft;
+    for (int w = 0; w < kWords; ++w) std::memcpy(row + 4 * w, &word, 4);
   }
 }
 

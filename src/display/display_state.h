@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/data_formats.h"
 #include "display/pixel_page.h"
 #include "platform/video.h"
 
@@ -34,12 +35,12 @@ struct DisplayState {
   std::unique_ptr<PixelPage> MPAGE;
 
   // What is handed to the screen palette; flags stay 0.
-  platform::PaletteEntry WorkingPalette[256] = {};
+  platform::PaletteEntry WorkingPalette[common::kPaletteColours] = {};
   // The reference colours: the file's, with any tint; brightness scales from them.
-  platform::PaletteEntry BasePalette[256] = {};
+  platform::PaletteEntry BasePalette[common::kPaletteColours] = {};
   // 256 x 256 palette indices: row = existing pixel, column = level; one int an
   // entry, only its low byte read.
-  int32_t MixTable[256 * 256] = {};
+  int32_t MixTable[common::kMixTableBytes] = {};
   // The fade level in percent, kept by the frame loop.
   int Brightness = 0;
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "display/display_device.h"
 #include "platform/data_file.h"
@@ -19,7 +20,7 @@ int LoadPalette(const char* path) {
   FILE* f = platform::openDataFile(path, "rb");
   if (!f) return 0;
   auto& d = displayState();
-  for (int i = 0; i < 256; ++i) {
+  for (int i = 0; i < common::kPaletteColours; ++i) {
     // A short file reads as end-of-file, stored as 255, as the original's byte reads did.
     const auto next = [f] { return static_cast<uint8_t>(std::fgetc(f)); };
     d.WorkingPalette[i].red = d.BasePalette[i].red = next();
@@ -28,13 +29,13 @@ int LoadPalette(const char* path) {
   }
   uint8_t buffer[4096];
   size_t filled = 0;
-  while (filled < 65536) {
+  while (filled < common::kMixTableBytes) {
     const size_t got = std::fread(buffer, 1, sizeof buffer, f);
     for (size_t i = 0; i < got; ++i) d.MixTable[filled + i] = buffer[i];
     filled += got;
     if (got < sizeof buffer) break;
   }
-  std::fill(d.MixTable + filled, d.MixTable + 65536, 255);
+  std::fill(d.MixTable + filled, std::end(d.MixTable), 255);
   std::fclose(f);
   SendPalette();
   return 1;

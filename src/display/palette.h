@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "common/data_formats.h"
 #include "display/display_state.h"
 #include "platform/video.h"
 

@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/geometry.h"
+
 namespace display {
 
-constexpr int kPageWidth = 640;
-constexpr int kPageHeight = 480;
+using common::kPageHeight;
+using common::kPageWidth;
 
 class PixelPage {
  public:

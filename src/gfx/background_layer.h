@@ -6,20 +6,21 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/data_formats.h"
 #include "platform/video.h"
 
 namespace gfx {
 
-// The part of a layer that reaches the view: 320 columns of the map area's 177 rows.
-constexpr int kWindowWidth = 320;
-constexpr int kWindowHeight = 177;
+// The part of a layer that reaches the view: its 320 columns of the map area's 177 rows.
+constexpr int kWindowWidth = common::kViewWidth;
+constexpr int kWindowHeight = common::kMapAreaHeight;
 // Page position of the view's top-left corner, where every layer is copied.
-constexpr int kViewLeft = 128;
-constexpr int kViewTop = 128;
+using common::kViewLeft;
+using common::kViewTop;
 
-constexpr int kFarWidth = 800;
-constexpr int kFarHeight = 240;
-constexpr size_t kFarBytes = size_t(kFarWidth) * kFarHeight;
+using common::kFarBytes;
+using common::kFarHeight;
+using common::kFarWidth;
 
 enum LayerLoadResult : int {
   kLayerLoaded = 0,

@@ -3,20 +3,26 @@
 
 #include <cstdint>
 
+#include "common/data_formats.h"
+
 namespace gfx {
 
-constexpr int kAsciiFontBytes = 4096;  // 256 glyphs x 16 rows, bit 7 leftmost
-constexpr int kGlyph16Bytes = 32;      // 16 rows of two bytes, first byte high
-constexpr int kInitialSets = 8, kInitialGlyphs = 20;
-constexpr int kMedialSets = 4, kMedialGlyphs = 22;
-constexpr int kFinalSets = 4, kFinalGlyphs = 28;
-constexpr int kInitialBytes = kInitialSets * kInitialGlyphs * kGlyph16Bytes;  // 5120
-constexpr int kMedialBytes = kMedialSets * kMedialGlyphs * kGlyph16Bytes;     // 2816
-constexpr int kFinalBytes = kFinalSets * kFinalGlyphs * kGlyph16Bytes;        // 3584
-constexpr int kHangulFontBytes = kInitialBytes + kMedialBytes + kFinalBytes;  // 11520
-// One two-byte Johab code for each of the 25 x 94 KS X 1001 syllables.
-constexpr int kSyllableRows = 25, kSyllablesPerRow = 94;
-constexpr int kSyllableCodeBytes = kSyllableRows * kSyllablesPerRow * 2;  // 4700
+// The font files' sizes, from common/data_formats.h.
+using common::kAsciiFontBytes;
+using common::kFinalBytes;
+using common::kFinalGlyphs;
+using common::kFinalSets;
+using common::kGlyph16Bytes;
+using common::kHangulFontBytes;
+using common::kInitialBytes;
+using common::kInitialGlyphs;
+using common::kInitialSets;
+using common::kMedialBytes;
+using common::kMedialGlyphs;
+using common::kMedialSets;
+using common::kSyllableCodeBytes;
+using common::kSyllableRows;
+using common::kSyllablesPerRow;
 
 // "grim\EngFont.fnt", "grim\HanFont.fnt" and "grim\han.inf". 1 when all three were read,
 // 0 at the first file that cannot be opened or yields no bytes. Shows no message.

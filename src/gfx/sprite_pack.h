@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/data_formats.h"
+
 namespace gfx {
 
-constexpr int kPackFrames = 50;
+using common::kPackFrames;
 // Index 255 is never drawn.
-constexpr uint8_t kTransparent = 255;
+constexpr uint8_t kTransparent = common::kTransparentIndex;
 
 enum PackLoadResult : int {
   kPackLoaded = 0,

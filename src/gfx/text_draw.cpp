@@ -23,7 +23,9 @@ struct SolidInk {
 struct BlendedInk {
   int level;
   const int32_t* mix;
-  uint8_t operator()(uint8_t under) const { return static_cast<uint8_t>(mix[under * 256 + level]); }
+  uint8_t operator()(uint8_t under) const {
+    return static_cast<uint8_t>(mix[under * common::kPaletteColours + level]);
+  }
 };
 
 // Inks the set bits of one glyph row into page row y: bit 15 is column x, bit 0

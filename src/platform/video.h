@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "common/geometry.h"
+
 namespace platform {
 
 // The display results by their DirectDraw names and values. Where <ddraw.h> came first, its
@@ -20,8 +22,8 @@ constexpr HRESULT DDERR_SURFACELOST = static_cast<HRESULT>(0x887601C2u);
 constexpr HRESULT DDERR_GENERIC = static_cast<HRESULT>(0x80004005u);
 #endif
 
-constexpr int kScreenWidth = 640;
-constexpr int kScreenHeight = 480;
+using common::kScreenHeight;
+using common::kScreenWidth;
 
 struct PaletteEntry {
   uint8_t red = 0, green = 0, blue = 0, flags = 0;

@@ -12,6 +12,7 @@
 #include "actors/status_bar.h"
 #include "actors/talk.h"
 #include "audio/music_player.h"
+#include "common/geometry.h"
 #include "display/display_device.h"
 #include "display/keyboard.h"
 #include "display/palette.h"
@@ -123,7 +124,7 @@ void drawFrame() {
   if (CurrentScene && CurrentScene->captionTimer != 0) CurrentScene->drawCaption();
   actors::drawBalloons();
   // The frame counter, top left of the view.
-  gfx::drawText(d.APAGE.get(), 128, 128, shellState().FrameText, 90);
+  gfx::drawText(d.APAGE.get(), common::kViewLeft, common::kViewTop, shellState().FrameText, 90);
   d.DrawSurface->unlock();
 }
 

@@ -1,6 +1,7 @@
 // startup.cpp -- the start-up sequence and the shutdown of the engine
 #include "shell/startup.h"
 
+#include "common/geometry.h"
 #include "common/random.h"
 #include "display/display_device.h"
 #include "display/palette.h"
@@ -25,7 +26,7 @@ int fail(const char* text) {
 int bindPage(PixelPage& page, platform::Surface& surface) {
   uint8_t* bits = nullptr;
   surface.lock(&bits);
-  const int ok = page.BindRows(bits, 640, 480);
+  const int ok = page.BindRows(bits, kPageWidth, kPageHeight);
   surface.unlock();
   return ok;
 }
@@ -44,14 +45,14 @@ int StartUpEngine() {
 
   auto& d = displayState();
   d.MPAGE = std::make_unique<PixelPage>();
-  if (d.DisplayDevice->createSurface(640, 16, platform::SurfaceKind::OffscreenPlain,
+  if (d.DisplayDevice->createSurface(kPageWidth, 16, platform::SurfaceKind::OffscreenPlain,
                                      d.StripSurface) != platform::DD_OK)
     return 0;  // silently, as the original did
   // MPAGE's table has 480 rows like every page; only rows 0 to 15 lie inside the strip.
   {
     uint8_t* bits = nullptr;
     d.StripSurface->lock(&bits);
-    const int ok = d.MPAGE->BindRows(bits, 640, 480);
+    const int ok = d.MPAGE->BindRows(bits, kPageWidth, kPageHeight);
     d.StripSurface->unlock();
     if (!ok) return fail(text::kMpageError);
   }
@@ -63,7 +64,8 @@ int StartUpEngine() {
   if (!bindPage(*d.VPAGE, *d.PrimarySurface)) return fail(text::kVpageError);
   if (!bindPage(*d.APAGE1, *d.BackBuffer)) return fail(text::kApage1Error);
 
-  d.ViewRect = platform::Rect{128, 128, 448, 368};
+  d.ViewRect =
+      platform::Rect{common::kViewLeft, common::kViewTop, common::kViewRight, common::kViewBottom};
   common::gameSrand(shellState().SeedOverride ? *shellState().SeedOverride : platform::millis());
   return 1;
 }

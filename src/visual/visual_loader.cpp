@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "common/data_formats.h"
 #include "display/display_device.h"
 #include "display/palette.h"
 #include "gfx/load_messages.h"
@@ -121,7 +122,7 @@ int readPicture() {
   uint8_t* bits = nullptr;
   visualState().VisualPicture->lock(&bits);
   visualState().VisualPicture->unlock();
-  const size_t got = std::fread(bits, 1, 640 * 480, f);
+  const size_t got = std::fread(bits, 1, common::kCutScenePictureBytes, f);
   std::fclose(f);
   return got > 0 ? 1 : -1;
 }
@@ -140,8 +141,8 @@ int loadVisualScene(const char* name) {
   char picture[241] = "";
   readWord(text, picture, sizeof picture);
   if (display::displayState().DisplayDevice->createSurface(
-          640, 480, platform::SurfaceKind::OffscreenPlain, visualState().VisualPicture) !=
-      platform::DD_OK) {
+          common::kCutScenePictureWidth, common::kCutScenePictureHeight,
+          platform::SurfaceKind::OffscreenPlain, visualState().VisualPicture) != platform::DD_OK) {
     std::fclose(script);
     return failWith(keyword::kNoSurface, gfx::text::kErrorTitle), 2;
   }
@@ -159,13 +160,13 @@ int loadVisualScene(const char* name) {
   std::fclose(script);
   // The scene still plays what was read, as a malformed map is played as far as it was read.
   if (text.fault) reportFault(path, text);
-  visualState().VisualRect = platform::Rect{0, 0, 640, 480};
+  visualState().VisualRect = pictureRect();
 
   std::snprintf(path, sizeof path, "grim\\%s.pal", picture);
   FILE* palette = platform::openDataFile(path, "rb");
   if (!palette) return 5;
   auto& d = display::displayState();
-  for (int i = 0; i < 256; ++i) {
+  for (int i = 0; i < common::kPaletteColours; ++i) {
     visualState().SavedBasePalette[i] = d.BasePalette[i];
     // Bytes past the end of a short file read as 255, as the game palette's do.
     d.WorkingPalette[i].red = d.BasePalette[i].red = uint8_t(std::fgetc(palette));

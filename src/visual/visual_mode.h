@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/data_formats.h"
 #include "platform/video.h"
 
 namespace visual {
@@ -12,6 +13,11 @@ constexpr int kScriptLines = 2000;
 constexpr int kTextRows = 100;
 constexpr int kLineSize = 255;
 
+// The whole cut-scene picture, where VisualRect starts.
+constexpr platform::Rect pictureRect() {
+  return {0, 0, common::kCutScenePictureWidth, common::kCutScenePictureHeight};
+}
+
 // The cut-scene's state: its script, its picture, the game's palette kept meanwhile, and
 // how far the script and its typed text have got.
 struct VisualState {
@@ -19,8 +25,8 @@ struct VisualState {
   char VisualText[kTextRows][kLineSize] = {};
   std::unique_ptr<platform::Surface> VisualPicture;
   char VisualPicturePath[256] = {};
-  platform::Rect VisualRect{0, 0, 640, 480};
-  platform::PaletteEntry SavedBasePalette[256] = {};
+  platform::Rect VisualRect = pictureRect();
+  platform::PaletteEntry SavedBasePalette[common::kPaletteColours] = {};
   // Set when a load saved BasePalette into SavedBasePalette; finishing puts it back only then.
   bool PaletteSaved = false;
   int32_t VisualLine = 0, VisualChar = 0, VisualRow = 0, VisualRowPos = 0;

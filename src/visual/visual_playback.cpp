@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 #include "display/display_device.h"
 #include "display/keyboard.h"
@@ -164,12 +165,12 @@ void finishVisualScene() {
   using namespace display;
   uint8_t* bits = nullptr;
   displayState().PrimarySurface->lock(&bits);
-  std::memset(bits, 0, 640 * 480);
+  std::memset(bits, 0, size_t(common::kScreenWidth) * common::kScreenHeight);
   displayState().PrimarySurface->unlock();
   visualState().VisualPicture.reset();
   LoadPalette("grim\\pal.pal");
   if (visualState().PaletteSaved)
-    std::copy(visualState().SavedBasePalette, visualState().SavedBasePalette + 256,
+    std::copy(std::begin(visualState().SavedBasePalette), std::end(visualState().SavedBasePalette),
               displayState().BasePalette);
 }
 

@@ -3,6 +3,7 @@
 
 #include "actors/actor.h"
 #include "world/event_interpreter_ops.h"
+#include "world/event_language.h"
 #include "world/event_tables.h"
 #include "world/scene.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 using Handler = Flow (*)(const Step&);
 
-Handler handlerFor(int op) {
+constexpr Handler handlerFor(int op) {
   switch (op) {
     case kOpEnd:
       return endEvent;
@@ -63,6 +64,14 @@ Handler handlerFor(int op) {
       return nullptr;  // no keyword makes it: a step that does nothing
   }
 }
+
+// Every keyword's opcode runs a handler of its own.
+constexpr bool everyKeywordHandled() {
+  for (const EventKeyword& k : kEventKeywords)
+    if (!handlerFor(k.op)) return false;
+  return true;
+}
+static_assert(everyKeywordHandled(), "an event keyword without a step handler");
 
 // A place outside the tables reads as the end of the event: a row that the
 // reader filled to its last step has no end mark of its own.

@@ -17,8 +17,6 @@
 namespace world {
 namespace {
 
-// The bubble pack holds six frames for each of kinds 0 to 7 in its 50 slots.
-constexpr int kIconKinds = 8;
 // Visual mode plays 6 dB below the map's music.
 constexpr int kVisualVolume = -600;
 

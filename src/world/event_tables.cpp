@@ -2,8 +2,6 @@
 #include "world/event_tables.h"
 
 #include <algorithm>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
 
 namespace world {
@@ -35,12 +33,6 @@ int32_t strStepsUsed[kEventCount];
 char* eventStrCell(int n, int s) {
   strStepsUsed[n] = std::max(strStepsUsed[n], int32_t(s + 1));
   return EventStr[n][s];
-}
-
-int32_t decimalValue(const char* text) {
-  // strtoll saturates where atoi would overflow.
-  const long long v = std::strtoll(text, nullptr, 10);
-  return int32_t(std::clamp<long long>(v, INT32_MIN, INT32_MAX));
 }
 
 void resetEventTables() {

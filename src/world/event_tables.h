@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "world/event_language.h"
+
 namespace world {
 
 constexpr int kEventCount = 101;
@@ -10,40 +12,12 @@ constexpr int kStepCount = 200;
 constexpr int kCellSize = 255;
 constexpr int kTextLineCount = 501;
 constexpr int kFlagCount = 100;
+// The bubble pack holds six frames for each of the icon kinds 0 to 7 in its 50 slots.
+constexpr int kIconKinds = 8;
 
 constexpr int ENTRY_EVENT = 99;
 constexpr int EDGE_EVENT_LEFT = 97;
 constexpr int EDGE_EVENT_RIGHT = 98;
-
-// What a step does; kOpEnd is also the reset value, so an unwritten step ends its event.
-enum EventOpcode : int32_t {
-  kOpEnd = -1,
-  kOpText = 1,
-  kOpFlag = 2,
-  kOpIf = 3,
-  kOpVisual = 9,
-  kOpWarp = 10,
-  kOpIcon = 11,
-  kOpActorFaceLeft = 12,
-  kOpActorFaceRight = 13,
-  kOpActorWalkLeft = 14,
-  kOpActorWalkRight = 15,
-  kOpActorVanish = 16,
-  kOpCamera = 91,
-  kOpHeroHold = 101,
-  kOpHeroRelease = 102,
-  kOpHeroFaceLeft = 103,
-  kOpHeroFaceRight = 104,
-  kOpHeroMove = 105,
-  kOpHeroWalkLeft = 106,
-  kOpHeroWalkRight = 107,
-  kOpHeroLookDown = 108,
-  kOpHeroLookUp = 109,
-  kOpGameEnd = 200,
-};
-// Opcodes outside this range are skipped a step at a time.
-constexpr int kOpLowest = -1;
-constexpr int kOpHighest = 200;
 
 extern int32_t EventOps[kEventCount][kStepCount];
 extern int32_t EventArg1[kEventCount][kStepCount];
@@ -64,11 +38,6 @@ extern int32_t IconKind;
 extern int32_t IconTicker;
 // Game-wide flags: cleared once at the start of the game, never per map.
 extern int32_t EventFlags[kFlagCount];
-
-// The value of a decimal string as the standard string-to-integer conversion
-// takes it (leading blanks, a sign, leading digits; 0 when there are none),
-// held to the int32 range.
-int32_t decimalValue(const char* text);
 
 // The string cell of step s of event n, for the map reader to write: the per-map
 // reset clears only the cells handed out since the last reset, not all 5 MB of

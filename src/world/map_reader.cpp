@@ -6,6 +6,7 @@
 
 #include "actors/actor.h"
 #include "gfx/sprite_pack.h"
+#include "world/behaviour_keywords.h"
 #include "world/event_tables.h"
 #include "world/map_messages.h"
 #include "world/scene.h"
@@ -15,28 +16,8 @@ namespace {
 
 using actors::Actor;
 
-// The behaviour keywords, in code page 949, with their step codes.
-struct Keyword {
-  const char* word;
-  int code;
-};
-constexpr Keyword kKeywords[] = {
-    {"\xBC\xAD\xC0\xD6\xB1\xE2", actors::kStepStand},                             // 서있기
-    {"\xBF\xDE\xC2\xCA\xC0\xB8\xB7\xCE\xB0\xA1\xB1\xE2", actors::kStepWalkLeft},  // 왼쪽으로가기
-    {"\xBF\xC0\xB8\xA5\xC2\xCA\xC0\xB8\xB7\xCE\xB0\xA1\xB1\xE2",
-     actors::kStepWalkRight},                                    // 오른쪽으로가기
-    {"\xB1\xD7\xB8\xB2\xC2\xEF\xB1\xE2", actors::kStepPicture},  // 그림찍기
-    {"\xB8\xBB\xC7\xCF\xB1\xE2", actors::kStepSpeak},            // 말하기
-};
-
 // Tokens other than names: at most 254 bytes.
 constexpr size_t kTokenSize = 255;
-
-int codeOf(const char* word) {
-  for (const Keyword& k : kKeywords)
-    if (std::strcmp(word, k.word) == 0) return k.code;
-  return -1;
-}
 
 // "name ,x ,baseY ,speed ,pack ,event ,facing ,mode"; the pack is loaded here.
 bool readActorLine(MapText& t, Actor& a) {
@@ -60,7 +41,7 @@ bool readActorLine(MapText& t, Actor& a) {
 bool readStep(MapText& t, Actor& a, int i) {
   char word[kTokenSize];
   if (!t.token(word, sizeof word, text::kWordTooLong)) return false;
-  const int code = codeOf(word);
+  const int code = behaviourCode(word);
   if (code == actors::kStepSpeak) {
     // The line after the keyword, its separating blank included; a later speak replaces it.
     a.stepCodes[i] = code;

@@ -64,7 +64,7 @@ SceneLoadResult Scene::load(const char* mapName) {
     platform::messageBox(gfx::text::kErrorTitle, gfx::text::kSurfaceCreate);
     return kSceneNoSurface;
   }
-  surface->setColorKey(255);
+  surface->setColorKey(common::kTransparentIndex);
 
   MapText reader(map.f);
   char background[kBackgroundNameSize];

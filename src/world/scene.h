@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/data_formats.h"
 #include "platform/video.h"
 
 namespace actors {
@@ -14,9 +15,9 @@ struct Actor;
 namespace world {
 
 constexpr int kMaxActors = 50;
-constexpr int kMapPictureWidth = 1280;
-constexpr int kMapPictureHeight = 177;
-constexpr size_t kMapPictureBytes = size_t(kMapPictureWidth) * kMapPictureHeight;
+using common::kMapPictureBytes;
+using common::kMapPictureHeight;
+using common::kMapPictureWidth;
 constexpr int kCaptionSize = 255;
 constexpr int kPathSize = 256;
 

@@ -24,7 +24,7 @@ class CaptionTest : public EventWorldTest {
   }
   void drawAt(int a) {
     for (int y = 0; y < display::kPageHeight; ++y)
-      std::memset(display::displayState().APAGE->row(y), 0, 640);
+      std::memset(display::displayState().APAGE->row(y), 0, display::kPageWidth);
     CurrentScene->captionTimer = a;
     CurrentScene->drawCaption();
   }
@@ -88,7 +88,7 @@ TEST_F(CaptionTest, the_caption_draws_in_the_215_frames_after_a_load) {
   int drawnFrames = 0, calls = 0;
   while (CurrentScene->captionTimer != 0 && calls < 1000) {
     for (int y = 0; y < display::kPageHeight; ++y)
-      std::memset(display::displayState().APAGE->row(y), 0, 640);
+      std::memset(display::displayState().APAGE->row(y), 0, display::kPageWidth);
     CurrentScene->drawCaption();
     drawnFrames += inkedCount() > 0;
     ++calls;

@@ -36,7 +36,7 @@ class BalloonTest : public EventWorldTest {
   }
   void draw() {
     for (int y = 0; y < display::kPageHeight; ++y)
-      std::memset(display::displayState().APAGE->row(y), 0, 640);
+      std::memset(display::displayState().APAGE->row(y), 0, display::kPageWidth);
     actors::drawBalloons();
   }
   static int at(int x, int y) { return display::displayState().APAGE->row(y)[x]; }
@@ -237,7 +237,8 @@ TEST_F(BalloonTest, an_icon_over_an_actor_with_an_extreme_base_row_is_drawn_nowh
     world::IconTicker = 40;
     draw();
     int drawn = 0;
-    for (int y = 0; y < display::kPageHeight; ++y) drawn += int(inked(y, 0, 640).size());
+    for (int y = 0; y < display::kPageHeight; ++y)
+      drawn += int(inked(y, 0, display::kPageWidth).size());
     EXPECT_EQ(drawn, 0) << owner;
   }
 }

@@ -89,7 +89,7 @@ TEST_F(CommonResourcesTest, empty_and_short_bar_files) {
   EXPECT_EQ(shown[0].text, "\xB1\xD7\xB8\xB2\xC6\xC4\xC0\xCF\xC0\xCC \xC0\xCC\xBB\xF3\xC7\xD8");
   actors::freeCommonResources();
   // One row of 320 sets only the bar's top row; value 255 is drawn like any other.
-  writeFile("grim/bar.res", std::string(320, '\xFF'));
+  writeFile("grim/bar.res", std::string(actors::kStatusBarWidth, '\xFF'));
   actors::loadCommonResources();
   actors::drawStatusBar();
   EXPECT_EQ(pixel(128, 305), 255);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "common/data_formats.h"
 #include "support/game_run.h"
 #include "support/test_events.h"
 #include "support/test_maps.h"
@@ -48,8 +49,8 @@ class Autoplay : public GameFolderTest {
 
   static void writeWorld() {
     writeStageData("village");
-    writeFile("grim/pic.res", std::string(640 * 480, '\x07'));
-    writeFile("grim/pic.pal", std::string(768, '\x20'));
+    writeFile("grim/pic.res", std::string(common::kCutScenePictureBytes, '\x07'));
+    writeFile("grim/pic.pal", std::string(common::kPaletteColourBytes, '\x20'));
     writeFile("visual/scene.if", "pic\r\nsnow\r\n" + kKeyWait + "\r\n" + kScriptEnd + "\r\n");
 
     TestActor kim;

@@ -11,13 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "common/data_formats.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
 const fs::path kDataDir = fs::path(PELMO_BIN_DIR).parent_path() / "data";
 const char* const kMaps[] = {"20", "21", "24", "35", "37", "42"};
-constexpr int kMapWidth = 1280, kMapHeight = 177, kGroundRow = 160;
+constexpr int kMapWidth = common::kMapPictureWidth, kMapHeight = common::kMapPictureHeight;
+constexpr int kGroundRow = 160;
 
 std::vector<uint8_t> readAll(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -69,7 +72,7 @@ TEST_F(PicturesTest, MapsHaveSkyAboveAndUnbrokenGroundAlongTheWalkingRow) {
 TEST_F(PicturesTest, FarLayerIsOpaqueWhereItIsShown) {
   const std::vector<uint8_t> far = readAll(kDataDir / "grim" / "bg.res");
   ASSERT_EQ(far.size(), 800u * 240u);
-  const std::vector<uint8_t> shown(far.begin(), far.begin() + 800 * kMapHeight);
+  const std::vector<uint8_t> shown(far.begin(), far.begin() + common::kFarWidth * kMapHeight);
   EXPECT_EQ(std::count(shown.begin(), shown.end(), uint8_t(255)), 0) << "255 would show black";
   EXPECT_EQ(countAnimated(far), 0);
 }
@@ -80,9 +83,10 @@ TEST_F(PicturesTest, StatusBarIsDarkUnderTheText) {
   EXPECT_EQ(countAnimated(bar), 0);
   // Body rows are typed from row 9 down: nearly all of it must be dark for white text.
   int light = 0;
-  for (int y = 9; y < 63; ++y)
-    for (int x = 0; x < 320; ++x) light += luma(palette_, bar[size_t(y * 320 + x)]) > 110;
-  EXPECT_LT(light, 320 * 54 / 25) << light << " light pixels under the text";
+  constexpr int kWidth = common::kStatusBarWidth;
+  for (int y = 9; y < common::kStatusBarRows; ++y)
+    for (int x = 0; x < kWidth; ++x) light += luma(palette_, bar[size_t(y * kWidth + x)]) > 110;
+  EXPECT_LT(light, kWidth * 54 / 25) << light << " light pixels under the text";
 }
 
 TEST_F(PicturesTest, CutScenesKeepTheTextColoursAndACalmLowerPart) {
@@ -90,14 +94,15 @@ TEST_F(PicturesTest, CutScenesKeepTheTextColoursAndACalmLowerPart) {
     SCOPED_TRACE(name);
     const std::vector<uint8_t> picture = readAll(kDataDir / "grim" / (std::string(name) + ".res"));
     const std::vector<uint8_t> own = readAll(kDataDir / "grim" / (std::string(name) + ".pal"));
-    ASSERT_EQ(picture.size(), 640u * 480u);
-    ASSERT_GE(own.size(), 768u);
+    constexpr int kWidth = common::kCutScenePictureWidth, kHeight = common::kCutScenePictureHeight;
+    ASSERT_EQ(picture.size(), common::kCutScenePictureBytes);
+    ASSERT_GE(own.size(), common::kPaletteColourBytes);
     EXPECT_GT(luma(own, 13), 220) << "entry 13 is the text's face";
     EXPECT_LT(luma(own, 14), 40) << "entry 14 is the text's outline";
     long sum = 0;
-    for (int y = 330; y < 480; ++y)
-      for (int x = 0; x < 640; ++x) sum += luma(own, picture[size_t(y * 640 + x)]);
-    EXPECT_LT(sum / (150 * 640), 60) << "the text rows should be dark";
+    for (int y = 330; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x) sum += luma(own, picture[size_t(y * kWidth + x)]);
+    EXPECT_LT(sum / ((kHeight - 330) * kWidth), 60) << "the text rows should be dark";
   }
 }
 

@@ -1,4 +1,5 @@
 // present_test.cpp -- the view, its doubling to the screen, clearing it, and lost surfaces
+#include "common/geometry.h"
 #include "display/display_device.h"
 #include "display/keyboard.h"
 #include "display/pixel_page.h"
@@ -16,7 +17,9 @@ class PresentTest : public EngineTest {
     EngineTest::SetUp();
     startEngine();
   }
-  uint8_t screen(int x, int y) { return displayState().PrimarySurface->pixels()[y * 640 + x]; }
+  uint8_t screen(int x, int y) {
+    return displayState().PrimarySurface->pixels()[y * common::kScreenWidth + x];
+  }
 };
 
 TEST_F(PresentTest, view_is_doubled_onto_the_whole_screen) {
@@ -34,15 +37,15 @@ TEST_F(PresentTest, view_is_doubled_onto_the_whole_screen) {
   EXPECT_EQ(screen(638, 478), 8);
   EXPECT_EQ(screen(639, 479), 8);
   // Columns 448 and 127 lie outside the view and never show.
-  for (int y = 0; y < 480; ++y)
-    for (int x = 0; x < 640; ++x)
+  for (int y = 0; y < common::kScreenHeight; ++y)
+    for (int x = 0; x < common::kScreenWidth; ++x)
       if (screen(x, y) == 7) FAIL() << "outside pixel shown at " << x << "," << y;
   EXPECT_EQ(platform::presentedFrames(), 1u);
 }
 
 TEST_F(PresentTest, clear_view_fills_exactly_its_band) {
-  for (int y = 0; y < 480; ++y)
-    for (int x = 0; x < 640; ++x) displayState().APAGE->PutPixel(x, y, 5);
+  for (int y = 0; y < kPageHeight; ++y)
+    for (int x = 0; x < kPageWidth; ++x) displayState().APAGE->PutPixel(x, y, 5);
   ClearView(0x1234);  // only the low byte counts
   for (int y = 120; y < 380; ++y) {
     for (int x = 120; x < 460; ++x) {

@@ -1,5 +1,6 @@
 // events_e2e_test.cpp -- the `game` program through a whole conversation: talk with Space, two
 // typed pages, a flag, a warp to a second map and the game end
+#include "common/geometry.h"
 #include "common/png_image.h"
 #include "support/game_run.h"
 #include "support/state_dump.h"
@@ -54,7 +55,7 @@ TEST_F(EventsRun, the_page_is_typed_and_shown_on_the_status_bar) {
   // 'h' (0x68) inks columns 1, 2 and 4 of its cell at page column 142, row 314 on:
   // view pixels (15, 190), (16, 190) and (18, 190), in 192 over the bar's 9.
   const auto view = [&](int x, int y) {
-    return int(image.rgba[size_t((2 * y * 640 + 2 * x) * 4)]);
+    return int(image.rgba[size_t((2 * y * common::kScreenWidth + 2 * x) * 4)]);
   };
   EXPECT_EQ(view(15, 190), 192);
   EXPECT_EQ(view(16, 190), 192);

@@ -1,4 +1,5 @@
 // world_e2e_test.cpp -- the `game` program on a small test map: the dump's world keys, shots, seeds
+#include "common/geometry.h"
 #include "common/png_image.h"
 #include "support/game_run.h"
 #include "support/state_dump.h"
@@ -30,7 +31,7 @@ class WorldRun : public GameFolderTest {
   }
   // The palette index shown at view pixel (x, y): the known palette's red is the index.
   static int viewIndex(const common::RgbaImage& image, int x, int y) {
-    return image.rgba[size_t((2 * y * 640 + 2 * x) * 4)];
+    return image.rgba[size_t((2 * y * common::kScreenWidth + 2 * x) * 4)];
   }
 };
 

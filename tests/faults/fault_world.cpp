@@ -3,6 +3,7 @@
 
 #include <regex>
 
+#include "common/data_formats.h"
 #include "support/engine_fixture.h"
 #include "support/game_run.h"
 #include "support/test_events.h"
@@ -35,8 +36,9 @@ void writeFaultWorld() {
                                                                 std::string(kGameEnd)})})));
   writeFile("visual/v.if",
             "pic\r\nabcdefghijklmnopqrst\r\n#\xB3\xA1\r\n");  // #끝
-  std::string picture(640 * 480, '\0');
-  for (size_t i = 0; i < picture.size(); ++i) picture[i] = char(i % 640 % 200 + 40);
+  std::string picture(common::kCutScenePictureBytes, '\0');
+  for (size_t i = 0; i < picture.size(); ++i)
+    picture[i] = char(i % common::kCutScenePictureWidth % 200 + 40);
   writeFile("grim/pic.res", picture);
   writeFile("grim/pic.pal", std::string(768, '\x60'));
   writeFile("1.mp3", testMusic(300));  // 7.8 seconds

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "actors/actor.h"
+#include "common/data_formats.h"
 #include "support/fuzz_engine.h"
 #include "world/scene.h"
 
@@ -12,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzzing::startEngineOnce();
   if (!prepared) {
     prepared = true;
-    fuzzing::writeFile("map/bg.res", std::string(1280 * 177, '\x05'));
+    fuzzing::writeFile("map/bg.res", std::string(common::kMapPictureBytes, '\x05'));
     fuzzing::writeFile("grim/MAN.idx", "3 10 20 12 20 8 8");
     fuzzing::writeFile("grim/MAN.res", std::string(10 * 20 + 12 * 20 + 64, '\x07'));
   }

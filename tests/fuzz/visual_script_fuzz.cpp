@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/data_formats.h"
 #include "support/fuzz_engine.h"
 #include "visual/visual_mode.h"
 
@@ -10,8 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzzing::startEngineOnce();
   static bool pictures = false;
   if (!pictures) {
-    fuzzing::writeFile("grim/pic.res", std::string(640 * 480, '\x05'));
-    fuzzing::writeFile("grim/pic.pal", std::string(768, '\x40'));
+    fuzzing::writeFile("grim/pic.res", std::string(common::kCutScenePictureBytes, '\x05'));
+    fuzzing::writeFile("grim/pic.pal", std::string(common::kPaletteColourBytes, '\x40'));
     pictures = true;
   }
   // The first line names the picture; the input is the rest of the script.

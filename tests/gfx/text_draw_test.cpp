@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "common/geometry.h"
 #include "display/display_device.h"
 #include "display/palette.h"
 #include "gfx/fonts.h"
@@ -16,6 +17,8 @@
 namespace {
 
 using namespace gfx;
+using display::kPageHeight;
+using display::kPageWidth;
 using display::PixelPage;
 using testing_support::EngineTest;
 
@@ -26,12 +29,12 @@ class TextDrawTest : public EngineTest {
   void SetUp() override {
     EngineTest::SetUp();
     ASSERT_EQ(loadFonts(), 1);
-    pixels_.assign(640 * 480, kPaper);
-    page_.BindRows(pixels_.data(), 640, 480);
+    pixels_.assign(kPageWidth * kPageHeight, kPaper);
+    page_.BindRows(pixels_.data(), kPageWidth, kPageHeight);
   }
-  uint8_t at(int x, int y) const { return pixels_[y * 640 + x]; }
+  uint8_t at(int x, int y) const { return pixels_[y * kPageWidth + x]; }
   // Page columns [x0, x1) of row y that differ from the paper.
-  std::vector<int> inked(int y, int x0 = 0, int x1 = 640) const {
+  std::vector<int> inked(int y, int x0 = 0, int x1 = kPageWidth) const {
     std::vector<int> xs;
     for (int x = x0; x < x1; ++x)
       if (at(x, y) != kPaper) xs.push_back(x);
@@ -130,7 +133,7 @@ TEST_F(TextDrawTest, the_initial_glyph_is_copied_even_for_the_fill_code) {
 TEST_F(TextDrawTest, blended_pixels_come_from_the_mixing_table) {
   testing_support::writeFile("grim/pal.pal", testing_support::knownPalette());
   ASSERT_EQ(display::LoadPalette("grim\\pal.pal"), 1);  // entry [a][b] is (a + b) / 2
-  for (int x = 0; x < 640; ++x) pixels_[20 * 640 + x] = x < 320 ? 40 : 200;
+  for (int x = 0; x < kPageWidth; ++x) pixels_[20 * kPageWidth + x] = x < 320 ? 40 : 200;
   drawTextBlended(&page_, 312, 20, "AA", 100);
   EXPECT_EQ(at(313, 20), (40 + 100) / 2);
   EXPECT_EQ(at(319, 20), (40 + 100) / 2);
@@ -146,7 +149,7 @@ TEST_F(TextDrawTest, a_string_ending_after_a_lead_byte_stops_there) {
   drawText(&page_, 10, 10, "A\xB0", 4);
   drawText(&page_, 10, 40, "\xC8", 4);
   EXPECT_EQ(inkedCount(), 2 * 16);  // only the two columns of 'A'
-  EXPECT_EQ(inked(10, 0, 640), (std::vector<int>{11, 17}));
+  EXPECT_EQ(inked(10, 0, kPageWidth), (std::vector<int>{11, 17}));
 }
 
 TEST_F(TextDrawTest, double_byte_characters_outside_the_syllables_are_blank_cells) {
@@ -157,7 +160,8 @@ TEST_F(TextDrawTest, double_byte_characters_outside_the_syllables_are_blank_cell
   for (const char* pair : outside) {
     std::string text = std::string(pair) + "A";
     drawText(&page_, 50, y, text.c_str(), 6);
-    EXPECT_EQ(inked(y, 0, 640), (std::vector<int>{67, 73})) << std::hex << int(uint8_t(pair[0]));
+    EXPECT_EQ(inked(y, 0, kPageWidth), (std::vector<int>{67, 73}))
+        << std::hex << int(uint8_t(pair[0]));
     y += 20;
   }
   EXPECT_EQ(composeHangulGlyph(0xC9, 0xA1), Glyph16{});
@@ -165,7 +169,7 @@ TEST_F(TextDrawTest, double_byte_characters_outside_the_syllables_are_blank_cell
 
 TEST_F(TextDrawTest, pixels_past_the_page_edge_are_dropped) {
   drawText(&page_, 628, 470, "AB\xB0\xA1", 2);
-  EXPECT_EQ(inked(470, 620, 640), (std::vector<int>{629, 635, 637}));
+  EXPECT_EQ(inked(470, 620, kPageWidth), (std::vector<int>{629, 635, 637}));
   EXPECT_EQ(inked(471, 0, 16).size(), 0u);  // not wrapped into the next row
   drawText(&page_, -4, -8, "A", 2);         // 0x41: columns 1 and 7
   EXPECT_EQ(inked(0, 0, 8), std::vector<int>{3});
@@ -184,7 +188,8 @@ TEST_F(TextDrawTest, every_frame_draws_the_counter_at_the_top_of_the_view) {
   std::strcpy(shell::shellState().MapName, "20");
   shell::beginScene();
   ASSERT_TRUE(shell::runFrame());
-  const uint8_t* view = display::displayState().DrawSurface->pixels() + 128 * 640 + 128;
+  const uint8_t* view = display::displayState().DrawSurface->pixels() +
+                        common::kViewTop * kPageWidth + common::kViewLeft;
   const std::string text = shell::shellState().FrameText;
   ASSERT_EQ(text.rfind("frame ", 0), 0u);
   for (size_t i = 0; i < text.size(); ++i)

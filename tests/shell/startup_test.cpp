@@ -32,14 +32,15 @@ class StartUpTest : public EngineTest {
 TEST_F(StartUpTest, success_binds_the_four_pages_and_the_view) {
   startEngine();
   using namespace display;
-  ASSERT_TRUE(displayState().APAGE && displayState().APAGE->bound());
-  EXPECT_EQ(displayState().APAGE->row(0), displayState().DrawSurface->pixels());
-  EXPECT_EQ(displayState().APAGE->row(479), displayState().DrawSurface->pixels() + 479 * 640);
-  EXPECT_EQ(displayState().VPAGE->row(1), displayState().PrimarySurface->pixels() + 640);
-  EXPECT_EQ(displayState().APAGE1->row(0), displayState().BackBuffer->pixels());
-  EXPECT_EQ(displayState().MPAGE->row(15), displayState().StripSurface->pixels() + 15 * 640);
-  EXPECT_EQ(displayState().ViewRect.left, 128);
-  EXPECT_EQ(displayState().ViewRect.bottom, 368);
+  const auto& d = displayState();
+  ASSERT_TRUE(d.APAGE && d.APAGE->bound());
+  EXPECT_EQ(d.APAGE->row(0), d.DrawSurface->pixels());
+  EXPECT_EQ(d.APAGE->row(479), d.DrawSurface->pixels() + 479 * kPageWidth);
+  EXPECT_EQ(d.VPAGE->row(1), d.PrimarySurface->pixels() + kPageWidth);
+  EXPECT_EQ(d.APAGE1->row(0), d.BackBuffer->pixels());
+  EXPECT_EQ(d.MPAGE->row(15), d.StripSurface->pixels() + 15 * kPageWidth);
+  EXPECT_EQ(d.ViewRect.left, 128);
+  EXPECT_EQ(d.ViewRect.bottom, 368);
   EXPECT_TRUE(platform::shownMessages().empty());
 }
 

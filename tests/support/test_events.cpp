@@ -8,34 +8,35 @@
 #include "shell/scene_cycle.h"
 #include "shell/shell_state.h"
 #include "world/event_interpreter.h"
+#include "world/event_language.h"
 #include "world/event_tables.h"
 
 namespace testing_support {
 
 namespace words {
-const char* const kHeroHold = "\xC1\xD6\xC0\xCE\xB0\xF8-\xC2\xF7\xB7\xC7";
-const char* const kHeroRelease = "\xC1\xD6\xC0\xCE\xB0\xF8-\xBD\xAC\xBE\xEE";
-const char* const kHeroFaceLeft = "\xC1\xD6\xC0\xCE\xB0\xF8-\xBF\xDE\xC2\xCA\xBA\xB8\xB1\xE2";
-const char* const kHeroFaceRight =
-    "\xC1\xD6\xC0\xCE\xB0\xF8-\xBF\xC0\xB8\xA5\xC2\xCA\xBA\xB8\xB1\xE2";
-const char* const kHeroMove = "\xC1\xD6\xC0\xCE\xB0\xF8-\xC0\xCC\xB5\xBF";
-const char* const kHeroWalkLeft = "\xC1\xD6\xC0\xCE\xB0\xF8-\xC1\xC2\xB7\xCE\xB0\xA1";
-const char* const kHeroWalkRight = "\xC1\xD6\xC0\xCE\xB0\xF8-\xBF\xEC\xB7\xCE\xB0\xA1";
-const char* const kHeroLookDown = "\xC1\xD6\xC0\xCE\xB0\xF8-\xBE\xC6\xB7\xA1\xBA\xB8\xB1\xE2";
-const char* const kHeroLookUp = "\xC1\xD6\xC0\xCE\xB0\xF8-\xC0\xA7\xBF\xA1\xBA\xB8\xB1\xE2";
-const char* const kCamera = "\xC4\xAB\xB8\xDE\xB6\xF3-\xBC\xC2";
-const char* const kFlag = "\xC7\xC3\xB7\xAF\xB1\xD7";
-const char* const kIf = "\xB8\xB8\xBE\xE0";
-const char* const kVisual = "\xBA\xF1\xC1\xD6\xBE\xF3\xB8\xF0\xB5\xE5";
-const char* const kWarp = "\xBF\xF6\xC7\xC1";
-const char* const kIcon = "\xC7\xB3\xBC\xB1\xC2\xEF\xB1\xE2";
-const char* const kFaceLeft = "\xBF\xDE\xC2\xCA\xBA\xB8\xB1\xE2";
-const char* const kFaceRight = "\xBF\xC0\xB8\xA5\xC2\xCA\xBA\xB8\xB1\xE2";
-const char* const kWalkLeft = "\xC1\xC2\xB7\xCE\xB0\xA1";
-const char* const kWalkRight = "\xBF\xEC\xB7\xCE\xB0\xA1";
-const char* const kVanish = "\xBB\xE7\xB6\xF3\xC1\xF8\xB4\xD9";
-const char* const kGameEnd = "\xB0\xD4\xC0\xD3\xB3\xA1";
-const char* const kText = "\xB1\xDB\xBE\xBE\xC2\xEF\xB1\xE2";
+// The engine's own keyword table; the maplint tests spell the keywords out in UTF-8.
+constinit const char* const kHeroHold = world::eventKeyword(world::kOpHeroHold);
+constinit const char* const kHeroRelease = world::eventKeyword(world::kOpHeroRelease);
+constinit const char* const kHeroFaceLeft = world::eventKeyword(world::kOpHeroFaceLeft);
+constinit const char* const kHeroFaceRight = world::eventKeyword(world::kOpHeroFaceRight);
+constinit const char* const kHeroMove = world::eventKeyword(world::kOpHeroMove);
+constinit const char* const kHeroWalkLeft = world::eventKeyword(world::kOpHeroWalkLeft);
+constinit const char* const kHeroWalkRight = world::eventKeyword(world::kOpHeroWalkRight);
+constinit const char* const kHeroLookDown = world::eventKeyword(world::kOpHeroLookDown);
+constinit const char* const kHeroLookUp = world::eventKeyword(world::kOpHeroLookUp);
+constinit const char* const kCamera = world::eventKeyword(world::kOpCamera);
+constinit const char* const kFlag = world::eventKeyword(world::kOpFlag);
+constinit const char* const kIf = world::eventKeyword(world::kOpIf);
+constinit const char* const kVisual = world::eventKeyword(world::kOpVisual);
+constinit const char* const kWarp = world::eventKeyword(world::kOpWarp);
+constinit const char* const kIcon = world::eventKeyword(world::kOpIcon);
+constinit const char* const kFaceLeft = world::eventKeyword(world::kOpActorFaceLeft);
+constinit const char* const kFaceRight = world::eventKeyword(world::kOpActorFaceRight);
+constinit const char* const kWalkLeft = world::eventKeyword(world::kOpActorWalkLeft);
+constinit const char* const kWalkRight = world::eventKeyword(world::kOpActorWalkRight);
+constinit const char* const kVanish = world::eventKeyword(world::kOpActorVanish);
+constinit const char* const kGameEnd = world::eventKeyword(world::kOpGameEnd);
+constinit const char* const kText = world::eventKeyword(world::kOpText);
 }  // namespace words
 
 std::string eventText(const std::string& label, const std::vector<std::string>& commands) {

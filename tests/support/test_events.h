@@ -9,7 +9,7 @@
 
 namespace testing_support {
 
-// The event keywords, in code page 949.
+// The event keywords, in code page 949, from the engine's table.
 namespace words {
 extern const char* const kHeroHold;       // 주인공-차렷
 extern const char* const kHeroRelease;    // 주인공-쉬어

@@ -4,14 +4,15 @@
 #include <algorithm>
 
 #include "support/engine_fixture.h"
+#include "world/behaviour_keywords.h"
 
 namespace testing_support {
 
-const char* const kStandWord = "\xBC\xAD\xC0\xD6\xB1\xE2";
-const char* const kGoLeftWord = "\xBF\xDE\xC2\xCA\xC0\xB8\xB7\xCE\xB0\xA1\xB1\xE2";
-const char* const kGoRightWord = "\xBF\xC0\xB8\xA5\xC2\xCA\xC0\xB8\xB7\xCE\xB0\xA1\xB1\xE2";
-const char* const kPictureWord = "\xB1\xD7\xB8\xB2\xC2\xEF\xB1\xE2";
-const char* const kSpeakWord = "\xB8\xBB\xC7\xCF\xB1\xE2";
+constinit const char* const kStandWord = world::behaviourKeyword(actors::kStepStand);
+constinit const char* const kGoLeftWord = world::behaviourKeyword(actors::kStepWalkLeft);
+constinit const char* const kGoRightWord = world::behaviourKeyword(actors::kStepWalkRight);
+constinit const char* const kPictureWord = world::behaviourKeyword(actors::kStepPicture);
+constinit const char* const kSpeakWord = world::behaviourKeyword(actors::kStepSpeak);
 
 std::string actorText(const TestActor& a) {
   std::string s = a.name + " ," + a.x + " ," + std::to_string(a.baseY) + " ," + a.speed + " ," +

@@ -6,7 +6,7 @@
 
 namespace testing_support {
 
-// The behaviour keywords of map files, in code page 949.
+// The behaviour keywords of map files, in code page 949, from the engine's table.
 extern const char* const kStandWord;    // 서있기
 extern const char* const kGoLeftWord;   // 왼쪽으로가기
 extern const char* const kGoRightWord;  // 오른쪽으로가기

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "actors/actor.h"
 #include "platform/encoding.h"
 #include "platform/message_box.h"
 #include "support/engine_fixture.h"
@@ -130,6 +131,15 @@ class MapLint : public EngineTest {
     lint(map, output);
     return output;
   }
+  // The game's reading of map/m.if, with the picture and packs that the correct map names.
+  int loadInGame(world::Scene& scene) {
+    startEngine();
+    testing_support::writeMapPicture("bg");
+    testing_support::writeSolidPack("girl", 12, 30, 40, 60);
+    testing_support::writeSolidPack("boy", 12, 30, 40, 60);
+    world::resetEventTables();
+    return scene.load("m");
+  }
 };
 
 TEST_F(MapLint, a_correct_map_passes_in_both_encodings_and_the_game_loads_it_whole) {
@@ -140,13 +150,8 @@ TEST_F(MapLint, a_correct_map_passes_in_both_encodings_and_the_game_loads_it_who
   EXPECT_EQ(runLint({"--no-data", "map/m.if"}, output), 0) << output;
 
   // The game reads the same file without a fault.
-  startEngine();
-  testing_support::writeMapPicture("bg");
-  testing_support::writeSolidPack("girl", 12, 30, 40, 60);
-  testing_support::writeSolidPack("boy", 12, 30, 40, 60);
-  world::resetEventTables();
   world::Scene scene;
-  EXPECT_EQ(scene.load("m"), world::kSceneLoaded);
+  EXPECT_EQ(loadInGame(scene), world::kSceneLoaded);
   EXPECT_TRUE(platform::shownMessages().empty());
   EXPECT_EQ(scene.actorCount, 2);
   EXPECT_EQ(world::EventOps[5][0], world::kOpText);
@@ -154,6 +159,45 @@ TEST_F(MapLint, a_correct_map_passes_in_both_encodings_and_the_game_loads_it_who
   EXPECT_EQ(world::EventOps[5][16], world::kOpEnd);
   EXPECT_EQ(world::EventOps[98][0], world::kOpGameEnd);
   EXPECT_EQ(world::TextIndex, 3);
+}
+
+TEST_F(MapLint, every_keyword_of_the_correct_map_makes_its_own_step_in_the_game) {
+  writeFile("m.map", kGoodMap);
+  ASSERT_EQ(runTool("txt2cp949", {"m.map", "map/m.if"}), 0);
+  world::Scene scene;
+  ASSERT_EQ(loadInGame(scene), world::kSceneLoaded);
+  using namespace world;
+  const std::vector<int32_t> entry = {kOpHeroHold, kOpCamera,      kOpFlag,
+                                      kOpIf,       kOpHeroRelease, kOpEnd};
+  const std::vector<int32_t> five = {kOpText,
+                                     kOpIcon,
+                                     kOpActorWalkLeft,
+                                     kOpActorVanish,
+                                     kOpHeroMove,
+                                     kOpHeroWalkLeft,
+                                     kOpHeroWalkRight,
+                                     kOpHeroFaceLeft,
+                                     kOpHeroFaceRight,
+                                     kOpHeroLookDown,
+                                     kOpHeroLookUp,
+                                     kOpActorFaceLeft,
+                                     kOpActorFaceRight,
+                                     kOpActorWalkRight,
+                                     kOpVisual,
+                                     kOpWarp,
+                                     kOpEnd};
+  EXPECT_EQ(std::vector<int32_t>(EventOps[99], EventOps[99] + entry.size()), entry);
+  EXPECT_EQ(std::vector<int32_t>(EventOps[5], EventOps[5] + five.size()), five);
+  EXPECT_EQ(EventOps[98][0], kOpGameEnd);
+  // And every behaviour keyword its own step code.
+  ASSERT_EQ(scene.actorCount, 2);
+  const int32_t* girl = scene.actors[0]->stepCodes;
+  const int32_t* boy = scene.actors[1]->stepCodes;
+  EXPECT_EQ(std::vector<int32_t>(girl, girl + 3),
+            (std::vector<int32_t>{actors::kStepStand, actors::kStepSpeak, actors::kStepEnd}));
+  EXPECT_EQ(std::vector<int32_t>(boy, boy + 4),
+            (std::vector<int32_t>{actors::kStepPicture, actors::kStepWalkLeft,
+                                  actors::kStepWalkRight, actors::kStepEnd}));
 }
 
 TEST_F(MapLint, each_fault_is_reported_at_its_line) {

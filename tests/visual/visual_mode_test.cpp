@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "common/data_formats.h"
 #include "display/display_device.h"
 #include "display/palette.h"
 #include "display/pixel_page.h"
@@ -33,7 +34,7 @@ class VisualTest : public testing_support::EngineTest {
   void SetUp() override {
     EngineTest::SetUp();
     startEngine();
-    writeFile("grim/pic.res", std::string(640 * 480, '\x07'));
+    writeFile("grim/pic.res", std::string(common::kCutScenePictureBytes, '\x07'));
     std::string palette;
     for (int i = 0; i < 256; ++i) palette += {char(200), char(100), char(i)};
     writeFile("grim/pic.pal", palette);
@@ -211,7 +212,7 @@ TEST_F(VisualTest, finishing_restores_the_game_palette_tint_and_mixing_table) {
   EXPECT_EQ(display::displayState().BasePalette[100].blue, tinted.blue);
   EXPECT_EQ(display::displayState().MixTable[300], mix);
   EXPECT_EQ(visualState().VisualPicture, nullptr);
-  for (int i = 0; i < 640 * 480; i += 997)
+  for (int i = 0; i < common::kScreenWidth * common::kScreenHeight; i += 997)
     ASSERT_EQ(display::displayState().PrimarySurface->pixels()[i], 0);
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/data_formats.h"
 #include "platform/encoding.h"
 #include "support/engine_fixture.h"
 #include "support/test_events.h"
@@ -112,10 +113,11 @@ void music() {
 void cutScene() {
   writeVillage();
   std::string palette;
-  for (int i = 0; i < 256; ++i) palette += {char(200), char(100), char(i)};
+  for (int i = 0; i < common::kPaletteColours; ++i) palette += {char(200), char(100), char(i)};
   writeFile("grim/pic.pal", palette);
   std::string picture;
-  for (int i = 0; i < 640 * 480; ++i) picture += char(7 + (i / 640) % 64);
+  for (size_t i = 0; i < common::kCutScenePictureBytes; ++i)
+    picture += char(7 + (i / common::kCutScenePictureWidth) % 64);
   writeFile("grim/pic.res", picture);
   writeFile("visual/s.if", platform::utf8ToCp949("pic\r\n눈이 옵니다\r\n#키입력\r\n#끝\r\n"));
   writeFile("in.keys", "150 SPACE down\n160 SPACE up\n");

@@ -146,7 +146,7 @@ bool framesFromSheet(const common::RgbaImage& sheet, const Palette& palette, Rgb
                      std::vector<PackFrame>& frames, MappingCounts& counts, std::string& error) {
   std::vector<FrameBox> boxes;
   if (!findFrameBoxes(sheet, guide, boxes, error)) return false;
-  if (boxes.size() > size_t(kMaxPackFrames))
+  if (boxes.size() > size_t(common::kPackFrames))
     return error = std::to_string(boxes.size()) + " frame boxes; a pack holds at most 50", false;
   PixelMapper mapper(palette, sheet);
   frames.clear();

@@ -6,13 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "common/data_formats.h"
+
 namespace tools {
 
-constexpr size_t kPaletteColourBytes = 768;
-constexpr size_t kMixTableBytes = 256 * 256;
+using common::kMixTableBytes;
+using common::kPaletteColourBytes;
 constexpr size_t kPaletteFileBytes = kPaletteColourBytes + kMixTableBytes;  // 66,304
 // Transparent in sprites and map pictures; never sent to the screen, so it shows black.
-constexpr int kTransparentIndex = 255;
+using common::kTransparentIndex;
 
 struct Rgb {
   uint8_t r = 0, g = 0, b = 0;

@@ -2,16 +2,18 @@
 #include "common/raw_picture.h"
 
 #include "common/cli.h"
+#include "common/data_formats.h"
 #include "common/png_image.h"
 
 namespace tools {
 
 const std::vector<PictureKind>& pictureKinds() {
   static const std::vector<PictureKind> kinds = {
-      {"far", "far background layer", 800, 240, false},
-      {"map", "map picture", 1280, 177, true},
-      {"cutscene", "cut-scene picture", 640, 480, false},
-      {"bar", "status bar", 320, 0, false},
+      {"far", "far background layer", common::kFarWidth, common::kFarHeight, false},
+      {"map", "map picture", common::kMapPictureWidth, common::kMapPictureHeight, true},
+      {"cutscene", "cut-scene picture", common::kCutScenePictureWidth,
+       common::kCutScenePictureHeight, false},
+      {"bar", "status bar", common::kStatusBarWidth, 0, false},
   };
   return kinds;
 }
@@ -25,7 +27,7 @@ const PictureKind* findPictureKind(const std::string& name) {
 const PictureKind* kindOfPicture(int width, int height) {
   for (const PictureKind& kind : pictureKinds())
     if (kind.width == width && kind.height == height) return &kind;
-  return width == 320 ? findPictureKind("bar") : nullptr;
+  return width == common::kStatusBarWidth ? findPictureKind("bar") : nullptr;
 }
 
 const PictureKind* kindOfRawFile(size_t bytes) {

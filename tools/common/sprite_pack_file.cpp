@@ -67,7 +67,7 @@ bool parsePackIndex(const std::string& text, const std::string& name,
     numbers.push_back(value);
   }
   const int count = numbers[0];
-  if (count < 0 || count > kMaxPackFrames)
+  if (count < 0 || count > common::kPackFrames)
     return error = name + ":" + std::to_string(t[0].line) + ": " + std::to_string(count) +
                    " frames; a pack holds 0 to 50",
            false;

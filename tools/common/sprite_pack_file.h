@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "common/data_formats.h"
+
 namespace tools {
 
-constexpr int kMaxPackFrames = 50;
 // The game draws frames unclipped into its 640 x 480 page, so no larger frame can be shown.
-constexpr int kMaxFrameWidth = 640;
-constexpr int kMaxFrameHeight = 480;
+using common::kMaxFrameHeight;
+using common::kMaxFrameWidth;
 
 struct PackFrame {
   int width = 0, height = 0;

@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "common/data_formats.h"
 #include "maplint/map_lint.h"
 #include "maplint/map_words.h"
 
@@ -11,8 +12,6 @@ namespace maplint {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr uintmax_t kMapPictureBytes = 1280 * 177;
 
 class DataFolder {
  public:
@@ -58,7 +57,7 @@ void checkBackground(DataFolder& data, const NamedFile& bg) {
   if (!data.need(file, "map picture", bg.line)) return;
   std::error_code ec;
   const uintmax_t size = fs::file_size(file, ec);
-  if (!ec && size != kMapPictureBytes)
+  if (!ec && size != common::kMapPictureBytes)
     data.findings().warning(bg.line, "map picture " + data.shownPath(file) + " is " +
                                          std::to_string(size) + " bytes, not 226560 (1280 x 177)");
 }

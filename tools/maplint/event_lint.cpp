@@ -6,6 +6,7 @@
 
 #include "maplint/lint_context.h"
 #include "maplint/map_words.h"
+#include "world/event_language.h"
 
 namespace maplint {
 namespace {
@@ -21,13 +22,6 @@ struct Word {
 enum class Flow { kGoOn, kFileEnded, kStopped };
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The standard string-to-integer conversion: a sign and leading digits, 0 without any,
-// held to the int32 range.
-int32_t decimalValue(const std::string& text) {
-  const long long v = std::strtoll(text.c_str(), nullptr, 10);
-  return int32_t(v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : v);
-}
 
 bool wholeNumber(const std::string& text) {
   size_t i = text[0] == '+' || text[0] == '-';
@@ -87,7 +81,7 @@ class EventReader {
 
   bool event(const Word& label) {
     c_.checkLength("label", label.text, kLabelBytes, label.line);
-    number_ = decimalValue(label.text);
+    number_ = world::decimalValue(label.text.c_str());
     if (number_ < 0 || number_ > kMaxEvent) {
       c_.findings.error(label.line, "label " + quoted(label.text) + " gives event " +
                                         std::to_string(number_) + ", outside 0..100");
@@ -122,46 +116,50 @@ class EventReader {
     return false;
   }
 
+  // How many words a keyword takes comes with it; what they mean follows from what it does.
   Flow command(const Word& w) {
-    const CommandWord* cmd = findCommand(w.text);
+    const world::EventKeyword* cmd = world::findEventKeyword(w.text);
     if (!cmd) {
       c_.findings.error(
           w.line, "unknown command " + quoted(w.text) + " (the event ends here when it runs)");
       return Flow::kGoOn;
     }
-    cmd_ = cmd->utf8;
-    switch (cmd->args) {
-      case Args::kNone:
-        return Flow::kGoOn;
-      case Args::kNumber: {
+    cmd_ = shown(cmd->word);
+    switch (cmd->op) {
+      case world::kOpHeroMove: {
         int32_t x = 0;
         return argument("the hero's x", x);
       }
-      case Args::kHeroWalk:
+      case world::kOpHeroWalkLeft:
+      case world::kOpHeroWalkRight:
         return walkFrames();
-      case Args::kActor:
+      case world::kOpActorFaceLeft:
+      case world::kOpActorFaceRight:
+      case world::kOpActorVanish:
         return actorSlot();
-      case Args::kActorWalk: {
+      case world::kOpActorWalkLeft:
+      case world::kOpActorWalkRight: {
         const Flow flow = actorSlot();
         return flow == Flow::kGoOn ? walkFrames() : flow;
       }
-      case Args::kIcon:
+      case world::kOpIcon:
         return icon();
-      case Args::kFlag:
+      case world::kOpFlag:
         return flag();
-      case Args::kIf:
+      case world::kOpIf:
         return condition();
-      case Args::kVisual:
+      case world::kOpVisual:
         return fileName(c_.facts.visuals, "cut-scene name");
-      case Args::kWarp: {
+      case world::kOpWarp: {
         const Flow flow = fileName(c_.facts.warps, "map name");
         int32_t x = 0;
         return flow == Flow::kGoOn ? argument("the hero's x", x) : flow;
       }
-      case Args::kText:
+      case world::kOpText:
         return textBlock(w);
+      default:
+        return Flow::kGoOn;  // nothing after the keyword
     }
-    return Flow::kGoOn;
   }
 
   // A number from the front of the next token; the rest of the token is read next. A
@@ -176,8 +174,8 @@ class EventReader {
     const size_t digits = end;
     while (end < t.size() && isDigit(t[end])) ++end;
     if (end == digits) {
-      c_.findings.error(w.line, "'" + std::string(cmd_) + "' needs a number (" + what + "), not " +
-                                    quoted(t) + ", which is read as the next command");
+      c_.findings.error(w.line, "'" + cmd_ + "' needs a number (" + what + "), not " + quoted(t) +
+                                    ", which is read as the next command");
       pending_ = w;
       return Flow::kGoOn;
     }
@@ -251,7 +249,7 @@ class EventReader {
   Flow condition() {
     Word w;
     if (!next(w)) return Flow::kFileEnded;
-    if (w.text != flagWord()) {
+    if (w.text != world::kIfFlagWord) {
       c_.findings.error(w.line, "'만약' must be followed by '플러그', not " + quoted(w.text) +
                                     " (the event ends here when it runs)");
       return Flow::kGoOn;
@@ -264,8 +262,8 @@ class EventReader {
         c_.findings.error(parts[i].line, std::string("'만약 플러그' ") + names[i] + " " +
                                              quoted(parts[i].text) + " is not a whole number");
     }
-    checkFlag(decimalValue(parts[0].text), parts[0].line);
-    const int32_t target = decimalValue(parts[2].text);
+    checkFlag(world::decimalValue(parts[0].text.c_str()), parts[0].line);
+    const int32_t target = world::decimalValue(parts[2].text.c_str());
     if (target < 0 || target > kMaxEvent)
       c_.findings.error(parts[2].line,
                         "jump to event " + std::to_string(target) + ", outside 0..100");
@@ -340,9 +338,9 @@ class EventReader {
 
   LintContext& c_;
   Word pending_;
-  int32_t number_ = 0;    // the event being read
-  const char* cmd_ = "";  // the command being read, UTF-8
-  int line_ = 0;          // the line of the last number read
+  int32_t number_ = 0;  // the event being read
+  std::string cmd_;     // the command being read, UTF-8
+  int line_ = 0;        // the line of the last number read
   int textCells_ = 0;
   bool cellsReported_ = false;
 };

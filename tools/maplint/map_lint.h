@@ -5,7 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "actors/actor.h"
 #include "maplint/findings.h"
+#include "world/event_reader.h"
+#include "world/event_tables.h"
+#include "world/scene.h"
 
 namespace maplint {
 
@@ -33,17 +37,18 @@ struct MapFacts {
   std::vector<NamedFile> warps;
 };
 
-// Limits of the game's tables.
-constexpr size_t kNameBytes = 19;
-constexpr size_t kLabelBytes = 7;
-constexpr size_t kCellBytes = 254;
-constexpr int kMaxActors = 50;
-constexpr int kMaxSteps = 29;
-constexpr int kMaxEvent = 100;
-constexpr int kMaxCommands = 199;
-constexpr int kTextCells = 501;
-constexpr int kFlagCount = 100;
-constexpr int kIconKinds = 8;
+// Limits of the game's tables: the longest text each cell holds, and the largest counts.
+constexpr size_t kNameBytes = actors::kNameSize - 1;
+constexpr size_t kLabelBytes = world::kLabelSize - 1;
+constexpr size_t kCellBytes = world::kCellSize - 1;
+constexpr int kMaxActors = world::kMaxActors;
+constexpr int kMaxSteps = actors::kMaxSteps;
+constexpr int kMaxEvent = world::kEventCount - 1;
+// The closing label takes a step too.
+constexpr int kMaxCommands = world::kStepCount - 1;
+constexpr int kTextCells = world::kTextLineCount;
+constexpr int kFlagCount = world::kFlagCount;
+constexpr int kIconKinds = world::kIconKinds;
 // The balloon draws its body from view column 14 to the view's last, 319.
 constexpr int kBalloonWidth = 305;
 constexpr int kBalloonRows = 4;

@@ -15,13 +15,14 @@ Rows16 composeRows(const LetterGlyphs& glyphs, const gfx::HangulParts& parts) {
 }
 
 Component componentAt(int id) {
-  if (id < kMedialBase) return {Kind::Initial, id / gfx::kInitialGlyphs, id % gfx::kInitialGlyphs};
+  if (id < kMedialBase)
+    return {Kind::Initial, id / common::kInitialGlyphs, id % common::kInitialGlyphs};
   if (id < kFinalBase) {
     const int i = id - kMedialBase;
-    return {Kind::Medial, i / gfx::kMedialGlyphs, i % gfx::kMedialGlyphs};
+    return {Kind::Medial, i / common::kMedialGlyphs, i % common::kMedialGlyphs};
   }
   const int i = id - kFinalBase;
-  return {Kind::Final, i / gfx::kFinalGlyphs, i % gfx::kFinalGlyphs};
+  return {Kind::Final, i / common::kFinalGlyphs, i % common::kFinalGlyphs};
 }
 
 Rows16& glyphOf(LetterGlyphs& glyphs, int id) {
@@ -33,9 +34,9 @@ Rows16& glyphOf(LetterGlyphs& glyphs, int id) {
 
 std::array<int, 3> componentsOf(const gfx::HangulParts& p) {
   std::array<int, 3> ids{-1, -1, -1};
-  ids[0] = p.initialSet * gfx::kInitialGlyphs + p.initialGlyph;
-  if (p.medialGlyph) ids[1] = kMedialBase + p.medialSet * gfx::kMedialGlyphs + p.medialGlyph;
-  if (p.finalGlyph) ids[2] = kFinalBase + p.finalSet * gfx::kFinalGlyphs + p.finalGlyph;
+  ids[0] = p.initialSet * common::kInitialGlyphs + p.initialGlyph;
+  if (p.medialGlyph) ids[1] = kMedialBase + p.medialSet * common::kMedialGlyphs + p.medialGlyph;
+  if (p.finalGlyph) ids[2] = kFinalBase + p.finalSet * common::kFinalGlyphs + p.finalGlyph;
   return ids;
 }
 

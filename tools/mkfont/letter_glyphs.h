@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "common/data_formats.h"
 #include "gfx/fonts.h"
 #include "gfx/hangul_compose.h"
 #include "mkfont/unifont_hex.h"
@@ -11,18 +12,18 @@
 namespace mkfont {
 
 struct LetterGlyphs {
-  Rows16 initials[gfx::kInitialSets][gfx::kInitialGlyphs]{};
-  Rows16 medials[gfx::kMedialSets][gfx::kMedialGlyphs]{};
-  Rows16 finals[gfx::kFinalSets][gfx::kFinalGlyphs]{};
+  Rows16 initials[common::kInitialSets][common::kInitialGlyphs]{};
+  Rows16 medials[common::kMedialSets][common::kMedialGlyphs]{};
+  Rows16 finals[common::kFinalSets][common::kFinalGlyphs]{};
 };
 
 // What the engine draws for a syllable of these parts: initial, medial and final OR-ed.
 Rows16 composeRows(const LetterGlyphs& glyphs, const gfx::HangulParts& parts);
 
 // Every glyph of every set numbered: initials, then medials, then finals.
-constexpr int kMedialBase = gfx::kInitialSets * gfx::kInitialGlyphs;             // 160
-constexpr int kFinalBase = kMedialBase + gfx::kMedialSets * gfx::kMedialGlyphs;  // 248
-constexpr int kComponents = kFinalBase + gfx::kFinalSets * gfx::kFinalGlyphs;    // 360
+constexpr int kMedialBase = common::kInitialSets * common::kInitialGlyphs;             // 160
+constexpr int kFinalBase = kMedialBase + common::kMedialSets * common::kMedialGlyphs;  // 248
+constexpr int kComponents = kFinalBase + common::kFinalSets * common::kFinalGlyphs;    // 360
 
 enum class Kind { Initial, Medial, Final };
 struct Component {

@@ -110,12 +110,12 @@ bool writeSampleSheet(const std::string& path, const std::vector<std::string>& l
   gfx::drawText(band.page(), 0, 0, "Every syllable: engine (red where it differs), then Unifont",
                 kInk);
   band.appendTo(sheet, 1);
-  for (size_t start = 0; start < ks.size(); start += gfx::kSyllablesPerRow) {
+  for (size_t start = 0; start < ks.size(); start += common::kSyllablesPerRow) {
     appendRule(sheet, 3, kPaper);
     appendRule(sheet, 1, kRule);
     appendRule(sheet, 3, kPaper);
     const auto rowEnd =
-        ks.begin() + static_cast<long>(std::min(ks.size(), start + gfx::kSyllablesPerRow));
+        ks.begin() + static_cast<long>(std::min(ks.size(), start + common::kSyllablesPerRow));
     for (auto from = ks.begin() + static_cast<long>(start); from < rowEnd;
          from += std::min<long>(kPerLine, rowEnd - from))
       appendTableLine(sheet, band, std::vector<Syllable>(from, std::min(from + kPerLine, rowEnd)),
