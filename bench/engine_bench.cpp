@@ -46,20 +46,20 @@ constexpr float kHeroStart = 500.0f;
 int firstTextBlock() {
   for (int e = 0; e < kEventCount; ++e)
     for (int s = 0; s < kStepCount; ++s)
-      if (EventOps[e][s] == kOpText) return decimalValue(EventStr[e][s]);
+      if (worldState().EventOps[e][s] == kOpText) return decimalValue(worldState().EventStr[e][s]);
   const int at = kTextLineCount - 5;
   const char* rows[] = {"notice", "The snow has not stopped for three days and nights.",
                         "The well is frozen; take water from the river.", "Mind the ice!", "}"};
-  for (int i = 0; i < 5; ++i) std::strcpy(TextLines[at + i], rows[i]);
+  for (int i = 0; i < 5; ++i) std::strcpy(worldState().TextLines[at + i], rows[i]);
   return at;
 }
 
 // The moment stays busy: the balloon types its text again once it is shown, and events
 // that touching actors start (a warp, a hold) are not run.
 void keepBusy() {
-  if (TextShown) TextTicker = TextShown = 0;
-  CurrentEvent = CurrentStep = WarpPending = 0;
-  WalkCounter = -1;
+  if (worldState().TextShown) worldState().TextTicker = worldState().TextShown = 0;
+  worldState().CurrentEvent = worldState().CurrentStep = worldState().WarpPending = 0;
+  worldState().WalkCounter = -1;
   shell::shellState().GameRunning = 1;
   if (actors::actorsState().Hero) actors::actorsState().Hero->busy = 0;
   if (display::displayState().Brightness != 100) {
@@ -80,8 +80,8 @@ void setUpBusyMoment() {
     shell::runFrame();
   }
   keepBusy();
-  TextIndex = firstTextBlock();
-  TextTicker = TextShown = 0;
+  worldState().TextIndex = firstTextBlock();
+  worldState().TextTicker = worldState().TextShown = 0;
 }
 
 void busiestFrame(benchmark::State& state) {
@@ -104,8 +104,8 @@ void frameCopy(benchmark::State& state) {
 void sceneLoad(benchmark::State& state) {
   for (auto _ : state) {
     resetEventTables();
-    CurrentScene = new Scene;
-    CurrentScene->load(data.busiestMap.c_str());
+    worldState().CurrentScene = std::make_unique<Scene>();
+    worldState().CurrentScene->load(data.busiestMap.c_str());
     state.PauseTiming();
     deleteCurrentScene();
     state.ResumeTiming();
@@ -115,11 +115,12 @@ void sceneLoad(benchmark::State& state) {
 // The tables as a plain fill would clear them.
 void tableClearing(benchmark::State& state) {
   for (auto _ : state) {
-    std::fill(&EventOps[0][0], &EventOps[0][0] + kEventCount * kStepCount, -1);
-    std::memset(EventStr, 0, sizeof EventStr);
-    std::memset(EventArg1, 0, sizeof EventArg1);
-    std::memset(EventArg2, 0, sizeof EventArg2);
-    std::memset(TextLines, 0, sizeof TextLines);
+    std::fill(&worldState().EventOps[0][0], &worldState().EventOps[0][0] + kEventCount * kStepCount,
+              -1);
+    std::memset(worldState().EventStr, 0, sizeof worldState().EventStr);
+    std::memset(worldState().EventArg1, 0, sizeof worldState().EventArg1);
+    std::memset(worldState().EventArg2, 0, sizeof worldState().EventArg2);
+    std::memset(worldState().TextLines, 0, sizeof worldState().TextLines);
     benchmark::ClobberMemory();
   }
 }

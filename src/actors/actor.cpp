@@ -23,7 +23,9 @@ constexpr int kWalkTicks = 60;
 constexpr int kSpeechOutline = 200;
 constexpr int kSpeechFace = 192;
 
-int cameraX() { return world::CurrentScene ? world::CurrentScene->cameraX : 0; }
+int cameraX() {
+  return world::worldState().CurrentScene ? world::worldState().CurrentScene->cameraX : 0;
+}
 
 // Far beyond the page either way: positions are held within this before any sum.
 constexpr int kFarOff = 100000000;
@@ -48,7 +50,7 @@ void Actor::stopAtEdge(int edgeEvent) {
   walkTick = 0;
   frame = facing * 5;
   // Written whatever event runs; CurrentStep stays as it is.
-  world::CurrentEvent = edgeEvent;
+  world::worldState().CurrentEvent = edgeEvent;
 }
 
 void Actor::walk(int direction) {
@@ -93,7 +95,8 @@ void Actor::act(int action) {
 
 bool Actor::touchedByHero() {
   const auto& Hero = actorsState().Hero;
-  if (mode != kModeTouch || world::CurrentEvent != 0 || eventNumber == 0 || !Hero) return false;
+  if (mode != kModeTouch || world::worldState().CurrentEvent != 0 || eventNumber == 0 || !Hero)
+    return false;
   const int hx = truncX(Hero->x), ax = truncX(x);
   // The hero's body, less 10 pixels on each side, lies inside the actor's span.
   return hx + 10 > ax && hx + Hero->shownWidth() - 10 < ax + shownWidth();
@@ -109,13 +112,13 @@ void Actor::update() {
   if (motion == kRemoved) return;
   if (busy) {
     // A scripted walk moves a busy character itself.
-    if (world::WalkCounter == -1) act(kActStand);
+    if (world::worldState().WalkCounter == -1) act(kActStand);
     return;
   }
   if (touchedByHero()) {
-    world::CurrentEvent = eventNumber;
-    world::CurrentStep = 0;
-    world::EventActor = -1;
+    world::worldState().CurrentEvent = eventNumber;
+    world::worldState().CurrentStep = 0;
+    world::worldState().EventActor = -1;
     speechTimer = 0;
     eventNumber = 0;  // fires once
     return;

@@ -19,9 +19,7 @@
 namespace actors {
 namespace {
 
-using world::TextIndex;
-using world::TextShown;
-using world::TextTicker;
+using world::worldState;
 
 constexpr int kTitleY = 300;
 constexpr int kTitleHome = 133;
@@ -47,8 +45,8 @@ bool leadByte(char c) { return uint8_t(c) >= 0x80; }
 // Row i of the open block (0 the title). The end of the table reads as the
 // block's end, so a block cut short by a faulty map stops there.
 const char* blockRow(int i) {
-  const int r = TextIndex + i;
-  return r >= 0 && r < world::kTextLineCount ? world::TextLines[r] : "}";
+  const int r = worldState().TextIndex + i;
+  return r >= 0 && r < world::kTextLineCount ? world::worldState().TextLines[r] : "}";
 }
 
 bool endsBlock(const char* row) { return row[0] == '}'; }
@@ -108,7 +106,7 @@ void typeBody(int t) {
     const char* row = blockRow(i);
     if (endsBlock(row)) {
       // A block without body rows is complete at once, so the talk key can close it.
-      if (i == 1) TextShown = 1;
+      if (i == 1) worldState().TextShown = 1;
       return;
     }
     const int n = int(std::strlen(row));
@@ -119,27 +117,27 @@ void typeBody(int t) {
     }
     drawRow(row, kBodyX, rowY(i), kTextFace);
     if (endsBlock(blockRow(i + 1))) {
-      TextShown = 1;
+      worldState().TextShown = 1;
       return;
     }
   }
 }
 
 void drawTextBalloon() {
-  const int t = TextTicker;
+  const int t = worldState().TextTicker;
   drawTitle(blockRow(0), t);
-  if (TextShown)
+  if (worldState().TextShown)
     drawShownBody(t);
   else
     typeBody(t);
-  TextTicker = t + 1 >= kTickerLimit ? kTickerWrap : t + 1;
+  worldState().TextTicker = t + 1 >= kTickerLimit ? kTickerWrap : t + 1;
 }
 
 // 0 the hero, k the map actor in slot k - 1.
 const Actor* iconCarrier() {
-  if (world::IconOwner == 0) return actorsState().Hero.get();
-  const world::Scene* scene = world::CurrentScene;
-  const int slot = world::IconOwner - 1;
+  if (world::worldState().IconOwner == 0) return actorsState().Hero.get();
+  const world::Scene* scene = world::worldState().CurrentScene.get();
+  const int slot = world::worldState().IconOwner - 1;
   return scene && slot < scene->actorCount ? scene->actors[slot].get() : nullptr;
 }
 
@@ -153,9 +151,9 @@ int iconFrame(int t, int kind) {
 
 // Lined up with the carrier's left edge, 20 rows above its standing frame's top.
 void drawIconBalloon() {
-  const int t = world::IconTicker;
+  const int t = world::worldState().IconTicker;
   const Actor* c = iconCarrier();
-  const world::Scene* scene = world::CurrentScene;
+  const world::Scene* scene = world::worldState().CurrentScene.get();
   const auto& BubblePack = actorsState().BubblePack;
   if (c && scene && BubblePack) {
     const int px = truncX(c->x) + common::kViewLeft;
@@ -163,10 +161,10 @@ void drawIconBalloon() {
     const int w = BubblePack->width(0);
     const int camera = scene->cameraX;
     if (px + w > camera + common::kViewLeft && px < camera + common::kViewRight - 1)
-      BubblePack->draw(px - camera, py, iconFrame(t, world::IconKind));
+      BubblePack->draw(px - camera, py, iconFrame(t, world::worldState().IconKind));
   }
-  world::IconTicker = t + 1;
-  if (world::IconTicker >= kIconFrames) world::IconOwner = -1;
+  world::worldState().IconTicker = t + 1;
+  if (world::worldState().IconTicker >= kIconFrames) world::worldState().IconOwner = -1;
 }
 
 }  // namespace
@@ -179,8 +177,8 @@ void drawOutline(const char* text, int x, int y, int colour) {
 }
 
 void drawBalloons() {
-  if (TextIndex != -1) drawTextBalloon();
-  if (world::IconOwner >= 0) drawIconBalloon();
+  if (worldState().TextIndex != -1) drawTextBalloon();
+  if (world::worldState().IconOwner >= 0) drawIconBalloon();
 }
 
 }  // namespace actors

@@ -8,6 +8,7 @@
 #include "actors/actors_state.h"
 #include "gfx/background_layer.h"
 #include "gfx/gfx_state.h"
+#include "world/event_tables.h"
 #include "world/scene.h"
 
 namespace actors {
@@ -21,7 +22,7 @@ int heroTarget() {
 }  // namespace
 
 void updateCamera() {
-  world::Scene* scene = world::CurrentScene;
+  world::Scene* scene = world::worldState().CurrentScene.get();
   if (!scene) return;
   const int target = heroTarget();
   int c = scene->cameraX;

@@ -53,7 +53,7 @@ int loadCommonResources(float heroX) {
   a.Hero->x = heroX;
   FarLayer->load("bg");
   a.CursorPack->load("cursor");
-  std::fill(world::EventFlags, world::EventFlags + world::kFlagCount, 0);
+  std::fill(world::worldState().EventFlags, world::worldState().EventFlags + world::kFlagCount, 0);
   loadStatusBar();
   a.BubblePack->load("bubble");
   return 0;

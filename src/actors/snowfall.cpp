@@ -11,6 +11,7 @@
 #include "display/pixel_page.h"
 #include "gfx/background_layer.h"
 #include "gfx/gfx_state.h"
+#include "world/event_tables.h"
 #include "world/scene.h"
 
 namespace actors {
@@ -30,7 +31,9 @@ constexpr int kNearColumns = 2 * common::kMapWidth;
 // A remainder of a fresh value of the game's one generator, never negative.
 int r(int k) { return common::gameRand() % k; }
 
-int cameraX() { return world::CurrentScene ? world::CurrentScene->cameraX : 0; }
+int cameraX() {
+  return world::worldState().CurrentScene ? world::worldState().CurrentScene->cameraX : 0;
+}
 int farScroll() { return gfx::gfxState().FarLayer ? gfx::gfxState().FarLayer->scrollX : 0; }
 
 void plot(display::PixelPage& page, int x, int y, uint8_t colour) {

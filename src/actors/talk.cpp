@@ -9,7 +9,7 @@
 namespace actors {
 
 int findTalkPartner(const Actor& hero) {
-  const world::Scene* scene = world::CurrentScene;
+  const world::Scene* scene = world::worldState().CurrentScene.get();
   if (!scene) return -1;
   const int f = hero.facing;
   const double c = double(hero.x) + 20.0;
@@ -25,11 +25,11 @@ int findTalkPartner(const Actor& hero) {
 }
 
 void startTalk(Actor& hero, int actorIndex) {
-  Actor& actor = *world::CurrentScene->actors[actorIndex];
+  Actor& actor = *world::worldState().CurrentScene->actors[actorIndex];
   hero.busy = 1;
   actor.busy = 1;
-  world::EventActor = actorIndex;
-  world::CurrentEvent = actor.eventNumber;
+  world::worldState().EventActor = actorIndex;
+  world::worldState().CurrentEvent = actor.eventNumber;
   actor.speechTimer = 0;
   actor.facing = actor.x <= hero.x ? 1 : 0;
 }

@@ -7,6 +7,7 @@
 #include "gfx/gfx_state.h"
 #include "shell/shell_state.h"
 #include "visual/visual_mode.h"
+#include "world/event_tables.h"
 
 namespace shell {
 
@@ -15,12 +16,14 @@ Game::Game()
       gfx_(std::make_unique<gfx::GfxState>()),
       visual_(std::make_unique<visual::VisualState>()),
       audio_(std::make_unique<audio::AudioState>()),
+      world_(std::make_unique<world::WorldState>()),
       actors_(std::make_unique<actors::ActorsState>()),
       shell_(std::make_unique<ShellState>()) {
   display::bindDisplayState(display_.get());
   gfx::bindGfxState(gfx_.get());
   visual::bindVisualState(visual_.get());
   audio::bindAudioState(audio_.get());
+  world::bindWorldState(world_.get());
   actors::bindActorsState(actors_.get());
   bindShellState(shell_.get());
 }
@@ -28,6 +31,7 @@ Game::Game()
 Game::~Game() {
   bindShellState(nullptr);
   actors::bindActorsState(nullptr);
+  world::bindWorldState(nullptr);
   audio::bindAudioState(nullptr);
   visual::bindVisualState(nullptr);
   gfx::bindGfxState(nullptr);

@@ -18,6 +18,9 @@ struct GfxState;
 namespace visual {
 struct VisualState;
 }
+namespace world {
+struct WorldState;
+}
 namespace shell {
 struct ShellState;
 }
@@ -40,6 +43,7 @@ class Game {
   std::unique_ptr<gfx::GfxState> gfx_;
   std::unique_ptr<visual::VisualState> visual_;
   std::unique_ptr<audio::AudioState> audio_;
+  std::unique_ptr<world::WorldState> world_;
   std::unique_ptr<actors::ActorsState> actors_;
   std::unique_ptr<ShellState> shell_;
 };

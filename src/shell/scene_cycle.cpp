@@ -38,7 +38,7 @@ using namespace world;
 void moveHero() {
   const auto& Hero = actors::actorsState().Hero;
   if (!Hero) return;
-  if (CurrentEvent == 0) {
+  if (worldState().CurrentEvent == 0) {
     const uint8_t* KeyState = displayState().KeyState;
     if (KeyState[platform::dik::LEFT] || KeyState[platform::dik::NUMPAD4])
       Hero->act(actors::kActWalkLeft);
@@ -46,7 +46,7 @@ void moveHero() {
       Hero->act(actors::kActWalkRight);
     else
       Hero->act(actors::kActStand);
-  } else if (WalkCounter == -1) {
+  } else if (worldState().WalkCounter == -1) {
     Hero->act(actors::kActStand);
   }
 }
@@ -62,20 +62,20 @@ void handleTalkKey() {
   TalkKey& talkKey = shellState().talkKey;
   const bool spaceDown = displayState().KeyState[platform::dik::SPACE] != 0;
   const bool press = talkKey.freshPress(spaceDown);
-  if (press && TextShown) {
+  if (press && worldState().TextShown) {
     // A fully shown text balloon closes; the interpreter then goes on.
-    TextIndex = -1;
-    TextShown = 0;
-  } else if (press && CurrentEvent == 0) {
+    worldState().TextIndex = -1;
+    worldState().TextShown = 0;
+  } else if (press && worldState().CurrentEvent == 0) {
     talkToActorInReach();
   }
   talkKey.advance(press, spaceDown);
 }
 
 void updateMapActors() {
-  if (!CurrentScene) return;
-  for (int i = 0; i < CurrentScene->actorCount; ++i)
-    if (CurrentScene->actors[i]) CurrentScene->actors[i]->update();
+  if (!worldState().CurrentScene) return;
+  for (int i = 0; i < worldState().CurrentScene->actorCount; ++i)
+    if (worldState().CurrentScene->actors[i]) worldState().CurrentScene->actors[i]->update();
 }
 
 // Both act in every frame the key is held; the run request comes last.
@@ -88,7 +88,7 @@ void handleMusicKeys() {
 
 void stepFade() {
   int& Brightness = displayState().Brightness;
-  if (WarpPending) {
+  if (worldState().WarpPending) {
     Brightness -= 2;
     SetBrightness(Brightness);
   } else if (Brightness < 100) {
@@ -100,7 +100,7 @@ void stepFade() {
 // Hardware copies into the unlocked surface: the far layer, then the map picture over it.
 void drawBackgrounds() {
   if (gfx::gfxState().FarLayer) gfx::gfxState().FarLayer->draw();
-  if (CurrentScene) CurrentScene->drawBackground();
+  if (worldState().CurrentScene) worldState().CurrentScene->drawBackground();
 }
 
 // Back to front: snow behind the characters, the map actors, the hero, the
@@ -109,7 +109,7 @@ void drawWorld() {
   actors::drawSnowFar();
   actors::drawSnowMiddle();
   actors::drawSnowPile();
-  if (CurrentScene) CurrentScene->drawActors();
+  if (worldState().CurrentScene) worldState().CurrentScene->drawActors();
   if (actors::actorsState().Hero) actors::actorsState().Hero->draw();
   actors::drawSnowNear();
   actors::drawStatusBar();
@@ -121,7 +121,8 @@ void drawFrame() {
   auto& d = displayState();
   d.DrawSurface->lock(&bits);
   drawWorld();
-  if (CurrentScene && CurrentScene->captionTimer != 0) CurrentScene->drawCaption();
+  if (worldState().CurrentScene && worldState().CurrentScene->captionTimer != 0)
+    worldState().CurrentScene->drawCaption();
   actors::drawBalloons();
   // The frame counter, top left of the view.
   gfx::drawText(d.APAGE.get(), common::kViewLeft, common::kViewTop, shellState().FrameText, 90);
@@ -149,21 +150,22 @@ void tintForMap(const char* mapName) {
 }
 
 void beginScene() {
+  WorldState& w = worldState();
   resetEventTables();
   deleteCurrentScene();
-  CurrentScene = new Scene;
-  CurrentScene->load(shellState().MapName);  // a map that fails to load is still played
-  TextIndex = -1;
-  WarpPending = 0;
-  WalkCounter = -1;
-  IconKind = 0;
-  IconOwner = -1;
-  IconTicker = 0;
+  w.CurrentScene = std::make_unique<Scene>();
+  w.CurrentScene->load(shellState().MapName);  // a map that fails to load is still played
+  w.TextIndex = -1;
+  w.WarpPending = 0;
+  w.WalkCounter = -1;
+  w.IconKind = 0;
+  w.IconOwner = -1;
+  w.IconTicker = 0;
   actors::initSnow(200);
   shellState().clock = FrameClock{platform::millis(), 0, 0};
   shellState().talkKey = TalkKey{};
   displayState().Brightness = 2;
-  CurrentEvent = ENTRY_EVENT;
+  w.CurrentEvent = ENTRY_EVENT;
   // The reload drops any tint of the previous map.
   LoadPalette("grim\\pal.pal");
   tintForMap(shellState().MapName);
@@ -205,16 +207,19 @@ void runSceneCycle() {
     // A quit leaves at once: no fade, no next map.
     if (platform::quitRequested()) return;
     endScene();
-    if (!WarpPending) return;
+    if (!worldState().WarpPending) return;
     deleteCurrentScene();
     // The warp step is the one just before CurrentStep.
-    const int k = CurrentStep - 1;
-    if (CurrentEvent < 0 || CurrentEvent >= kEventCount || k < 0 || k >= kStepCount) return;
-    std::memcpy(shellState().MapName, EventStr[CurrentEvent][k], kCellSize);
+    const int k = worldState().CurrentStep - 1;
+    if (worldState().CurrentEvent < 0 || worldState().CurrentEvent >= kEventCount || k < 0 ||
+        k >= kStepCount)
+      return;
+    std::memcpy(shellState().MapName, worldState().EventStr[worldState().CurrentEvent][k],
+                kCellSize);
     shellState().MapName[kCellSize] = '\0';
     // The hero keeps everything but its x across the warp.
     if (actors::actorsState().Hero)
-      actors::actorsState().Hero->x = float(EventArg1[CurrentEvent][k]);
+      actors::actorsState().Hero->x = float(worldState().EventArg1[worldState().CurrentEvent][k]);
   }
 }
 

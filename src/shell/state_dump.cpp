@@ -65,7 +65,7 @@ void writeActor(JsonWriter& j, const actors::Actor* a) {
 
 // The Scene and the hero; null (and an empty actor list) once the game has freed them.
 void writeWorld(JsonWriter& j) {
-  const world::Scene* scene = world::CurrentScene;
+  const world::Scene* scene = world::worldState().CurrentScene.get();
   j.key("cameraX");
   scene ? j.number(scene->cameraX) : j.null();
   j.key("farScrollX");
@@ -92,19 +92,19 @@ std::string stateDumpJson() {
   j.key("mapName").string(platform::cp949ToUtf8(shellState().MapName));
   j.key("brightness").number(display::displayState().Brightness);
   j.key("gameRunning").number(shellState().GameRunning);
-  j.key("currentEvent").number(CurrentEvent);
-  j.key("currentStep").number(CurrentStep);
-  j.key("eventActor").number(EventActor);
-  j.key("warpPending").number(WarpPending);
-  j.key("walkCounter").number(WalkCounter);
-  j.key("textIndex").number(TextIndex);
-  j.key("textTicker").number(TextTicker);
-  j.key("textShown").number(TextShown);
-  j.key("iconOwner").number(IconOwner);
-  j.key("iconKind").number(IconKind);
-  j.key("iconTicker").number(IconTicker);
+  j.key("currentEvent").number(worldState().CurrentEvent);
+  j.key("currentStep").number(worldState().CurrentStep);
+  j.key("eventActor").number(worldState().EventActor);
+  j.key("warpPending").number(worldState().WarpPending);
+  j.key("walkCounter").number(worldState().WalkCounter);
+  j.key("textIndex").number(worldState().TextIndex);
+  j.key("textTicker").number(worldState().TextTicker);
+  j.key("textShown").number(worldState().TextShown);
+  j.key("iconOwner").number(worldState().IconOwner);
+  j.key("iconKind").number(worldState().IconKind);
+  j.key("iconTicker").number(worldState().IconTicker);
   j.key("eventFlags").beginArray();
-  for (int32_t f : EventFlags) j.number(f);
+  for (int32_t f : worldState().EventFlags) j.number(f);
   j.endArray();
   writeWorld(j);
   writeMusic(j);

@@ -80,31 +80,34 @@ Step stepAt(int e, int s, int& op) {
     op = kOpEnd;
     return Step{e, s, "", 0, 0};
   }
-  op = EventOps[e][s];
-  return Step{e, s, EventStr[e][s], EventArg1[e][s], EventArg2[e][s]};
+  op = worldState().EventOps[e][s];
+  return Step{e, s, worldState().EventStr[e][s], worldState().EventArg1[e][s],
+              worldState().EventArg2[e][s]};
 }
 
 }  // namespace
 
 actors::Actor* sceneActor(int32_t slot) {
-  const Scene* scene = CurrentScene;
+  const Scene* scene = worldState().CurrentScene.get();
   if (!scene || slot < 0 || slot >= scene->actorCount) return nullptr;
   return scene->actors[slot].get();
 }
 
 bool runEventStep() {
-  if (CurrentEvent == 0 || TextIndex != -1 || WarpPending != 0) return true;
+  if (worldState().CurrentEvent == 0 || worldState().TextIndex != -1 ||
+      worldState().WarpPending != 0)
+    return true;
   for (;;) {
     int op = 0;
-    const Step step = stepAt(CurrentEvent, CurrentStep, op);
+    const Step step = stepAt(worldState().CurrentEvent, worldState().CurrentStep, op);
     if (op < kOpLowest || op > kOpHighest) {
-      ++CurrentStep;
+      ++worldState().CurrentStep;
       return true;
     }
     const Handler handler = handlerFor(op);
     const Flow flow = handler ? handler(step) : Flow::kNext;
     if (flow == Flow::kStay) return true;
-    ++CurrentStep;
+    ++worldState().CurrentStep;
     if (flow == Flow::kGameEnds) return false;
     if (flow == Flow::kNext) return true;
   }

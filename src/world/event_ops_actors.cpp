@@ -15,9 +15,9 @@ using actors::Actor;
 // stays held afterwards.
 Flow scriptedWalk(Actor* c, int action, int32_t frames) {
   if (!c) return Flow::kNext;
-  ++WalkCounter;
-  if (WalkCounter == frames) {
-    WalkCounter = -1;
+  ++worldState().WalkCounter;
+  if (worldState().WalkCounter == frames) {
+    worldState().WalkCounter = -1;
     return Flow::kNext;
   }
   c->busy = 0;

@@ -11,18 +11,18 @@ namespace {
 // Null for a flag number outside the table.
 int32_t* flagNamedBy(const char* text) {
   const int32_t flag = decimalValue(text);
-  return flag >= 0 && flag < kFlagCount ? &EventFlags[flag] : nullptr;
+  return flag >= 0 && flag < kFlagCount ? &worldState().EventFlags[flag] : nullptr;
 }
 
 }  // namespace
 
 // Releases the hero and the talked-to actor; a touch event has no actor (-1).
 Flow endEvent(const Step&) {
-  CurrentEvent = 0;
-  CurrentStep = 0;
+  worldState().CurrentEvent = 0;
+  worldState().CurrentStep = 0;
   if (actors::actorsState().Hero) actors::actorsState().Hero->busy = 0;
-  if (EventActor != -1) {
-    if (actors::Actor* a = sceneActor(EventActor)) a->busy = 0;
+  if (worldState().EventActor != -1) {
+    if (actors::Actor* a = sceneActor(worldState().EventActor)) a->busy = 0;
   }
   return Flow::kStay;
 }
@@ -37,14 +37,14 @@ Flow setFlag(const Step& s) {
 Flow jumpIfFlag(const Step& s) {
   const int32_t* flag = flagNamedBy(s.str);
   if (!flag || *flag != s.a1 || s.a2 < 0 || s.a2 >= kEventCount) return Flow::kNext;
-  CurrentEvent = s.a2;
-  CurrentStep = 0;
+  worldState().CurrentEvent = s.a2;
+  worldState().CurrentStep = 0;
   return Flow::kStay;
 }
 
 // The scene cycle reads the destination back from this step, the one before CurrentStep.
 Flow startWarp(const Step&) {
-  WarpPending = 1;
+  worldState().WarpPending = 1;
   return Flow::kNext;
 }
 

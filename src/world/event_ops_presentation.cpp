@@ -26,9 +26,9 @@ constexpr int kVisualVolume = -600;
 Flow openText(const Step& s) {
   const int32_t row = decimalValue(s.str);
   if (row < 0 || row >= kTextLineCount) return Flow::kNext;
-  TextIndex = row;
-  TextTicker = 0;
-  TextShown = 0;
+  worldState().TextIndex = row;
+  worldState().TextTicker = 0;
+  worldState().TextShown = 0;
   return Flow::kNext;
 }
 
@@ -38,18 +38,19 @@ Flow openIcon(const Step& s) {
   const bool carrier =
       s.a1 == 0 ? actors::actorsState().Hero != nullptr : sceneActor(s.a1 - 1) != nullptr;
   if (!carrier || s.a2 < 0 || s.a2 >= kIconKinds) return Flow::kNext;
-  IconTicker = 0;
-  IconOwner = s.a1;
-  IconKind = s.a2;
+  worldState().IconTicker = 0;
+  worldState().IconOwner = s.a1;
+  worldState().IconKind = s.a2;
   return Flow::kNext;
 }
 
 // Onto the hero at once, with the far layer at half its place; the next step
 // runs in the same call.
 Flow setCamera(const Step&) {
-  if (CurrentScene) {
-    actors::centreCamera(*CurrentScene);
-    if (gfx::gfxState().FarLayer) gfx::gfxState().FarLayer->scrollX = CurrentScene->cameraX >> 1;
+  if (worldState().CurrentScene) {
+    actors::centreCamera(*worldState().CurrentScene);
+    if (gfx::gfxState().FarLayer)
+      gfx::gfxState().FarLayer->scrollX = worldState().CurrentScene->cameraX >> 1;
   }
   return Flow::kGoOn;
 }
@@ -68,7 +69,7 @@ Flow playVisual(const Step& s) {
   if (platform::quitRequested()) return Flow::kStay;
   visual::finishVisualScene();
   if (audio::audioState().Music) audio::audioState().Music->SetVolume(0);
-  ++CurrentStep;
+  ++worldState().CurrentStep;
   display::displayState().Brightness = 2;
   return Flow::kStay;
 }

@@ -75,7 +75,7 @@ class EventSection {
       // The closing label needs a step of its own too.
       if (s >= kStepCount) return t_.fail(text::kTooManySteps);
       if (std::strcmp(word, label) == 0) {
-        EventOps[n][s] = kOpEnd;
+        worldState().EventOps[n][s] = kOpEnd;
         return true;
       }
       if (!readCommand(word, n, s)) return false;
@@ -87,17 +87,17 @@ class EventSection {
     const EventKeyword* c = findEventKeyword(word);
     if (!c) return true;
     if (c->args == EventArgs::kIf) return readIf(n, s);
-    EventOps[n][s] = c->op;
+    worldState().EventOps[n][s] = c->op;
     switch (c->args) {
       case EventArgs::kArg1:
-        number(EventArg1[n][s]);
+        number(worldState().EventArg1[n][s]);
         break;
       case EventArgs::kArg1Arg2:
-        if (number(EventArg1[n][s])) number(EventArg2[n][s]);
+        if (number(worldState().EventArg1[n][s])) number(worldState().EventArg2[n][s]);
         break;
       case EventArgs::kFlag: {
         int32_t flag = 0;
-        if (number(flag)) number(EventArg1[n][s]);
+        if (number(flag)) number(worldState().EventArg1[n][s]);
         std::snprintf(eventStrCell(n, s), kCellSize, "%d", flag);
         break;
       }
@@ -105,7 +105,7 @@ class EventSection {
         nextToken(eventStrCell(n, s), kCellSize);
         break;
       case EventArgs::kStrArg1:
-        if (nextToken(eventStrCell(n, s), kCellSize)) number(EventArg1[n][s]);
+        if (nextToken(eventStrCell(n, s), kCellSize)) number(worldState().EventArg1[n][s]);
         break;
       case EventArgs::kText:
         return readText(n, s);
@@ -122,34 +122,34 @@ class EventSection {
     if (!nextToken(word, sizeof word)) return false;
     if (std::strcmp(word, kIfFlagWord) != 0) return true;
     if (!nextToken(eventStrCell(n, s), kCellSize) || !nextToken(value, sizeof value)) return false;
-    EventArg1[n][s] = decimalValue(value);
+    worldState().EventArg1[n][s] = decimalValue(value);
     if (!nextToken(target, sizeof target)) return false;
-    EventArg2[n][s] = decimalValue(target);
-    EventOps[n][s] = kOpIf;
+    worldState().EventArg2[n][s] = decimalValue(target);
+    worldState().EventOps[n][s] = kOpIf;
     return true;
   }
 
   // The step holds the block's first row as decimal text; the block is the
   // title, the body lines as they are, and the "}" line.
   bool readText(int n, int s) {
-    std::snprintf(eventStrCell(n, s), kCellSize, "%d", TextIndex);
+    std::snprintf(eventStrCell(n, s), kCellSize, "%d", worldState().NextTextLine);
     char discarded[kCellSize];
     if (!freeRow()) return false;
-    if (!nextToken(TextLines[TextIndex], kCellSize) || !nextToken(discarded, sizeof discarded) ||
-        !t_.lineEnd())
+    if (!nextToken(worldState().TextLines[worldState().NextTextLine], kCellSize) ||
+        !nextToken(discarded, sizeof discarded) || !t_.lineEnd())
       return false;
-    ++TextIndex;
+    ++worldState().NextTextLine;
     for (;;) {
       if (!freeRow()) return false;
-      char* row = TextLines[TextIndex];
+      char* row = worldState().TextLines[worldState().NextTextLine];
       if (!t_.restOfLine(row, kCellSize)) return false;
-      ++TextIndex;
+      ++worldState().NextTextLine;
       if (std::strcmp(row, kBlockEnd) == 0) return true;
     }
   }
 
   bool freeRow() {
-    if (TextIndex >= 0 && TextIndex < kTextLineCount) return true;
+    if (worldState().NextTextLine >= 0 && worldState().NextTextLine < kTextLineCount) return true;
     return t_.fail(text::kTooManyTextLines);
   }
 

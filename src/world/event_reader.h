@@ -19,7 +19,7 @@ constexpr int kLabelSize = 8;
 
 // Reads the event count and the events after it, from where the actor section
 // ended, into EventOps, EventArg1, EventArg2, EventStr and TextLines, with
-// TextIndex as the next free text line. The tables must be in their reset
+// NextTextLine as the next free text line. The tables must be in their reset
 // state. Stops at the first fault (kept in text, with its line): an event
 // number outside 0..100, a 201st step of an event, a 502nd text line, a token
 // longer than its cell, or the end of the file before an event's closing label

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "world/event_language.h"
 
 namespace world {
+
+struct Scene;
 
 constexpr int kEventCount = 101;
 constexpr int kStepCount = 200;
@@ -19,34 +22,51 @@ constexpr int ENTRY_EVENT = 99;
 constexpr int EDGE_EVENT_LEFT = 97;
 constexpr int EDGE_EVENT_RIGHT = 98;
 
-extern int32_t EventOps[kEventCount][kStepCount];
-extern int32_t EventArg1[kEventCount][kStepCount];
-extern int32_t EventArg2[kEventCount][kStepCount];
-extern char EventStr[kEventCount][kStepCount][kCellSize];
-extern char TextLines[kTextLineCount][kCellSize];
-extern int32_t TextIndex;
+// The world's state: the event tables of the running map, the interpreter, the balloons it
+// opens, the game-wide flags and the running map's Scene.
+struct WorldState {
+  int32_t EventOps[kEventCount][kStepCount] = {};
+  int32_t EventArg1[kEventCount][kStepCount] = {};
+  int32_t EventArg2[kEventCount][kStepCount] = {};
+  char EventStr[kEventCount][kStepCount][kCellSize] = {};
+  char TextLines[kTextLineCount][kCellSize] = {};
+  // While a map loads: the next free row of TextLines.
+  int32_t NextTextLine = 0;
+  // For each event, the steps whose string cells may have been written since the last
+  // reset, so that the reset clears only those and not all 5 MB of EventStr.
+  int32_t StrStepsUsed[kEventCount] = {};
 
-extern int32_t CurrentEvent;
-extern int32_t CurrentStep;
-extern int32_t EventActor;
-extern int32_t WarpPending;
-extern int32_t WalkCounter;
-extern int32_t TextTicker;
-extern int32_t TextShown;
-extern int32_t IconOwner;
-extern int32_t IconKind;
-extern int32_t IconTicker;
-// Game-wide flags: cleared once at the start of the game, never per map.
-extern int32_t EventFlags[kFlagCount];
+  int32_t CurrentEvent = 0;
+  int32_t CurrentStep = 0;
+  int32_t EventActor = 0;
+  int32_t WarpPending = 0;
+  int32_t WalkCounter = -1;
+  // While playing: the first row of the open text balloon, -1 when none is open.
+  int32_t TextIndex = 0;
+  int32_t TextTicker = 0;
+  int32_t TextShown = 0;
+  int32_t IconOwner = -1;
+  int32_t IconKind = 0;
+  int32_t IconTicker = 0;
+  // Game-wide flags: cleared once at the start of the game, never per map.
+  int32_t EventFlags[kFlagCount] = {};
 
-// The string cell of step s of event n, for the map reader to write: the per-map
-// reset clears only the cells handed out since the last reset, not all 5 MB of
-// EventStr. Nothing else writes EventStr.
+  // The Scene of the running map; made and destroyed by the scene cycle.
+  std::unique_ptr<Scene> CurrentScene;
+
+  WorldState();
+  ~WorldState();
+};
+
+// The running game's world state, owned by the game object, which binds it.
+WorldState& worldState();
+void bindWorldState(WorldState* state);
+
+// The string cell of step s of event n, for the map reader to write (nothing else writes
+// EventStr): the cells handed out are counted in StrStepsUsed.
 char* eventStrCell(int n, int s);
 
 // The per-map reset of the scene cycle, in its order.
 void resetEventTables();
-// Everything back to the state before the game (tests).
-void resetWorldGlobals();
 
 }  // namespace world

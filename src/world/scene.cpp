@@ -12,13 +12,12 @@
 #include "platform/data_file.h"
 #include "platform/message_box.h"
 #include "world/event_reader.h"
+#include "world/event_tables.h"
 #include "world/map_messages.h"
 #include "world/map_reader.h"
 #include "world/map_text.h"
 
 namespace world {
-
-Scene* CurrentScene = nullptr;
 
 namespace {
 
@@ -44,10 +43,7 @@ void reportFault(const char* path, const MapFault& fault) {
 Scene::Scene() = default;
 Scene::~Scene() = default;
 
-void deleteCurrentScene() {
-  delete CurrentScene;
-  CurrentScene = nullptr;
-}
+void deleteCurrentScene() { worldState().CurrentScene.reset(); }
 
 SceneLoadResult Scene::load(const char* mapName) {
   char mapPath[kPathSize + 16];

@@ -61,9 +61,6 @@ struct Scene {
   bool inWindow(float x, int w) const;
 };
 
-// The Scene of the running map; made and destroyed by the scene cycle.
-extern Scene* CurrentScene;
-
 // Destroys the current Scene, if any (the end of the game, and tests).
 void deleteCurrentScene();
 

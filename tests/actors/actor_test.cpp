@@ -67,17 +67,17 @@ TEST_F(ActorTest, a_cycle_covers_78_pixels_at_the_default_speed) {
 
 TEST_F(ActorTest, left_edge_stops_one_step_past_0_and_starts_event_97) {
   hero_.x = 0.5f;
-  world::CurrentEvent = 5;
-  world::CurrentStep = 3;
+  world::worldState().CurrentEvent = 5;
+  world::worldState().CurrentStep = 3;
   hero_.act(actors::kActWalkLeft);
   EXPECT_FLOAT_EQ(hero_.x, 0.5f - 1.3f);
-  EXPECT_EQ(world::CurrentEvent, 5);
+  EXPECT_EQ(world::worldState().CurrentEvent, 5);
   hero_.act(actors::kActWalkLeft);
   EXPECT_FLOAT_EQ(hero_.x, 0.5f - 1.3f);
   EXPECT_EQ(hero_.frame, 0);
   EXPECT_EQ(hero_.motion, actors::kStanding);
-  EXPECT_EQ(world::CurrentEvent, world::EDGE_EVENT_LEFT);
-  EXPECT_EQ(world::CurrentStep, 3);
+  EXPECT_EQ(world::worldState().CurrentEvent, world::EDGE_EVENT_LEFT);
+  EXPECT_EQ(world::worldState().CurrentStep, 3);
 }
 
 TEST_F(ActorTest, right_edge_uses_the_width_of_the_frame_shown) {
@@ -88,15 +88,15 @@ TEST_F(ActorTest, right_edge_uses_the_width_of_the_frame_shown) {
   hero_.act(actors::kActWalkRight);
   EXPECT_FLOAT_EQ(hero_.x, 1241.3f);
   EXPECT_EQ(hero_.frame, 5);
-  EXPECT_EQ(world::CurrentEvent, world::EDGE_EVENT_RIGHT);
+  EXPECT_EQ(world::worldState().CurrentEvent, world::EDGE_EVENT_RIGHT);
   // Without frames (a pack that did not load) only x itself counts.
   Actor bare;
   bare.x = 1279.5f;
   bare.act(actors::kActWalkRight);
   EXPECT_FLOAT_EQ(bare.x, 1280.8f);
-  world::CurrentEvent = 0;
+  world::worldState().CurrentEvent = 0;
   bare.act(actors::kActWalkRight);
-  EXPECT_EQ(world::CurrentEvent, world::EDGE_EVENT_RIGHT);
+  EXPECT_EQ(world::worldState().CurrentEvent, world::EDGE_EVENT_RIGHT);
 }
 
 TEST_F(ActorTest, poses_stay_until_the_character_walks) {

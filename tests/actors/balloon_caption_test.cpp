@@ -6,12 +6,13 @@
 #include "display/display_state.h"
 #include "display/pixel_page.h"
 #include "support/test_events.h"
+#include "world/event_tables.h"
 #include "world/scene.h"
 
 namespace {
 
+using world::worldState;
 using namespace testing_support;
-using world::CurrentScene;
 
 // With the test font 'A' inks columns 1 and 7 of its cell on all 16 rows. The
 // known palette's mixing table gives (p + level) / 2 over page index p.
@@ -20,13 +21,13 @@ class CaptionTest : public EventWorldTest {
   void SetUp() override {
     EventWorldTest::SetUp();
     startMap("0\r\n");
-    std::strcpy(CurrentScene->caption, "A");
+    std::strcpy(worldState().CurrentScene->caption, "A");
   }
   void drawAt(int a) {
     for (int y = 0; y < display::kPageHeight; ++y)
       std::memset(display::displayState().APAGE->row(y), 0, display::kPageWidth);
-    CurrentScene->captionTimer = a;
-    CurrentScene->drawCaption();
+    worldState().CurrentScene->captionTimer = a;
+    worldState().CurrentScene->drawCaption();
   }
   static int at(int x, int y) { return display::displayState().APAGE->row(y)[x]; }
   static int inkedCount() {
@@ -46,7 +47,7 @@ TEST_F(CaptionTest, the_two_blended_copies_fly_in_from_194_and_meet_at_132) {
   EXPECT_EQ(at(137, 209), 103);
   EXPECT_EQ(at(195, 146), 0);
   EXPECT_EQ(inkedCount(), 64);
-  EXPECT_EQ(CurrentScene->captionTimer, 2);
+  EXPECT_EQ(worldState().CurrentScene->captionTimer, 2);
   drawAt(63);
   // Level 207 - 15 = 192.
   EXPECT_EQ(at(133, 131), 96);
@@ -73,23 +74,23 @@ TEST_F(CaptionTest, the_outline_ramps_from_192_to_207_and_back_around_a_face_of_
     EXPECT_EQ(at(131, 129), outline);
     EXPECT_EQ(at(131, 146), outline);
     EXPECT_EQ(at(131, 147), 0);
-    EXPECT_EQ(CurrentScene->captionTimer, a + 1);
+    EXPECT_EQ(worldState().CurrentScene->captionTimer, a + 1);
   }
 }
 
 TEST_F(CaptionTest, at_216_nothing_is_drawn_and_the_caption_is_over) {
   drawAt(216);
   EXPECT_EQ(inkedCount(), 0);
-  EXPECT_EQ(CurrentScene->captionTimer, 0);
+  EXPECT_EQ(worldState().CurrentScene->captionTimer, 0);
 }
 
 TEST_F(CaptionTest, the_caption_draws_in_the_215_frames_after_a_load) {
-  CurrentScene->captionTimer = 1;
+  worldState().CurrentScene->captionTimer = 1;
   int drawnFrames = 0, calls = 0;
-  while (CurrentScene->captionTimer != 0 && calls < 1000) {
+  while (worldState().CurrentScene->captionTimer != 0 && calls < 1000) {
     for (int y = 0; y < display::kPageHeight; ++y)
       std::memset(display::displayState().APAGE->row(y), 0, display::kPageWidth);
-    CurrentScene->drawCaption();
+    worldState().CurrentScene->drawCaption();
     drawnFrames += inkedCount() > 0;
     ++calls;
   }

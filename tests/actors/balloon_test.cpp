@@ -14,9 +14,8 @@
 
 namespace {
 
+using world::worldState;
 using namespace testing_support;
-using world::TextShown;
-using world::TextTicker;
 
 // With the test font, glyph b of the 8 x 16 font has every row equal to b, so
 // 'A' (0x41) inks columns 1 and 7 of its cell, 'a' 1, 2 and 7, 'b' 1, 2 and 6,
@@ -26,13 +25,14 @@ class BalloonTest : public EventWorldTest {
   void SetUp() override {
     EventWorldTest::SetUp();
     startMap("0\r\n");
-    world::CurrentEvent = 0;
+    world::worldState().CurrentEvent = 0;
   }
   void open(const std::vector<std::string>& rows, int t) {
-    for (size_t i = 0; i < rows.size(); ++i) std::strcpy(world::TextLines[i], rows[i].c_str());
-    world::TextIndex = 0;
-    TextTicker = t;
-    TextShown = 0;
+    for (size_t i = 0; i < rows.size(); ++i)
+      std::strcpy(world::worldState().TextLines[i], rows[i].c_str());
+    world::worldState().TextIndex = 0;
+    worldState().TextTicker = t;
+    worldState().TextShown = 0;
   }
   void draw() {
     for (int y = 0; y < display::kPageHeight; ++y)
@@ -69,20 +69,20 @@ TEST_F(BalloonTest, at_t_0_the_title_enters_at_373_and_the_body_shows_only_its_r
                                        {160, 194},
                                        {164, 194},
                                        {165, 194}}));
-  EXPECT_EQ(TextTicker, 1);
-  EXPECT_EQ(TextShown, 0);
+  EXPECT_EQ(worldState().TextTicker, 1);
+  EXPECT_EQ(worldState().TextShown, 0);
 }
 
 TEST_F(BalloonTest, at_t_3_abc_is_complete_and_the_cursor_follows_from_t_4) {
   open({"A", "abc", "}"}, 3);
   draw();
   for (int x : {143, 144, 149, 151, 152, 156, 159, 160, 164, 165}) EXPECT_EQ(at(x, 320), 192);
-  EXPECT_EQ(TextShown, 1);
+  EXPECT_EQ(worldState().TextShown, 1);
   EXPECT_EQ(at(416, 348), 0);    // no cursor yet
   EXPECT_EQ(at(350, 305), 200);  // the title slid to 373 - 24
   const std::pair<int, int> cursor[] = {{4, 50}, {7, 50}, {8, 51}, {16, 52}, {23, 52}, {24, 50}};
   for (auto [t, colour] : cursor) {
-    TextTicker = t;
+    worldState().TextTicker = t;
     draw();
     EXPECT_EQ(at(415, 345), colour) << t;
     EXPECT_EQ(at(422, 352), colour) << t;
@@ -96,8 +96,8 @@ TEST_F(BalloonTest, the_title_settles_at_133_with_its_face_stepping_down_to_192)
   EXPECT_EQ(at(142, 305), 200);  // 373 - 232 = 141: columns 141 to 143
   const std::pair<int, int> faces[] = {{30, 200}, {31, 200}, {32, 199}, {45, 193}, {46, 192}};
   for (auto [t, face] : faces) {
-    TextTicker = t;
-    TextShown = 1;
+    worldState().TextTicker = t;
+    worldState().TextShown = 1;
     draw();
     EXPECT_EQ(inked(305, 128, 142),
               (Ink{{133, 200}, {134, face}, {135, 200}, {139, 200}, {140, face}, {141, 200}}))
@@ -116,14 +116,14 @@ TEST_F(BalloonTest, a_hangul_syllable_is_typed_whole_and_ramps_by_its_last_byte)
   EXPECT_EQ(at(142, 314), 193);
   EXPECT_EQ(inked(320, 158, 170), (Ink{{159, 194}, {160, 194}, {164, 194}}));
   // At t 1 the copy takes both bytes; the look-ahead starts at byte 2.
-  TextTicker = 1;
+  worldState().TextTicker = 1;
   draw();
   EXPECT_EQ(at(142, 314), 192);
   EXPECT_EQ(inked(320, 158, 170), (Ink{{159, 192}, {160, 192}, {164, 192}}));
-  EXPECT_EQ(TextShown, 0);
-  TextTicker = 3;
+  EXPECT_EQ(worldState().TextShown, 0);
+  worldState().TextTicker = 3;
   draw();
-  EXPECT_EQ(TextShown, 1);
+  EXPECT_EQ(worldState().TextShown, 1);
 }
 
 TEST_F(BalloonTest, the_look_ahead_is_15_bytes_and_a_syllable_at_the_15th_reaches_207) {
@@ -141,50 +141,50 @@ TEST_F(BalloonTest, the_second_row_types_from_t_10_to_t_20) {
   open({"T", "0123456789", "abcdefghij", "}"}, 5);
   draw();
   EXPECT_EQ(inked(335, 128, 300), Ink{});  // rows after the one being typed are not drawn
-  TextTicker = 10;
+  worldState().TextTicker = 10;
   draw();
   EXPECT_EQ(at(217, 320), 192);  // '9' (0x39) complete at the end of the first row
   EXPECT_EQ(at(151, 334), 193);  // 'b' is the second look-ahead byte
-  TextTicker = 11;
+  worldState().TextTicker = 11;
   draw();
   EXPECT_EQ(at(151, 334), 192);
-  TextTicker = 19;
+  worldState().TextTicker = 19;
   draw();
-  EXPECT_EQ(TextShown, 0);
-  TextTicker = 20;
+  EXPECT_EQ(worldState().TextShown, 0);
+  worldState().TextTicker = 20;
   draw();
-  EXPECT_EQ(TextShown, 1);
+  EXPECT_EQ(worldState().TextShown, 1);
   EXPECT_EQ(at(142 + 72 + 1, 334), 192);  // 'j'
 }
 
 TEST_F(BalloonTest, the_ticker_wraps_from_9998_to_9975) {
   open({"T", "x", "}"}, 9997);
   draw();
-  EXPECT_EQ(TextTicker, 9998);
+  EXPECT_EQ(worldState().TextTicker, 9998);
   draw();
-  EXPECT_EQ(TextTicker, 9975);
+  EXPECT_EQ(worldState().TextTicker, 9975);
 }
 
 TEST_F(BalloonTest, a_block_at_the_end_of_the_table_stops_there) {
-  std::strcpy(world::TextLines[500], "T");
-  world::TextIndex = 500;
-  TextTicker = 0;
-  TextShown = 0;
+  std::strcpy(world::worldState().TextLines[500], "T");
+  world::worldState().TextIndex = 500;
+  worldState().TextTicker = 0;
+  worldState().TextShown = 0;
   draw();
-  EXPECT_EQ(TextShown, 1);
+  EXPECT_EQ(worldState().TextShown, 1);
   draw();
   EXPECT_EQ(at(415, 345), 50);
 }
 
 // "bubble" has 48 frames of 16 x 12, frame f in colour 150 + f.
 TEST_F(BalloonTest, an_icon_of_kind_2_opens_holds_closes_and_ends_after_130_frames) {
-  world::IconOwner = 0;
-  world::IconKind = 2;
-  world::IconTicker = 0;
+  world::worldState().IconOwner = 0;
+  world::worldState().IconKind = 2;
+  world::worldState().IconTicker = 0;
   // The hero at x 10 with the camera at 0: column 138, 20 rows above its 50-row frame.
   std::vector<int> shown;
   for (int t = 0; t < 130; ++t) {
-    ASSERT_EQ(world::IconOwner, 0) << t;
+    ASSERT_EQ(world::worldState().IconOwner, 0) << t;
     draw();
     shown.push_back(at(138, 218) - 150);
     ASSERT_EQ(at(153, 229), at(138, 218)) << t;
@@ -193,7 +193,7 @@ TEST_F(BalloonTest, an_icon_of_kind_2_opens_holds_closes_and_ends_after_130_fram
   for (int t = 0; t < 130; ++t)
     expected.push_back(t < 30 ? 12 + t / 5 : t < 100 ? 17 : 17 - (t - 100) / 5);
   EXPECT_EQ(shown, expected);
-  EXPECT_EQ(world::IconOwner, -1);
+  EXPECT_EQ(world::worldState().IconOwner, -1);
   draw();
   EXPECT_EQ(at(138, 218), 0);
 }
@@ -203,23 +203,23 @@ TEST_F(BalloonTest, an_icon_follows_its_actor_and_ends_even_when_out_of_view) {
   near.x = "600.0";
   far.x = "900.0";
   startMap("0\r\n", {near, far});
-  world::CurrentScene->cameraX = 400;
-  world::IconOwner = 1;
-  world::IconKind = 0;
-  world::IconTicker = 40;
+  world::worldState().CurrentScene->cameraX = 400;
+  world::worldState().IconOwner = 1;
+  world::worldState().IconKind = 0;
+  world::worldState().IconTicker = 40;
   draw();
   // Map x 600 is page column 328; "MAN" frames are 30 rows high.
   EXPECT_EQ(at(328, 238), 155);
   EXPECT_EQ(at(327, 238), 0);
-  world::IconOwner = 2;
-  world::IconTicker = 0;
+  world::worldState().IconOwner = 2;
+  world::worldState().IconTicker = 0;
   int drawn = 0;
   for (int t = 0; t < 130; ++t) {
     draw();
     for (int y = 128; y < 368; ++y) drawn += int(inked(y, 128, 448).size());
   }
   EXPECT_EQ(drawn, 0);
-  EXPECT_EQ(world::IconOwner, -1);
+  EXPECT_EQ(world::worldState().IconOwner, -1);
 }
 
 TEST_F(BalloonTest, an_icon_over_an_actor_with_an_extreme_base_row_is_drawn_nowhere) {
@@ -230,11 +230,11 @@ TEST_F(BalloonTest, an_icon_over_an_actor_with_an_extreme_base_row_is_drawn_nowh
   high.baseY = 2147483647;
   low.x = high.x = "500.0";
   startMap("0\r\n", {low, high});
-  world::CurrentScene->cameraX = 400;
+  world::worldState().CurrentScene->cameraX = 400;
   for (int owner : {1, 2}) {
-    world::IconOwner = owner;
-    world::IconKind = 7;
-    world::IconTicker = 40;
+    world::worldState().IconOwner = owner;
+    world::worldState().IconKind = 7;
+    world::worldState().IconTicker = 40;
     draw();
     int drawn = 0;
     for (int y = 0; y < display::kPageHeight; ++y)

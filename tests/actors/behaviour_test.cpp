@@ -29,12 +29,12 @@ class BehaviourTest : public EngineTest {
     actor_.x = 600.0f;
     hero_.x = 10.0f;
     actors::actorsState().Hero = std::move(heroOwner_);
-    world::CurrentScene = &scene_;
-    world::WalkCounter = -1;
+    world::worldState().CurrentScene = std::move(sceneOwner_);
+    world::worldState().WalkCounter = -1;
   }
   void TearDown() override {
     actors::actorsState().Hero.reset();
-    world::CurrentScene = nullptr;
+    sceneOwner_ = std::move(world::worldState().CurrentScene);
     EngineTest::TearDown();
   }
   void steps(std::initializer_list<std::pair<int, int>> list) {
@@ -48,7 +48,9 @@ class BehaviourTest : public EngineTest {
   // Made with the fixture and handed to the game in SetUp; hero_ names it throughout.
   std::unique_ptr<Actor> heroOwner_ = std::make_unique<Actor>();
   Actor& hero_ = *heroOwner_;
-  world::Scene scene_;
+  // Lent to the game while a test needs it as the running map.
+  std::unique_ptr<world::Scene> sceneOwner_ = std::make_unique<world::Scene>();
+  world::Scene& scene_ = *sceneOwner_;
 };
 
 TEST_F(BehaviourTest, stand_0_stands_for_ever) {
@@ -123,7 +125,7 @@ TEST_F(BehaviourTest, speech_stays_while_a_step_never_ends_or_the_actor_is_busy)
   EXPECT_EQ(actor_.speechTimer, 60);
   EXPECT_EQ(actor_.frame, 0);  // a busy actor stands
   // During a scripted walk the interpreter moves it; update leaves it be.
-  world::WalkCounter = 3;
+  world::worldState().WalkCounter = 3;
   actor_.frame = 2;
   actor_.update();
   EXPECT_EQ(actor_.frame, 2);
@@ -174,16 +176,16 @@ class TouchTest : public BehaviourTest {
     actor_.eventNumber = 12;
     actor_.speechTimer = 30;
     steps({{actors::kStepStand, 0}});
-    world::CurrentEvent = 0;
-    world::EventActor = 4;
-    world::CurrentStep = 6;
+    world::worldState().CurrentEvent = 0;
+    world::worldState().EventActor = 4;
+    world::worldState().CurrentStep = 6;
   }
   // Frame 3 each time: the actor's own list stands it (frame 0) when the trigger stays quiet.
   bool firesWithHeroAt(float x) {
     actor_.frame = 3;
     hero_.x = x;
     actor_.update();
-    return world::CurrentEvent == 12;
+    return world::worldState().CurrentEvent == 12;
   }
 };
 
@@ -191,26 +193,26 @@ TEST_F(TouchTest, fires_once_when_the_hero_is_inside_the_span) {
   EXPECT_FALSE(firesWithHeroAt(90.9f));
   EXPECT_FALSE(firesWithHeroAt(130.0f));
   EXPECT_TRUE(firesWithHeroAt(91.0f));
-  EXPECT_EQ(world::CurrentStep, 0);
-  EXPECT_EQ(world::EventActor, -1);
+  EXPECT_EQ(world::worldState().CurrentStep, 0);
+  EXPECT_EQ(world::worldState().EventActor, -1);
   EXPECT_EQ(actor_.speechTimer, 0);
   EXPECT_EQ(actor_.eventNumber, 0);
   EXPECT_EQ(actor_.frame, 3);  // the frame of the trigger does nothing else
-  world::CurrentEvent = 0;
+  world::worldState().CurrentEvent = 0;
   EXPECT_FALSE(firesWithHeroAt(110.0f));
 }
 
 TEST_F(TouchTest, fires_at_both_ends_of_the_window_and_not_during_an_event) {
   for (float x : {91.0f, 129.9f}) {
     actor_.eventNumber = 12;
-    world::CurrentEvent = 0;
+    world::worldState().CurrentEvent = 0;
     EXPECT_TRUE(firesWithHeroAt(x)) << x;
   }
   actor_.eventNumber = 12;
-  world::CurrentEvent = 3;
+  world::worldState().CurrentEvent = 3;
   hero_.x = 110.0f;
   actor_.update();
-  EXPECT_EQ(world::CurrentEvent, 3);
+  EXPECT_EQ(world::worldState().CurrentEvent, 3);
   EXPECT_EQ(actor_.eventNumber, 12);
 }
 

@@ -19,13 +19,13 @@ class CameraTest : public testing_support::EngineTest {
   void SetUp() override {
     EngineTest::SetUp();
     actors::actorsState().Hero = std::move(heroOwner_);
-    world::CurrentScene = &scene_;
+    world::worldState().CurrentScene = std::move(sceneOwner_);
     gfx::gfxState().FarLayer = std::make_unique<gfx::BackgroundLayer>();
     far_ = gfx::gfxState().FarLayer.get();
   }
   void TearDown() override {
     actors::actorsState().Hero.reset();
-    world::CurrentScene = nullptr;
+    sceneOwner_ = std::move(world::worldState().CurrentScene);
     gfx::gfxState().FarLayer = nullptr;
     EngineTest::TearDown();
   }
@@ -40,7 +40,9 @@ class CameraTest : public testing_support::EngineTest {
   // Made with the fixture and handed to the game in SetUp; hero_ names it throughout.
   std::unique_ptr<Actor> heroOwner_ = std::make_unique<Actor>();
   Actor& hero_ = *heroOwner_;
-  world::Scene scene_;
+  // Lent to the game while a test needs it as the running map.
+  std::unique_ptr<world::Scene> sceneOwner_ = std::make_unique<world::Scene>();
+  world::Scene& scene_ = *sceneOwner_;
   gfx::BackgroundLayer* far_ = nullptr;  // the game's far layer
 };
 
@@ -124,8 +126,8 @@ TEST_F(CameraTest, starting_a_talk_holds_both_and_turns_the_actor) {
   EXPECT_EQ(right.speechTimer, 0);
   EXPECT_EQ(right.facing, 0);       // it stands right of the hero: it turns left
   EXPECT_EQ(right.eventNumber, 8);  // can be talked to again after the event
-  EXPECT_EQ(world::EventActor, 0);
-  EXPECT_EQ(world::CurrentEvent, 8);
+  EXPECT_EQ(world::worldState().EventActor, 0);
+  EXPECT_EQ(world::worldState().CurrentEvent, 8);
   Actor& same = addActor(100.0f, 9);
   actors::startTalk(hero_, 1);
   EXPECT_EQ(same.facing, 1);

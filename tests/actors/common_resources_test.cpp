@@ -44,7 +44,7 @@ TEST_F(CommonResourcesTest, loads_hero_far_layer_packs_and_bar) {
   writeSolidPack("cursor", 3, 8, 8, 40);
   writeSolidPack("bubble", 12, 16, 16, 50);
   writeFile("grim/bar.res", barBytes(30000));
-  world::EventFlags[7] = 1;
+  world::worldState().EventFlags[7] = 1;
   EXPECT_EQ(actors::loadCommonResources(), 0);
   EXPECT_TRUE(platform::shownMessages().empty());
   ASSERT_NE(actors::actorsState().Hero.get(), nullptr);
@@ -53,7 +53,7 @@ TEST_F(CommonResourcesTest, loads_hero_far_layer_packs_and_bar) {
   EXPECT_EQ(actors::actorsState().CursorPack->frameCount, 3);
   EXPECT_EQ(actors::actorsState().BubblePack->frameCount, 12);
   EXPECT_STREQ(gfx::gfxState().FarLayer->picturePath, "grim\\bg.res");
-  EXPECT_EQ(world::EventFlags[7], 0);
+  EXPECT_EQ(world::worldState().EventFlags[7], 0);
   // Bytes up to 20360 are read; the first 20160 are shown.
   EXPECT_EQ(actors::actorsState().StatusBarPixels[20359], 20359 % 251);
   actors::drawStatusBar();
@@ -100,11 +100,11 @@ TEST_F(CommonResourcesTest, empty_and_short_bar_files) {
 TEST_F(CommonResourcesTest, frees_leave_only_the_cursor) {
   writeFile("grim/bar.res", barBytes(100));
   actors::loadCommonResources();
-  world::CurrentScene = new world::Scene;
+  world::worldState().CurrentScene = std::make_unique<world::Scene>();
   actors::freeCommonResources();
   EXPECT_EQ(actors::actorsState().Hero.get(), nullptr);
   EXPECT_EQ(actors::actorsState().BubblePack.get(), nullptr);
-  EXPECT_EQ(world::CurrentScene, nullptr);
+  EXPECT_EQ(world::worldState().CurrentScene, nullptr);
   EXPECT_EQ(gfx::gfxState().FarLayer.get(), nullptr);
   EXPECT_EQ(actors::actorsState().StatusBarPixels.get(), nullptr);
   EXPECT_NE(actors::actorsState().CursorPack.get(), nullptr);

@@ -12,6 +12,7 @@
 #include "gfx/background_layer.h"
 #include "gfx/gfx_state.h"
 #include "support/engine_fixture.h"
+#include "world/event_tables.h"
 #include "world/scene.h"
 
 namespace {
@@ -22,12 +23,12 @@ class SnowTest : public testing_support::EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
-    world::CurrentScene = &scene_;
+    world::worldState().CurrentScene = std::move(sceneOwner_);
     gfx::gfxState().FarLayer = std::make_unique<gfx::BackgroundLayer>();
     far_ = gfx::gfxState().FarLayer.get();
   }
   void TearDown() override {
-    world::CurrentScene = nullptr;
+    sceneOwner_ = std::move(world::worldState().CurrentScene);
     gfx::gfxState().FarLayer = nullptr;
     EngineTest::TearDown();
   }
@@ -46,7 +47,9 @@ class SnowTest : public testing_support::EngineTest {
     actorsState().SnowMidCount = mid;
     actorsState().SnowNearCount = near;
   }
-  world::Scene scene_;
+  // Lent to the game while a test needs it as the running map.
+  std::unique_ptr<world::Scene> sceneOwner_ = std::make_unique<world::Scene>();
+  world::Scene& scene_ = *sceneOwner_;
   gfx::BackgroundLayer* far_ = nullptr;  // the game's far layer
 };
 

@@ -20,9 +20,9 @@
 
 namespace {
 
+using world::worldState;
 using namespace testing_support;
 using actors::actorsState;
-using world::CurrentScene;
 
 class WalkTest : public EngineTest {
  protected:
@@ -45,7 +45,7 @@ class WalkTest : public EngineTest {
     actors::loadCommonResources();
     std::strcpy(shell::shellState().MapName, "w");
     shell::beginScene();
-    world::CurrentEvent = 0;
+    world::worldState().CurrentEvent = 0;
   }
   void frames(int n) {
     for (int i = 0; i < n; ++i) ASSERT_TRUE(shell::runFrame());
@@ -59,21 +59,21 @@ TEST_F(WalkTest, hero_walks_right_and_the_camera_follows_from_x_141) {
   EXPECT_NEAR(actorsState().Hero->x, 140.0f, 0.01f);
   EXPECT_EQ(actorsState().Hero->walkTick, 40);
   EXPECT_EQ(actorsState().Hero->frame, 9);
-  EXPECT_EQ(CurrentScene->cameraX, 0);
+  EXPECT_EQ(worldState().CurrentScene->cameraX, 0);
   frames(1);  // x 141.3: the target passes 0 and the camera takes its first step
-  EXPECT_EQ(CurrentScene->cameraX, 1);
+  EXPECT_EQ(worldState().CurrentScene->cameraX, 1);
   // From then on the camera gains 1 a frame until the hero is 50 ahead, then 2.
   int previous = 1;
   for (int i = 0; i < 300; ++i) {
     frames(1);
-    const int step = CurrentScene->cameraX - previous;
+    const int step = worldState().CurrentScene->cameraX - previous;
     const int lag = int(actorsState().Hero->x) - 140 - previous;
     ASSERT_EQ(step, lag > 50 ? 2 : 1) << "frame " << 102 + i;
-    ASSERT_EQ(gfx::gfxState().FarLayer->scrollX, CurrentScene->cameraX / 2);
-    previous = CurrentScene->cameraX;
+    ASSERT_EQ(gfx::gfxState().FarLayer->scrollX, worldState().CurrentScene->cameraX / 2);
+    previous = worldState().CurrentScene->cameraX;
   }
   // The hero is drawn at its map x less the camera, its feet on row 287.
-  const int column = int(actorsState().Hero->x) - CurrentScene->cameraX + 128 + 20;
+  const int column = int(actorsState().Hero->x) - worldState().CurrentScene->cameraX + 128 + 20;
   int heroPixels = 0;
   for (int y = 238; y < 288; ++y) heroPixels += pixel(column, y) == 100 + actorsState().Hero->frame;
   EXPECT_GE(heroPixels, 45);
@@ -85,9 +85,9 @@ TEST_F(WalkTest, hero_stops_one_step_past_the_left_end_with_event_97) {
   // The map's event 97 waits for the talk key, so it is still running when looked at.
   start({}, "0 LEFT down\n", eventSection({waitingEvent(97)}));
   frames(8);  // from x 10 to 10 - 8 x 1.3 = -0.4
-  EXPECT_EQ(world::CurrentEvent, 0);
+  EXPECT_EQ(world::worldState().CurrentEvent, 0);
   frames(1);  // below 0: the stop
-  EXPECT_EQ(world::CurrentEvent, world::EDGE_EVENT_LEFT);
+  EXPECT_EQ(world::worldState().CurrentEvent, world::EDGE_EVENT_LEFT);
   EXPECT_LT(actorsState().Hero->x, 0.0f);
   EXPECT_GT(actorsState().Hero->x, -1.3f);
   EXPECT_EQ(actorsState().Hero->motion, actors::kStanding);
@@ -95,16 +95,16 @@ TEST_F(WalkTest, hero_stops_one_step_past_the_left_end_with_event_97) {
 
 TEST_F(WalkTest, the_right_end_keeps_the_camera_at_960) {
   start({}, "0 NUMPAD6 down\n", eventSection({waitingEvent(98)}));
-  for (int i = 0; i < 1200 && world::CurrentEvent == 0; ++i) {
+  for (int i = 0; i < 1200 && world::worldState().CurrentEvent == 0; ++i) {
     frames(1);
-    ASSERT_LE(CurrentScene->cameraX, 960);
+    ASSERT_LE(worldState().CurrentScene->cameraX, 960);
   }
-  EXPECT_EQ(world::CurrentEvent, world::EDGE_EVENT_RIGHT);
+  EXPECT_EQ(world::worldState().CurrentEvent, world::EDGE_EVENT_RIGHT);
   EXPECT_GT(actorsState().Hero->x + 40.0f, 1280.0f);
   EXPECT_LT(actorsState().Hero->x + 40.0f, 1281.3f);
   // Event 98 now waits: the hero stands while the camera settles.
   frames(200);
-  EXPECT_EQ(CurrentScene->cameraX, 960);
+  EXPECT_EQ(worldState().CurrentScene->cameraX, 960);
   EXPECT_EQ(gfx::gfxState().FarLayer->scrollX, 480);
   EXPECT_EQ(actorsState().Hero->motion, actors::kStanding);
 }
@@ -124,12 +124,12 @@ TEST_F(WalkTest, space_starts_the_talk_with_the_actor_in_reach) {
   man.steps = {std::string(kSpeakWord) + " hello", std::string(kStandWord) + " 0"};
   start({man}, "0 RIGHT down\n1 RIGHT up\n5 SPACE down\n", eventSection({waitingEvent(7)}));
   frames(5);
-  const actors::Actor& a = *CurrentScene->actors[0];
+  const actors::Actor& a = *worldState().CurrentScene->actors[0];
   EXPECT_EQ(a.speechTimer, 60);
-  EXPECT_EQ(world::CurrentEvent, 0);
+  EXPECT_EQ(world::worldState().CurrentEvent, 0);
   frames(1);
-  EXPECT_EQ(world::CurrentEvent, 7);
-  EXPECT_EQ(world::EventActor, 0);
+  EXPECT_EQ(world::worldState().CurrentEvent, 7);
+  EXPECT_EQ(world::worldState().EventActor, 0);
   EXPECT_EQ(actorsState().Hero->busy, 1);
   EXPECT_EQ(a.busy, 1);
   EXPECT_EQ(a.speechTimer, 0);
@@ -142,9 +142,9 @@ TEST_F(WalkTest, map_actors_follow_their_lists_while_the_hero_stands) {
   walker.steps = {std::string(kGoRightWord) + " 10", std::string(kGoLeftWord) + " 10"};
   start({walker}, "");
   frames(10);
-  EXPECT_NEAR(CurrentScene->actors[0]->x, 213.0f, 0.001f);
+  EXPECT_NEAR(worldState().CurrentScene->actors[0]->x, 213.0f, 0.001f);
   frames(10);
-  EXPECT_NEAR(CurrentScene->actors[0]->x, 200.0f, 0.001f);
+  EXPECT_NEAR(worldState().CurrentScene->actors[0]->x, 200.0f, 0.001f);
   EXPECT_FLOAT_EQ(actorsState().Hero->x, 10.0f);
 }
 

@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzzing::writeFile("map/f.if", std::string(reinterpret_cast<const char*>(data), size));
   std::strcpy(shell::shellState().MapName, "f");
   shell::shellState().GameRunning = 1;
-  std::fill(world::EventFlags, world::EventFlags + world::kFlagCount, 0);
+  std::fill(world::worldState().EventFlags, world::worldState().EventFlags + world::kFlagCount, 0);
   actors::actorsState().Hero->x = 10.0f;
   actors::actorsState().Hero->busy = 0;
   variant = 0;

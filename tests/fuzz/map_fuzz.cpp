@@ -6,6 +6,7 @@
 #include "actors/actor.h"
 #include "common/data_formats.h"
 #include "support/fuzz_engine.h"
+#include "world/event_tables.h"
 #include "world/scene.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -18,13 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzing::writeFile("grim/MAN.res", std::string(10 * 20 + 12 * 20 + 64, '\x07'));
   }
   fuzzing::writeFile("map/f.if", std::string(reinterpret_cast<const char*>(data), size));
-  world::Scene scene;
-  world::CurrentScene = &scene;
+  world::Scene& scene = *(world::worldState().CurrentScene = std::make_unique<world::Scene>());
   scene.load("f");
   for (int frame = 0; frame < 3; ++frame) {
     for (int i = 0; i < scene.actorCount; ++i) scene.actors[i]->update();
     scene.drawActors();
   }
-  world::CurrentScene = nullptr;
+  world::worldState().CurrentScene = nullptr;
   return 0;
 }

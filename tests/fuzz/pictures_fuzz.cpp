@@ -13,6 +13,7 @@
 #include "support/fuzz_engine.h"
 #include "support/fuzz_world.h"
 #include "visual/visual_mode.h"
+#include "world/event_tables.h"
 #include "world/scene.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -26,8 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzing::writeFile(path, bytes);
 
   actors::loadCommonResources();
-  world::Scene scene;
-  world::CurrentScene = &scene;
+  world::Scene& scene = *(world::worldState().CurrentScene = std::make_unique<world::Scene>());
   scene.load("p");
   for (int pass = 0; pass < 2; ++pass) {
     // The second pass finds every surface lost and reloads the pictures from their files.
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Presenting restores the display's own surfaces after the loss.
     display::PresentFrame();
   }
-  world::CurrentScene = nullptr;
+  world::worldState().CurrentScene = nullptr;
   actors::freeCommonResources();
 
   if (visual::loadVisualScene("p") == 0) {

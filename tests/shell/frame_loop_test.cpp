@@ -25,17 +25,17 @@ class FrameLoopTest : public EngineTest {
 };
 
 TEST_F(FrameLoopTest, scene_start_resets_tables_and_fades_in_by_two) {
-  world::EventOps[5][7] = 3;
-  world::TextLines[4][0] = 'x';
-  world::EventFlags[2] = 9;
+  world::worldState().EventOps[5][7] = 3;
+  world::worldState().TextLines[4][0] = 'x';
+  world::worldState().EventFlags[2] = 9;
   shell::beginScene();
-  EXPECT_EQ(world::EventOps[5][7], -1);
-  EXPECT_EQ(world::TextLines[4][0], 0);
-  EXPECT_EQ(world::EventFlags[2], 9);  // flags live for the whole game
-  EXPECT_EQ(world::CurrentEvent, world::ENTRY_EVENT);
-  EXPECT_EQ(world::TextIndex, -1);
-  EXPECT_EQ(world::WalkCounter, -1);
-  EXPECT_EQ(world::IconOwner, -1);
+  EXPECT_EQ(world::worldState().EventOps[5][7], -1);
+  EXPECT_EQ(world::worldState().TextLines[4][0], 0);
+  EXPECT_EQ(world::worldState().EventFlags[2], 9);  // flags live for the whole game
+  EXPECT_EQ(world::worldState().CurrentEvent, world::ENTRY_EVENT);
+  EXPECT_EQ(world::worldState().TextIndex, -1);
+  EXPECT_EQ(world::worldState().WalkCounter, -1);
+  EXPECT_EQ(world::worldState().IconOwner, -1);
   EXPECT_EQ(displayState().Brightness, 2);
   for (int i = 0; i < 10; ++i) ASSERT_TRUE(shell::runFrame());
   EXPECT_EQ(displayState().Brightness, 22);
@@ -59,7 +59,7 @@ TEST_F(FrameLoopTest, tints_by_the_second_letter_of_the_map_name) {
 TEST_F(FrameLoopTest, warp_fades_out_by_two) {
   shell::beginScene();
   displayState().Brightness = 10;
-  world::WarpPending = 1;
+  world::worldState().WarpPending = 1;
   ASSERT_TRUE(shell::runFrame());
   EXPECT_EQ(displayState().Brightness, 8);
 }

@@ -34,8 +34,6 @@ void resetEngineGlobals() {
   // One game at a time: the old one lets go of its state before the new one binds its own.
   game.reset();
   game = std::make_unique<shell::Game>();
-  world::resetWorldGlobals();
-  world::deleteCurrentScene();
   platform::resetFaults();
   platform::resetKeyboard();
   platform::resetScreen();

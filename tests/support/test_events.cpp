@@ -96,8 +96,8 @@ void EventWorldTest::startMap(const std::string& events, const std::vector<TestA
 }
 
 void EventWorldTest::startEvent(int e) {
-  world::CurrentEvent = e;
-  world::CurrentStep = 0;
+  world::worldState().CurrentEvent = e;
+  world::worldState().CurrentStep = 0;
 }
 
 void EventWorldTest::steps(int n) {

@@ -10,6 +10,7 @@
 #include "platform/message_box.h"
 #include "support/engine_fixture.h"
 #include "support/test_maps.h"
+#include "world/event_tables.h"
 #include "world/map_messages.h"
 #include "world/scene.h"
 
@@ -38,7 +39,9 @@ class MapReaderTest : public EngineTest {
     EXPECT_EQ(shown[0].text,
               "map\\m.if, " + std::to_string(line) + world::text::kLineSuffix + reason);
   }
-  Scene scene_;
+  // Lent to the game while a test needs it as the running map.
+  std::unique_ptr<world::Scene> sceneOwner_ = std::make_unique<world::Scene>();
+  world::Scene& scene_ = *sceneOwner_;
 };
 
 TEST_F(MapReaderTest, well_formed_map_loads_every_section) {
@@ -289,14 +292,14 @@ TEST_F(MapReaderTest, absurd_values_load_and_run_without_harm) {
   odd.baseY = 2147483647;
   odd.steps = {std::string(kPictureWord) + " 1000", std::string(kGoLeftWord) + " -3"};
   ASSERT_EQ(load(mapText("field", "c", {far, odd})), world::kSceneLoaded);
-  world::CurrentScene = &scene_;
+  world::worldState().CurrentScene = std::move(sceneOwner_);
   for (int i = 0; i < 100; ++i) {
     for (int a = 0; a < scene_.actorCount; ++a) scene_.actors[a]->update();
     scene_.drawActors();
     scene_.actors[0]->draw();
     scene_.actors[1]->draw();
   }
-  world::CurrentScene = nullptr;
+  sceneOwner_ = std::move(world::worldState().CurrentScene);
   // The picture step ran its 40 frames; a negative count never ends its step.
   EXPECT_EQ(scene_.actors[1]->stepIndex, 1);
   EXPECT_LT(scene_.actors[1]->x, 5.5f);

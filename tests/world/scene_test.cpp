@@ -13,6 +13,7 @@
 #include "platform/message_box.h"
 #include "support/engine_fixture.h"
 #include "support/test_maps.h"
+#include "world/event_tables.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ class SceneTest : public EngineTest {
     far_ = gfx::gfxState().FarLayer.get();
     ASSERT_EQ(far_->load("bg"), 0);
     actors::actorsState().Hero = std::move(heroOwner_);
-    world::CurrentScene = &scene_;
+    world::worldState().CurrentScene = std::move(sceneOwner_);
     TestActor a;
     a.x = "0.0";
     writeFile("map/m.if", mapText("field", "c", {a}));
@@ -43,7 +44,7 @@ class SceneTest : public EngineTest {
   void TearDown() override {
     gfx::gfxState().FarLayer = nullptr;
     actors::actorsState().Hero.reset();
-    world::CurrentScene = nullptr;
+    sceneOwner_ = std::move(world::worldState().CurrentScene);
     EngineTest::TearDown();
   }
   static void clearPage() {
@@ -77,7 +78,9 @@ class SceneTest : public EngineTest {
   // Made with the fixture and handed to the game in SetUp; hero_ names it throughout.
   std::unique_ptr<actors::Actor> heroOwner_ = std::make_unique<actors::Actor>();
   actors::Actor& hero_ = *heroOwner_;
-  Scene scene_;
+  // Lent to the game while a test needs it as the running map.
+  std::unique_ptr<world::Scene> sceneOwner_ = std::make_unique<world::Scene>();
+  world::Scene& scene_ = *sceneOwner_;
 };
 
 TEST_F(SceneTest, view_shows_the_map_over_the_far_layer_at_the_camera) {

@@ -20,13 +20,13 @@ Observation observeGame(uint64_t read) {
   o.read = read;
   o.visual = visual::visualState().VisualPlaying != 0;
   o.visualWaiting = visual::visualState().VisualWaiting != 0;
-  o.currentEvent = world::CurrentEvent;
-  o.currentStep = world::CurrentStep;
-  o.warpPending = world::WarpPending != 0;
+  o.currentEvent = world::worldState().CurrentEvent;
+  o.currentStep = world::worldState().CurrentStep;
+  o.warpPending = world::worldState().WarpPending != 0;
   o.brightness = display::displayState().Brightness;
   o.gameRunning = shell::shellState().GameRunning != 0;
-  o.textIndex = world::TextIndex;
-  o.textShown = world::TextShown != 0;
+  o.textIndex = world::worldState().TextIndex;
+  o.textShown = world::worldState().TextShown != 0;
   if (const actors::Actor* hero = actors::actorsState().Hero.get()) {
     o.hero = true;
     o.heroX = hero->x;
@@ -37,7 +37,8 @@ Observation observeGame(uint64_t read) {
   }
   o.mapName.assign(shell::shellState().MapName,
                    strnlen(shell::shellState().MapName, sizeof shell::shellState().MapName));
-  std::memcpy(o.flags.data(), world::EventFlags, sizeof world::EventFlags);
+  std::memcpy(o.flags.data(), world::worldState().EventFlags,
+              sizeof world::worldState().EventFlags);
   return o;
 }
 
