@@ -19,7 +19,7 @@ using common::kStatusBarWidth;
 // "grim\bar.res", and clears the event flags. Always 0; failures are shown as
 // message boxes.
 int loadCommonResources(float heroX = 10.0f);
-// The game thread's frees at its end, in its order: the bubble pack, the
+// The game's own frees at its end, in their order: the bubble pack, the
 // current Scene, the far layer, the status bar, the hero. The cursor pack
 // stays as long as the game object.
 void freeCommonResources();

@@ -32,7 +32,7 @@ class MusicPlayer {
   std::unique_ptr<platform::MusicStream> stream;
 };
 
-// The sound's state: the game's one player, made and destroyed by the game thread.
+// The sound's state: the game's one player, made and destroyed by the game's procedure.
 struct AudioState {
   std::unique_ptr<MusicPlayer> Music;
 };

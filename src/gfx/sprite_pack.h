@@ -55,7 +55,7 @@ struct SpritePack {
 // While one lives, packs loaded under the same name read their files once and
 // share the frames: the actors of a map that use the same figure. Frames are
 // never written after loading, so sharing changes nothing but the time and the
-// memory that a map load takes. Game thread only; scopes may nest.
+// memory that a map load takes. Scopes may nest.
 class PackSharing {
  public:
   PackSharing();

@@ -27,7 +27,7 @@ const char* dikName(uint8_t code);
 // A key name ("SPACE") or code ("0x39") to its code; false when unknown.
 bool parseDikKey(const std::string& token, uint8_t& code);
 
-// The keyboard device: created at start-up, read by the game thread.
+// The keyboard device: created at start-up, read once a frame.
 bool createKeyboardDevice();
 void releaseKeyboardDevice();
 bool keyboardDeviceExists();

@@ -111,7 +111,8 @@ class VideoDevice {
 // Every live surface loses its memory (a minimised full screen, a renderer
 // reset, or `--lose-surfaces`).
 void loseAllSurfaces();
-// Asks, from any thread, for loseAllSurfaces() at the next video call of the game thread.
+// Asks, from the window's event handling, for loseAllSurfaces() at the next video call of
+// the game.
 void requestLoseAllSurfaces();
 
 // The visible surface and its palette, as the screen shows them.

@@ -1,4 +1,4 @@
-// shell_state.h -- the game thread's own state: map name, counter text, running flag
+// shell_state.h -- the shell's own state: map name, counter text, running flag
 #pragma once
 
 #include <cstdint>
@@ -14,7 +14,7 @@ namespace shell {
 constexpr const char* kFirstMap = "20";
 constexpr float kFirstHeroX = 10.0f;
 
-// The game thread's state: where the game starts and which map is next, the frame loop's
+// The shell's state: where the game starts and which map is next, the frame loop's
 // counter and clock, the talk key's history and whether the game still runs.
 struct ShellState {
   // The name of the map to load next (FirstMapName at the start of the game).

@@ -1,4 +1,4 @@
-// startup.h -- bringing the engine up and down on the window thread
+// startup.h -- bringing the engine up and down
 #pragma once
 
 namespace shell {

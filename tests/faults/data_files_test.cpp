@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 using testing_support::writeFile;
 
 enum class Outcome {
-  kStartUpStops,  // the start-up box, no frame, no game thread
+  kStartUpStops,  // the start-up box, no frame, no game
   kGameEnds,      // the story runs to its game-end command
   kGoesOn,        // the game runs on (here to the --frames stop) without the story's end
 };

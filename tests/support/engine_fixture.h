@@ -37,7 +37,7 @@ class EngineTest : public TempFolderTest {
  protected:
   void SetUp() override;
   void TearDown() override;
-  // Start-up as the window thread does it, on the headless backend; asserts success.
+  // Start-up as the game does it, on the headless backend; asserts success.
   void startEngine();
 };
 

@@ -28,7 +28,7 @@ struct Observation {
   std::array<int32_t, 100> flags{};
 };
 
-// The game's state now; call on the game thread, or after it has stopped.
+// The game's state now: from the key provider while it plays, or after it has stopped.
 Observation observeGame(uint64_t read);
 
 // One line for messages: map, hero, event, balloon, cut-scene.

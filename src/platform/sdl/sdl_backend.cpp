@@ -15,6 +15,7 @@
 #include "platform/quit.h"
 #include "platform/sdl/display_loss.h"
 #include "platform/sdl/sdl_music.h"
+#include "platform/window_scale.h"
 
 namespace platform {
 namespace {
@@ -40,10 +41,10 @@ bool hasGraphicsDevice() {
 // scale keeps every pixel the same size; it is used unless it would waste much
 // of the screen, in which case the picture fills the height (or width) at 4:3.
 SDL_Rect pictureRect(int w, int h) {
-  const double fit = std::min(w / 640.0, h / 480.0);
+  const double fit = std::min(w / double(kScreenWidth), h / double(kScreenHeight));
   const int whole = int(fit);
   const double scale = (whole >= 1 && whole >= 0.85 * fit) ? whole : fit;
-  const int pw = int(640 * scale), ph = int(480 * scale);
+  const int pw = int(kScreenWidth * scale), ph = int(kScreenHeight * scale);
   return SDL_Rect{(w - pw) / 2, (h - ph) / 2, pw, ph};
 }
 
@@ -69,8 +70,8 @@ class SdlBackend final : public Backend {
     }
     int scale = options_.scale;
     if (scale <= 0) scale = defaultScale();
-    windowW_ = 640 * scale;
-    windowH_ = 480 * scale;
+    windowW_ = kScreenWidth * scale;
+    windowH_ = kScreenHeight * scale;
     Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     if (options_.fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     window_ = SDL_CreateWindow(caption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, windowW_,
@@ -137,8 +138,7 @@ class SdlBackend final : public Backend {
   int defaultScale() const {
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return 1;
-    int s = std::min((mode.w - 80) / 640, (mode.h - 120) / 480);
-    return std::max(1, s);
+    return largestWindowScale(mode.w, mode.h);
   }
 
   bool createTexture() {
@@ -151,7 +151,8 @@ class SdlBackend final : public Backend {
     Uint32 format = SDL_PIXELFORMAT_ARGB8888;
     const Uint32 windowFormat = SDL_GetWindowPixelFormat(window_);
     if (!accelerated_ && windowFormat == SDL_PIXELFORMAT_RGB888) format = windowFormat;
-    texture_ = SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, 640, 480);
+    texture_ = SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, kScreenWidth,
+                                 kScreenHeight);
     if (!texture_) return false;
     // Every pixel is opaque: copied, not blended (a texture with alpha blends by default).
     SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
@@ -167,9 +168,10 @@ class SdlBackend final : public Backend {
     // The stretched view goes up at half size, a quarter of the work and of the upload,
     // whenever the renderer scales anyway; nearest sampling doubles it again exactly as
     // the blitter did. A software renderer showing it one to one copies it unscaled.
-    const bool scaled = accelerated_ || dst.w != 640 || dst.h != 480;
+    const bool scaled = accelerated_ || dst.w != kScreenWidth || dst.h != kScreenHeight;
     const bool halved = scaled && isPixelDoubled(shownPixels_.data());
-    const SDL_Rect area{0, 0, halved ? 320 : 640, halved ? 240 : 480};
+    const SDL_Rect area{0, 0, halved ? kScreenWidth / 2 : kScreenWidth,
+                        halved ? kScreenHeight / 2 : kScreenHeight};
     void* out = nullptr;
     int pitch = 0;
     if (SDL_LockTexture(texture_, &area, &out, &pitch) == 0) {
@@ -258,9 +260,9 @@ class SdlBackend final : public Backend {
   SDL_Texture* texture_ = nullptr;
   bool fullScreen_ = true;
   bool accelerated_ = true;
-  int windowW_ = 640, windowH_ = 480;
+  int windowW_ = kScreenWidth, windowH_ = kScreenHeight;
   FrameClock frameClock_;
-  std::array<uint8_t, 640 * 480> shownPixels_{};
+  std::array<uint8_t, kScreenWidth * kScreenHeight> shownPixels_{};
   std::array<PaletteEntry, 256> shownPalette_{};
   std::array<uint8_t, 256> keys_{};
 };

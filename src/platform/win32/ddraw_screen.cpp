@@ -43,7 +43,7 @@ bool DDrawScreen::create(HWND window, bool fullScreen, std::string& error) {
 bool DDrawScreen::createFullScreen(std::string& error) {
   HRESULT r = device_->SetCooperativeLevel(window_, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN);
   if (r != DD_OK) return error = callFailure("SetCooperativeLevel", r), false;
-  r = device_->SetDisplayMode(640, 480, 8);
+  r = device_->SetDisplayMode(kScreenWidth, kScreenHeight, 8);
   if (r != DD_OK) return error = callFailure("SetDisplayMode(640, 480, 8)", r), false;
 
   DDSURFACEDESC desc{};
@@ -82,8 +82,8 @@ bool DDrawScreen::createWindowed(std::string& error) {
   desc.dwSize = sizeof desc;
   desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
   desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN | DDSCAPS_SYSTEMMEMORY;
-  desc.dwWidth = 640;
-  desc.dwHeight = 480;
+  desc.dwWidth = kScreenWidth;
+  desc.dwHeight = kScreenHeight;
   r = device_->CreateSurface(&desc, &back_, nullptr);
   if (r != DD_OK) return error = callFailure("CreateSurface (picture)", r), false;
   DDSURFACEDESC got{};
@@ -141,14 +141,14 @@ long DDrawScreen::copyInto(IDirectDrawSurface* surface) {
   HRESULT r = surface->Lock(nullptr, &desc, DDLOCK_WAIT | DDLOCK_WRITEONLY, nullptr);
   if (r != DD_OK) return r;
   auto* base = static_cast<uint8_t*>(desc.lpSurface);
-  for (int y = 0; y < 480; ++y) {
+  for (int y = 0; y < kScreenHeight; ++y) {
     uint8_t* row = base + ptrdiff_t(y) * desc.lPitch;
-    const uint8_t* src = pixels_.data() + y * 640;
+    const uint8_t* src = pixels_.data() + y * kScreenWidth;
     if (palette_) {
-      std::memcpy(row, src, 640);
+      std::memcpy(row, src, kScreenWidth);
       continue;
     }
-    for (int x = 0; x < 640; ++x) {
+    for (int x = 0; x < kScreenWidth; ++x) {
       const uint32_t c = desktopColours_[src[x]];
       std::memcpy(row + x * bytesPerPixel_, &c, size_t(bytesPerPixel_));
     }

@@ -62,7 +62,7 @@ class DDrawScreen {
   uint32_t redMask_ = 0, greenMask_ = 0, blueMask_ = 0;
   std::array<uint32_t, 256> desktopColours_{};
 
-  std::array<uint8_t, 640 * 480> pixels_{};
+  std::array<uint8_t, kScreenWidth * kScreenHeight> pixels_{};
   std::array<PALETTEENTRY, 256> colours_{};
   bool paletteSent_ = false;
   bool lossReported_ = false;

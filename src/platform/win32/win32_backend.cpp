@@ -16,6 +16,7 @@
 #include "platform/win32/dshow_music.h"
 #include "platform/win32/wide_text.h"
 #include "platform/window_backend.h"
+#include "platform/window_scale.h"
 
 namespace platform {
 namespace {
@@ -153,9 +154,9 @@ class Win32Backend final : public Backend {
     int scale = options_.scale;
     if (scale <= 0) {
       const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-      scale = std::max(1, std::min((w - 80) / 640, (h - 120) / 480));
+      scale = largestWindowScale(w, h);
     }
-    RECT r{0, 0, 640 * scale, 480 * scale};
+    RECT r{0, 0, kScreenWidth * scale, kScreenHeight * scale};
     AdjustWindowRectEx(&r, style, FALSE, 0);
     return CreateWindowExW(0, kClassName, caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
                            r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance_,
