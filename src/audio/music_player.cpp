@@ -12,17 +12,17 @@ MusicPlayer::MusicPlayer() {
   volume = 0;
 }
 
-int MusicPlayer::Open(const char* name) {
-  if (state != kReady) return 1;
+MusicOpen MusicPlayer::Open(const char* name) {
+  if (state != kReady) return MusicOpen::kCannotPlay;
   if (!stream->open(name)) {
     state = kCannotRender;
-    return 1;
+    return MusicOpen::kCannotPlay;
   }
   if (!stream->duration(duration)) {
     state = kNoDuration;
-    return 2;
+    return MusicOpen::kNoDuration;
   }
-  return 0;
+  return MusicOpen::kOpened;
 }
 
 void MusicPlayer::Play() {

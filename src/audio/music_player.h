@@ -7,24 +7,33 @@
 
 namespace audio {
 
+// What MusicPlayer::Open did: opened, or the step that failed.
+enum class MusicOpen : int {
+  kOpened = 0,
+  kCannotPlay = 1,  // the file cannot be played, or the player failed before
+  kNoDuration = 2,  // the file's duration cannot be read
+};
+
 class MusicPlayer {
  public:
-  // States: 0 ready; 1 to 6 set-up failures; -1 the file cannot be played; -2 no duration.
-  static constexpr int kReady = 0;
-  static constexpr int kNoMediaSystem = 2;  // no sound device: the game runs in silence
-  static constexpr int kCannotRender = -1;
-  static constexpr int kNoDuration = -2;
+  // The player's state, a number in the state dump. Any state but kReady is final:
+  // the player stays silent.
+  enum State : int {
+    kReady = 0,
+    kNoMediaSystem = 2,  // no sound device: the game runs in silence
+    kCannotRender = -1,  // the file cannot be played
+    kNoDuration = -2,    // the file's duration cannot be read
+  };
 
   MusicPlayer();
-  // 0 opened; 1 the file cannot be played; 2 its duration cannot be read.
-  int Open(const char* name);
+  MusicOpen Open(const char* name);
   void Play();
   void Stop();
   // Rewinds to the start when less than a second is left (or the end has passed).
   void CheckLoop();
   void SetVolume(int volume);
 
-  int state = kReady;
+  State state = kReady;
   double position = 0;
   double duration = 0;
   // The last volume set, hundredths of a decibel; the frame counter's second number.

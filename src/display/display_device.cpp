@@ -16,25 +16,25 @@ using platform::DDERR_SURFACELOST;
 using platform::HRESULT;
 using platform::SurfaceKind;
 
-int InitDisplayAndInput() {
+DisplayInit InitDisplayAndInput() {
   auto& d = displayState();
-  if (platform::VideoDevice::create(d.DisplayDevice) != DD_OK) return 1;
-  if (d.DisplayDevice->setCooperativeLevel(0x11) != DD_OK) return 1;
+  if (platform::VideoDevice::create(d.DisplayDevice) != DD_OK) return DisplayInit::kDisplayFailed;
+  if (d.DisplayDevice->setCooperativeLevel(0x11) != DD_OK) return DisplayInit::kDisplayFailed;
   if (d.DisplayDevice->setDisplayMode(common::kScreenWidth, common::kScreenHeight, 8) != DD_OK)
-    return 1;
+    return DisplayInit::kDisplayFailed;
   if (d.DisplayDevice->createSurface(common::kScreenWidth, common::kScreenHeight,
                                      SurfaceKind::Primary, d.PrimarySurface) != DD_OK)
-    return 1;
+    return DisplayInit::kDisplayFailed;
   if (d.DisplayDevice->createSurface(common::kScreenWidth, common::kScreenHeight,
                                      SurfaceKind::OffscreenPlain, d.DrawSurface) != DD_OK)
-    return 1;
+    return DisplayInit::kDisplayFailed;
   d.BackBuffer = d.PrimarySurface->backBuffer();
-  if (!d.BackBuffer) return 1;
-  if (!InitKeyboard()) return 2;
+  if (!d.BackBuffer) return DisplayInit::kDisplayFailed;
+  if (!InitKeyboard()) return DisplayInit::kInputFailed;
   d.DisplayDevice->createPalette(d.WorkingPalette, d.ScreenPalette);
   d.PrimarySurface->setPalette(d.ScreenPalette.get());
   platform::setScreenSurface(d.PrimarySurface.get());
-  return 0;
+  return DisplayInit::kReady;
 }
 
 namespace {

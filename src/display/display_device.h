@@ -8,8 +8,13 @@
 
 namespace display {
 
-// 0 on success, 1 when a display step failed, 2 when an input step failed.
-int InitDisplayAndInput();
+// What InitDisplayAndInput did: ready, or the step that failed.
+enum class DisplayInit : int {
+  kReady = 0,
+  kDisplayFailed = 1,  // the display device, its mode or one of its surfaces
+  kInputFailed = 2,    // the keyboard
+};
+DisplayInit InitDisplayAndInput();
 // Shows the view: a stretched blit and a flip, or with Left Control held a
 // direct blit. Lost surfaces are restored. Returns the last display call's result.
 platform::HRESULT PresentFrame();

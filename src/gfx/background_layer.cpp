@@ -43,25 +43,25 @@ void BackgroundLayer::reset() {
   scrollX = 0;
 }
 
-int BackgroundLayer::load(const char* name) {
+LayerLoad BackgroundLayer::load(const char* name) {
   const auto& DisplayDevice = display::displayState().DisplayDevice;
   if (!DisplayDevice ||
       DisplayDevice->createSurface(kFarWidth, kFarHeight, platform::SurfaceKind::OffscreenPlain,
                                    surface) != platform::DD_OK) {
     platform::messageBox(text::kErrorTitle, text::kSurfaceCreate);
-    return kLayerNoSurface;
+    return LayerLoad::kNoSurface;
   }
   std::snprintf(picturePath, sizeof picturePath, "grim\\%s.res", name);
   const long got = readPicture(*surface, picturePath, kFarBytes);
   if (got < 0) {
     platform::messageBox(text::kErrorTitle, text::kFileOpen);
-    return kLayerFileMissing;
+    return LayerLoad::kFileMissing;
   }
   if (got == 0) {
     platform::messageBox(text::kErrorTitle, text::kDataRead);
-    return kLayerFileEmpty;
+    return LayerLoad::kFileEmpty;
   }
-  return kLayerLoaded;
+  return LayerLoad::kLoaded;
 }
 
 void BackgroundLayer::draw() {

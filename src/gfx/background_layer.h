@@ -22,11 +22,12 @@ using common::kFarBytes;
 using common::kFarHeight;
 using common::kFarWidth;
 
-enum LayerLoadResult : int {
-  kLayerLoaded = 0,
-  kLayerNoSurface = 1,
-  kLayerFileMissing = 2,
-  kLayerFileEmpty = 3,
+// What BackgroundLayer::load did: loaded, or the step that failed.
+enum class LayerLoad : int {
+  kLoaded = 0,
+  kNoSurface = 1,    // the off-screen surface cannot be made
+  kFileMissing = 2,  // the picture file does not open
+  kFileEmpty = 3,    // the picture file has no bytes
 };
 
 struct BackgroundLayer {
@@ -37,8 +38,8 @@ struct BackgroundLayer {
 
   BackgroundLayer() { reset(); }
   void reset();
-  // Loads "grim\<name>.res" (800 x 240) onto a new surface; a LayerLoadResult.
-  int load(const char* name);
+  // Loads "grim\<name>.res" (800 x 240) onto a new surface.
+  LayerLoad load(const char* name);
   // Copies the window at scrollX, opaque, into DrawSurface at the view's corner.
   void draw();
   // The surface stays until the display goes at shutdown.

@@ -38,7 +38,7 @@ struct OpenFile {
 // result of that reading.
 struct SharedRead {
   std::shared_ptr<SpritePack> owner;
-  int result = kPackLoaded;
+  PackLoad result = PackLoad::kLoaded;
 };
 std::map<std::string, SharedRead>* sharedReads = nullptr;
 
@@ -61,7 +61,7 @@ void SpritePack::reset() {
   std::fill(heights, heights + kPackFrames, 0);
 }
 
-int SpritePack::load(const char* name) {
+PackLoad SpritePack::load(const char* name) {
   release();
   if (!sharedReads) return readFiles(name);
   SharedRead& read = (*sharedReads)[name];
@@ -70,7 +70,7 @@ int SpritePack::load(const char* name) {
     read.result = read.owner->readFiles(name);
   }
   // Missing files leave the pack as it was, frame count included.
-  if (read.result == kPackFileMissing) return read.result;
+  if (read.result == PackLoad::kFileMissing) return read.result;
   const SpritePack& from = *read.owner;
   std::copy(from.pixels, from.pixels + kPackFrames, pixels);
   std::copy(from.rows, from.rows + kPackFrames, rows);
@@ -81,14 +81,14 @@ int SpritePack::load(const char* name) {
   return read.result;
 }
 
-int SpritePack::readFiles(const char* name) {
+PackLoad SpritePack::readFiles(const char* name) {
   char indexPath[300], pixelPath[300];
   std::snprintf(indexPath, sizeof indexPath, "grim\\%s.idx", name);
   std::snprintf(pixelPath, sizeof pixelPath, "grim\\%s.res", name);
   OpenFile index(indexPath);
-  if (!index.f) return kPackFileMissing;
+  if (!index.f) return PackLoad::kFileMissing;
   OpenFile data(pixelPath);
-  if (!data.f) return kPackFileMissing;
+  if (!data.f) return PackLoad::kFileMissing;
   // Buffers of our own, kept for the next pack: a figure's files come in one read
   // each, where the C library would take 4 KB at a time and ask for their sizes.
   thread_local std::vector<char> indexBuffer(kIndexBuffer), dataBuffer(kDataBuffer);
@@ -105,13 +105,13 @@ int SpritePack::readFiles(const char* name) {
     // An index that ends early leaves the remaining frames empty.
     if (std::fscanf(index.f, "%d %d", &w, &h) != 2) break;
     const int64_t bytes = int64_t(w) * int64_t(h);
-    if (w < 0 || h < 0 || bytes > kMaxFrameBytes) return kPackNoPixelMemory;
+    if (w < 0 || h < 0 || bytes > kMaxFrameBytes) return PackLoad::kNoPixelMemory;
     uint8_t* block = new (std::nothrow) uint8_t[size_t(bytes)];
-    if (!block) return kPackNoPixelMemory;
+    if (!block) return PackLoad::kNoPixelMemory;
     uint8_t** table = h > kMaxFrameRows ? nullptr : new (std::nothrow) uint8_t*[size_t(h)];
     if (!table) {
       delete[] block;
-      return kPackNoRowMemory;
+      return PackLoad::kNoRowMemory;
     }
     for (int r = 0; r < h; ++r) table[r] = block + size_t(r) * size_t(w);
     // Only a read that yields nothing fails; a short last block keeps what came, and
@@ -120,7 +120,7 @@ int SpritePack::readFiles(const char* name) {
     if (bytes > 0 && got == 0) {
       delete[] table;
       delete[] block;
-      return kPackPixelsEnded;
+      return PackLoad::kPixelsEnded;
     }
     std::fill(block + got, block + bytes, kTransparent);
     pixels[i] = block;
@@ -128,7 +128,7 @@ int SpritePack::readFiles(const char* name) {
     widths[i] = w;
     heights[i] = h;
   }
-  return kPackLoaded;
+  return PackLoad::kLoaded;
 }
 
 void SpritePack::draw(int x, int y, int frame) const {

@@ -12,12 +12,13 @@ using common::kPackFrames;
 // Index 255 is never drawn.
 constexpr uint8_t kTransparent = common::kTransparentIndex;
 
-enum PackLoadResult : int {
-  kPackLoaded = 0,
-  kPackFileMissing = 1,
-  kPackNoPixelMemory = 2,
-  kPackNoRowMemory = 3,
-  kPackPixelsEnded = 4,
+// What SpritePack::load did: loaded, or the step that failed.
+enum class PackLoad : int {
+  kLoaded = 0,
+  kFileMissing = 1,    // the index or the pixel file does not open
+  kNoPixelMemory = 2,  // a frame's pixels cannot be allocated (or its size is refused)
+  kNoRowMemory = 3,    // a frame's row table cannot be allocated
+  kPixelsEnded = 4,    // the pixel file ended before a frame's first byte
 };
 
 // Up to 50 frames, each with its own size. Slots without pixels are empty
@@ -35,8 +36,8 @@ struct SpritePack {
   SpritePack& operator=(const SpritePack&) = delete;
 
   void reset();
-  // Loads "grim\<name>.idx" and "grim\<name>.res"; a PackLoadResult.
-  int load(const char* name);
+  // Loads "grim\<name>.idx" and "grim\<name>.res".
+  PackLoad load(const char* name);
   // Draws the frame with its top-left pixel at page (x, y).
   void draw(int x, int y, int frame) const;
   void release();
@@ -46,8 +47,8 @@ struct SpritePack {
   int height(int frame) const;
 
  private:
-  // Reads the files into this pack's own blocks; a PackLoadResult.
-  int readFiles(const char* name);
+  // Reads the files into this pack's own blocks.
+  PackLoad readFiles(const char* name);
   // The pack whose blocks these slots point into, when they are shared (PackSharing).
   std::shared_ptr<const SpritePack> shared_;
 };

@@ -35,10 +35,12 @@ int bindPage(PixelPage& page, platform::Surface& surface) {
 
 int StartUpEngine() {
   switch (InitDisplayAndInput()) {
-    case 1:
+    case DisplayInit::kDisplayFailed:
       return fail(text::kDisplayError);
-    case 2:
+    case DisplayInit::kInputFailed:
       return fail(text::kInputError);
+    case DisplayInit::kReady:
+      break;
   }
   if (!LoadPalette("grim\\pal.pal")) return fail(text::kPaletteError);
   if (!gfx::loadFonts()) return fail(text::kFontError);

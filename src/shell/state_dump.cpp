@@ -33,7 +33,7 @@ void writeMusic(JsonWriter& j) {
   double position = 0;
   if (m && m->stream) m->stream->position(position);
   j.key("music").beginObject();
-  j.key("state").number(m ? m->state : 0);
+  j.key("state").number(m ? static_cast<int>(m->state) : 0);
   j.key("volume").number(m ? m->volume : 0);
   j.key("running").number(m && m->stream && m->stream->running() ? 1 : 0);
   j.key("position").number(position);

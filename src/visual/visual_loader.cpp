@@ -115,26 +115,26 @@ void readScriptLines(ScriptText& t) {
 
 }  // namespace
 
-// Reads the picture file into VisualPicture: 1 read, 0 the file cannot be opened, -1 it is empty.
-int readPicture() {
+// Reads the picture file into VisualPicture: read, or the file cannot be opened, or it is empty.
+PictureRead readPicture() {
   FILE* f = platform::openDataFile(visualState().VisualPicturePath, "rb");
-  if (!f) return 0;
+  if (!f) return PictureRead::kNoFile;
   uint8_t* bits = nullptr;
   visualState().VisualPicture->lock(&bits);
   visualState().VisualPicture->unlock();
   const size_t got = std::fread(bits, 1, common::kCutScenePictureBytes, f);
   std::fclose(f);
-  return got > 0 ? 1 : -1;
+  return got > 0 ? PictureRead::kRead : PictureRead::kEmpty;
 }
 
-int loadVisualScene(const char* name) {
+VisualLoad loadVisualScene(const char* name) {
   // A scene left by the key 1 is still marked as playing: a failed load must not replay it.
   visualState().VisualPlaying = 0;
   visualState().PaletteSaved = false;
   char path[512];
   std::snprintf(path, sizeof path, "visual\\%s.if", name);
   FILE* script = platform::openDataFile(path, "rb");
-  if (!script) return failWith(keyword::kNoScript, ".."), 1;
+  if (!script) return failWith(keyword::kNoScript, ".."), VisualLoad::kNoScript;
 
   // The picture's name, short enough for its path to fit VisualPicturePath.
   ScriptText text{script};
@@ -144,17 +144,20 @@ int loadVisualScene(const char* name) {
           common::kCutScenePictureWidth, common::kCutScenePictureHeight,
           platform::SurfaceKind::OffscreenPlain, visualState().VisualPicture) != platform::DD_OK) {
     std::fclose(script);
-    return failWith(keyword::kNoSurface, gfx::text::kErrorTitle), 2;
+    return failWith(keyword::kNoSurface, gfx::text::kErrorTitle), VisualLoad::kNoSurface;
   }
   std::snprintf(visualState().VisualPicturePath, sizeof visualState().VisualPicturePath,
                 "grim\\%s.res", picture);
   switch (readPicture()) {
-    case 0:
+    case PictureRead::kNoFile:
       std::fclose(script);
-      return failWith(keyword::kNoPicture, visualState().VisualPicturePath), 3;
-    case -1:
+      return failWith(keyword::kNoPicture, visualState().VisualPicturePath),
+             VisualLoad::kNoPictureFile;
+    case PictureRead::kEmpty:
       std::fclose(script);
-      return failWith(keyword::kEmptyPicture, gfx::text::kErrorTitle), 4;
+      return failWith(keyword::kEmptyPicture, gfx::text::kErrorTitle), VisualLoad::kEmptyPicture;
+    case PictureRead::kRead:
+      break;
   }
   readScriptLines(text);
   std::fclose(script);
@@ -164,7 +167,7 @@ int loadVisualScene(const char* name) {
 
   std::snprintf(path, sizeof path, "grim\\%s.pal", picture);
   FILE* palette = platform::openDataFile(path, "rb");
-  if (!palette) return 5;
+  if (!palette) return VisualLoad::kNoPalette;
   auto& d = display::displayState();
   for (int i = 0; i < common::kPaletteColours; ++i) {
     visualState().SavedBasePalette[i] = d.BasePalette[i];
@@ -182,7 +185,7 @@ int loadVisualScene(const char* name) {
       visualState().VisualRowPos = 0;
   visualState().VisualTextX = visualState().VisualTextY = visualState().VisualWaiting = 0;
   visualState().VisualPlaying = 1;
-  return 0;
+  return VisualLoad::kLoaded;
 }
 
 }  // namespace visual

@@ -3,7 +3,13 @@
 
 namespace visual {
 
-// Reads VisualPicturePath into VisualPicture: 1 read, 0 no file, -1 empty file.
-int readPicture();
+// What readPicture did.
+enum class PictureRead : int {
+  kRead = 1,
+  kNoFile = 0,
+  kEmpty = -1,
+};
+// Reads VisualPicturePath into VisualPicture.
+PictureRead readPicture();
 
 }  // namespace visual

@@ -38,8 +38,16 @@ struct VisualState {
 VisualState& visualState();
 void bindVisualState(VisualState* state);
 
-// 0 loaded; 1 no script; 2 no surface; 3 no picture file; 4 empty picture; 5 no palette.
-int loadVisualScene(const char* name);
+// What loadVisualScene did: loaded, or the step that failed.
+enum class VisualLoad : int {
+  kLoaded = 0,
+  kNoScript = 1,
+  kNoSurface = 2,
+  kNoPictureFile = 3,
+  kEmptyPicture = 4,
+  kNoPalette = 5,
+};
+VisualLoad loadVisualScene(const char* name);
 // Runs the loaded scene to its end marker or the key 1; returns at once after a failed load.
 void playVisualScene();
 // The screen cleared to entry 0, the picture released, the game's palette back.

@@ -45,20 +45,20 @@ Scene::~Scene() = default;
 
 void deleteCurrentScene() { worldState().CurrentScene.reset(); }
 
-SceneLoadResult Scene::load(const char* mapName) {
+SceneLoad Scene::load(const char* mapName) {
   char mapPath[kPathSize + 16];
   std::snprintf(mapPath, sizeof mapPath, "map\\%s.if", mapName);
   OpenFile map(mapPath);
   if (!map.f) {
     platform::messageBox(mapPath, text::kMapOpen);
-    return kSceneMapMissing;
+    return SceneLoad::kMapMissing;
   }
   auto& DisplayDevice = display::displayState().DisplayDevice;
   if (!DisplayDevice || DisplayDevice->createSurface(kMapPictureWidth, kMapPictureHeight,
                                                      platform::SurfaceKind::OffscreenPlain,
                                                      surface) != platform::DD_OK) {
     platform::messageBox(gfx::text::kErrorTitle, gfx::text::kSurfaceCreate);
-    return kSceneNoSurface;
+    return SceneLoad::kNoSurface;
   }
   surface->setColorKey(common::kTransparentIndex);
 
@@ -69,11 +69,11 @@ SceneLoadResult Scene::load(const char* mapName) {
     const long got = gfx::readPicture(*surface, backgroundPath, kMapPictureBytes);
     if (got < 0) {
       platform::messageBox(backgroundPath, gfx::text::kFileOpen);
-      return kSceneBackgroundMissing;
+      return SceneLoad::kBackgroundMissing;
     }
     if (got == 0) {
       platform::messageBox(gfx::text::kErrorTitle, text::kMapDataRead);
-      return kSceneBackgroundEmpty;
+      return SceneLoad::kBackgroundEmpty;
     }
     readCaptionAndActors(reader, *this);
   }
@@ -83,7 +83,7 @@ SceneLoadResult Scene::load(const char* mapName) {
   if (reader.failed()) reportFault(mapPath, reader.fault());
   captionTimer = 1;
   actors::centreCamera(*this);
-  return reader.failed() ? kSceneMapMalformed : kSceneLoaded;
+  return reader.failed() ? SceneLoad::kMapMalformed : SceneLoad::kLoaded;
 }
 
 void Scene::drawBackground() {

@@ -21,15 +21,15 @@ using common::kMapPictureWidth;
 constexpr int kCaptionSize = 255;
 constexpr int kPathSize = 256;
 
-enum SceneLoadResult : int {
-  kSceneLoaded = 0,
-  kSceneNoSurface = 1,
-  kSceneBackgroundMissing = 2,
-  kSceneBackgroundEmpty = 3,
-  kSceneMapMissing = 4,
+enum class SceneLoad : int {
+  kLoaded = 0,
+  kNoSurface = 1,
+  kBackgroundMissing = 2,
+  kBackgroundEmpty = 3,
+  kMapMissing = 4,
   // The map file broke off or overran a field; the message names file and line,
   // and the Scene keeps what was read before.
-  kSceneMapMalformed = 5,
+  kMapMalformed = 5,
 };
 
 struct Scene {
@@ -50,7 +50,7 @@ struct Scene {
   Scene& operator=(const Scene&) = delete;
 
   // Reads "map\<mapName>.if" and the picture that it names.
-  SceneLoadResult load(const char* mapName);
+  SceneLoad load(const char* mapName);
   // Copies the camera's window of the picture over the far layer.
   void drawBackground();
   // Draws the map actors that lie in the camera's window, in slot order.

@@ -20,7 +20,7 @@ class ActorTest : public EngineTest {
   void SetUp() override {
     EngineTest::SetUp();
     writeHeroPack();
-    ASSERT_EQ(hero_.sprites->load("CHAR1"), 0);
+    ASSERT_EQ(hero_.sprites->load("CHAR1"), gfx::PackLoad::kLoaded);
     std::fill(actors::actorsState().SnowDepth,
               actors::actorsState().SnowDepth + actors::kPileColumns, 3);
   }

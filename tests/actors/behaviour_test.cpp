@@ -24,8 +24,8 @@ class BehaviourTest : public EngineTest {
     startEngine();
     writeSolidPack("MAN", 6, 60, 40, 60);
     writeHeroPack();
-    ASSERT_EQ(actor_.sprites->load("MAN"), 0);
-    ASSERT_EQ(hero_.sprites->load("CHAR1"), 0);
+    ASSERT_EQ(actor_.sprites->load("MAN"), gfx::PackLoad::kLoaded);
+    ASSERT_EQ(hero_.sprites->load("CHAR1"), gfx::PackLoad::kLoaded);
     actor_.x = 600.0f;
     hero_.x = 10.0f;
     actors::actorsState().Hero = std::move(heroOwner_);

@@ -7,6 +7,7 @@
 
 namespace {
 
+using audio::MusicOpen;
 using audio::MusicPlayer;
 using testing_support::EngineTest;
 using testing_support::writeFile;
@@ -33,7 +34,8 @@ class MusicTest : public EngineTest {};
 TEST_F(MusicTest, duration_comes_from_the_frame_headers) {
   double seconds = 0;
   std::vector<uint8_t> bytes;
-  const std::string tagged = mp3Frames(100, std::string("ID3\x03\x00\x00\x00\x00\x00\x05", 10) + "xxxxx");
+  const std::string tagged =
+      mp3Frames(100, std::string("ID3\x03\x00\x00\x00\x00\x00\x05", 10) + "xxxxx");
   bytes.assign(tagged.begin(), tagged.end());
   ASSERT_TRUE(platform::mp3Duration(bytes, seconds));
   EXPECT_NEAR(seconds, 100 * kFrameSeconds, 1e-9);
@@ -44,24 +46,24 @@ TEST_F(MusicTest, duration_comes_from_the_frame_headers) {
 
 TEST_F(MusicTest, a_missing_or_garbage_file_leaves_the_player_silent) {
   MusicPlayer missing;
-  EXPECT_EQ(missing.Open("1.mp3"), 1);
+  EXPECT_EQ(missing.Open("1.mp3"), MusicOpen::kCannotPlay);
   EXPECT_EQ(missing.state, MusicPlayer::kCannotRender);
   missing.Play();
   EXPECT_FALSE(missing.stream->running());
 
   writeFile("1.mp3", std::string(20000, '\x33'));
   MusicPlayer garbage;
-  EXPECT_EQ(garbage.Open("1.mp3"), 1);
+  EXPECT_EQ(garbage.Open("1.mp3"), MusicOpen::kCannotPlay);
   EXPECT_EQ(garbage.state, -1);
   // Any non-zero state is final.
   writeFile("1.mp3", mp3Frames(50));
-  EXPECT_EQ(garbage.Open("1.mp3"), 1);
+  EXPECT_EQ(garbage.Open("1.mp3"), MusicOpen::kCannotPlay);
 }
 
 TEST_F(MusicTest, loops_at_the_first_check_within_the_last_second) {
   writeFile("1.mp3", mp3Frames(403));  // 10.53 seconds
   MusicPlayer m;
-  ASSERT_EQ(m.Open("1.mp3"), 0);
+  ASSERT_EQ(m.Open("1.mp3"), MusicOpen::kOpened);
   m.Play();
   for (int second = 1; second <= 9; ++second) {
     presentFrames(60);
@@ -82,7 +84,7 @@ TEST_F(MusicTest, loops_at_the_first_check_within_the_last_second) {
 TEST_F(MusicTest, music_stopped_in_its_last_second_rewinds_but_stays_stopped) {
   writeFile("1.mp3", mp3Frames(403));
   MusicPlayer m;
-  ASSERT_EQ(m.Open("1.mp3"), 0);
+  ASSERT_EQ(m.Open("1.mp3"), MusicOpen::kOpened);
   m.Play();
   presentFrames(600);
   m.Stop();

@@ -58,7 +58,7 @@ TEST_F(SpritePacksTest, characters_have_twelve_frames_standing_on_their_bottom_r
   for (const char* name : kCharacters) {
     SCOPED_TRACE(name);
     gfx::SpritePack pack;
-    ASSERT_EQ(pack.load(name), gfx::kPackLoaded);
+    ASSERT_EQ(pack.load(name), gfx::PackLoad::kLoaded);
     EXPECT_EQ(pack.frameCount, 12);
     for (int f = 0; f < pack.frameCount; ++f) {
       SCOPED_TRACE(f);
@@ -76,8 +76,8 @@ TEST_F(SpritePacksTest, characters_have_twelve_frames_standing_on_their_bottom_r
 
 TEST_F(SpritePacksTest, the_cursor_and_the_balloons) {
   gfx::SpritePack cursor, bubble;
-  ASSERT_EQ(cursor.load("cursor"), gfx::kPackLoaded);
-  ASSERT_EQ(bubble.load("bubble"), gfx::kPackLoaded);
+  ASSERT_EQ(cursor.load("cursor"), gfx::PackLoad::kLoaded);
+  ASSERT_EQ(bubble.load("bubble"), gfx::PackLoad::kLoaded);
   EXPECT_EQ(cursor.frameCount, 3);
   for (int f = 0; f < 3; ++f) EXPECT_EQ(animatedPixels(cursor, f, true), 0);
   // Eight kinds of six frames; the full balloon (the sixth) carries an icon and is no
@@ -96,7 +96,7 @@ TEST_F(SpritePacksTest, the_cursor_and_the_balloons) {
 // 37's baseY puts on the ground line, with nothing on it where the hero walks above it.
 TEST_F(SpritePacksTest, the_drawbridge_lowers_its_deck_onto_the_ground_line) {
   gfx::SpritePack pack;
-  ASSERT_EQ(pack.load("bridge"), gfx::kPackLoaded);
+  ASSERT_EQ(pack.load("bridge"), gfx::PackLoad::kLoaded);
   ASSERT_EQ(pack.frameCount, 12);
   // The chasm begins 14 columns into the frame, right of the hinge.
   const int deckRow = pack.height(0) - 10, chasm = 14, w = pack.width(0);

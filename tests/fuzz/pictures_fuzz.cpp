@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   world::worldState().CurrentScene = nullptr;
   actors::freeCommonResources();
 
-  if (visual::loadVisualScene("p") == 0) {
+  if (visual::loadVisualScene("p") == visual::VisualLoad::kLoaded) {
     visual::drawVisualFrame();
     platform::loseAllSurfaces();
     visual::drawVisualFrame();

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The first line names the picture; the input is the rest of the script.
   fuzzing::writeFile("visual/fuzz.if",
                      "pic\r\n" + std::string(reinterpret_cast<const char*>(data), size));
-  if (visual::loadVisualScene("fuzz") == 0) {
+  if (visual::loadVisualScene("fuzz") == visual::VisualLoad::kLoaded) {
     for (int frame = 0; frame < 4000 && visual::visualState().VisualPlaying; ++frame) {
       visual::visualState().VisualWaiting = 0;  // as if space were pressed at every wait
       visual::stepVisualScript();

@@ -47,7 +47,7 @@ class BackgroundLayerTest : public EngineTest {
 TEST_F(BackgroundLayerTest, copies_the_window_at_its_scroll) {
   writeFile("grim/bg.res", farPicture());
   BackgroundLayer layer;
-  ASSERT_EQ(layer.load("bg"), gfx::kLayerLoaded);
+  ASSERT_EQ(layer.load("bg"), gfx::LayerLoad::kLoaded);
   EXPECT_STREQ(layer.picturePath, "grim\\bg.res");
   for (int scroll : {0, 50, 480}) {
     layer.scrollX = scroll;
@@ -65,7 +65,7 @@ TEST_F(BackgroundLayerTest, copies_the_window_at_its_scroll) {
 TEST_F(BackgroundLayerTest, far_pixels_of_255_are_copied) {
   writeFile("grim/bg.res", std::string(gfx::kFarBytes, '\xFF'));
   BackgroundLayer layer;
-  ASSERT_EQ(layer.load("bg"), 0);
+  ASSERT_EQ(layer.load("bg"), gfx::LayerLoad::kLoaded);
   layer.draw();
   EXPECT_EQ(pixel(128, 128), 255);
   EXPECT_EQ(pixel(447, 304), 255);
@@ -73,13 +73,13 @@ TEST_F(BackgroundLayerTest, far_pixels_of_255_are_copied) {
 
 TEST_F(BackgroundLayerTest, load_failures_give_their_message_and_result) {
   BackgroundLayer missing;
-  EXPECT_EQ(missing.load("bg"), gfx::kLayerFileMissing);
+  EXPECT_EQ(missing.load("bg"), gfx::LayerLoad::kFileMissing);
   writeFile("grim/empty.res", "");
   BackgroundLayer empty;
-  EXPECT_EQ(empty.load("empty"), gfx::kLayerFileEmpty);
+  EXPECT_EQ(empty.load("empty"), gfx::LayerLoad::kFileEmpty);
   platform::faults().failSurfaceOfSize = gfx::kFarHeight;
   BackgroundLayer noSurface;
-  EXPECT_EQ(noSurface.load("bg"), gfx::kLayerNoSurface);
+  EXPECT_EQ(noSurface.load("bg"), gfx::LayerLoad::kNoSurface);
   noSurface.draw();  // a layer without a surface copies nothing
   EXPECT_EQ(pixel(128, 128), 254);
   const auto& shown = platform::shownMessages();
@@ -94,7 +94,7 @@ TEST_F(BackgroundLayerTest, load_failures_give_their_message_and_result) {
 TEST_F(BackgroundLayerTest, short_picture_fills_its_first_rows) {
   writeFile("grim/part.res", std::string(800, '\x05'));
   BackgroundLayer layer;
-  ASSERT_EQ(layer.load("part"), gfx::kLayerLoaded);
+  ASSERT_EQ(layer.load("part"), gfx::LayerLoad::kLoaded);
   layer.draw();
   EXPECT_EQ(pixel(300, 128), 5);
   EXPECT_EQ(pixel(300, 129), 0);
@@ -104,7 +104,7 @@ TEST_F(BackgroundLayerTest, short_picture_fills_its_first_rows) {
 TEST_F(BackgroundLayerTest, a_lost_layer_is_reloaded_and_copied_at_once) {
   writeFile("grim/bg.res", farPicture());
   BackgroundLayer layer;
-  ASSERT_EQ(layer.load("bg"), 0);
+  ASSERT_EQ(layer.load("bg"), gfx::LayerLoad::kLoaded);
   layer.surface->lose();
   layer.scrollX = 77;
   layer.draw();
@@ -115,7 +115,7 @@ TEST_F(BackgroundLayerTest, a_lost_layer_is_reloaded_and_copied_at_once) {
 TEST_F(BackgroundLayerTest, after_every_surface_was_lost_the_next_frame_shows_the_picture) {
   writeFile("grim/bg.res", farPicture());
   BackgroundLayer layer;
-  ASSERT_EQ(layer.load("bg"), 0);
+  ASSERT_EQ(layer.load("bg"), gfx::LayerLoad::kLoaded);
   platform::loseAllSurfaces();
   // The frame of the loss: the drawing surface is lost too, so the copy fails
   // until presentation restores it.
@@ -130,7 +130,7 @@ TEST_F(BackgroundLayerTest, after_every_surface_was_lost_the_next_frame_shows_th
 TEST_F(BackgroundLayerTest, a_picture_gone_at_reload_is_skipped) {
   writeFile("grim/bg.res", farPicture());
   BackgroundLayer layer;
-  ASSERT_EQ(layer.load("bg"), 0);
+  ASSERT_EQ(layer.load("bg"), gfx::LayerLoad::kLoaded);
   std::filesystem::remove("grim/bg.res");
   layer.surface->lose();
   layer.draw();

@@ -35,7 +35,7 @@ class SpritePackTest : public EngineTest {
 TEST_F(SpritePackTest, loads_frames_of_their_own_sizes) {
   writeThreeFramePack("trailing bytes are not read");
   SpritePack pack;
-  ASSERT_EQ(pack.load("three"), gfx::kPackLoaded);
+  ASSERT_EQ(pack.load("three"), gfx::PackLoad::kLoaded);
   EXPECT_EQ(pack.frameCount, 3);
   EXPECT_EQ(pack.width(0), 2);
   EXPECT_EQ(pack.height(0), 2);
@@ -59,7 +59,7 @@ TEST_F(SpritePackTest, index_255_is_transparent_and_0_is_drawn) {
   writeFile("grim/t.idx", "1 3 1");
   writeFile("grim/t.res", std::string("\xFF\x00\xFF", 3));
   SpritePack pack;
-  ASSERT_EQ(pack.load("t"), 0);
+  ASSERT_EQ(pack.load("t"), gfx::PackLoad::kLoaded);
   pack.draw(300, 200, 0);
   EXPECT_EQ(pixel(300, 200), 7);
   EXPECT_EQ(pixel(301, 200), 0);
@@ -70,15 +70,15 @@ TEST_F(SpritePackTest, empty_and_missing_frames_draw_nothing) {
   writeFile("grim/zero.idx", "0");
   writeFile("grim/zero.res", "");
   SpritePack empty;
-  EXPECT_EQ(empty.load("zero"), gfx::kPackLoaded);
+  EXPECT_EQ(empty.load("zero"), gfx::PackLoad::kLoaded);
   EXPECT_EQ(empty.frameCount, 0);
   writeFile("grim/flat.idx", "2 0 5 4 0");
   writeFile("grim/flat.res", "x");
   SpritePack flat;
-  EXPECT_EQ(flat.load("flat"), gfx::kPackLoaded);
+  EXPECT_EQ(flat.load("flat"), gfx::PackLoad::kLoaded);
   writeThreeFramePack();
   SpritePack three;
-  ASSERT_EQ(three.load("three"), 0);
+  ASSERT_EQ(three.load("three"), gfx::PackLoad::kLoaded);
   for (int frame : {0, 1, 3, 49}) empty.draw(200, 200, frame);
   for (int frame : {0, 1}) flat.draw(200, 200, frame);
   // Frames past frameCount are empty slots; numbers outside the 50 slots are refused.
@@ -91,10 +91,10 @@ TEST_F(SpritePackTest, empty_and_missing_frames_draw_nothing) {
 
 TEST_F(SpritePackTest, missing_files_give_1) {
   SpritePack pack;
-  EXPECT_EQ(pack.load("nothing"), gfx::kPackFileMissing);
+  EXPECT_EQ(pack.load("nothing"), gfx::PackLoad::kFileMissing);
   EXPECT_EQ(pack.pixels[0], nullptr);
   writeFile("grim/half.idx", "1 1 1");
-  EXPECT_EQ(pack.load("half"), gfx::kPackFileMissing);
+  EXPECT_EQ(pack.load("half"), gfx::PackLoad::kFileMissing);
   EXPECT_EQ(pack.pixels[0], nullptr);
 }
 
@@ -103,7 +103,7 @@ TEST_F(SpritePackTest, pixels_that_run_out_keep_the_frames_before) {
   // Frame 0 complete, frame 1 cut short (kept), frame 2 finds no byte.
   writeFile("grim/short.res", std::string("\x01\x02\x03\x04\x05", 5));
   SpritePack pack;
-  EXPECT_EQ(pack.load("short"), gfx::kPackPixelsEnded);
+  EXPECT_EQ(pack.load("short"), gfx::PackLoad::kPixelsEnded);
   EXPECT_EQ(pack.frameCount, 3);
   EXPECT_EQ(pack.width(1), 2);
   EXPECT_EQ(pack.pixels[1][0], 5);
@@ -123,18 +123,18 @@ TEST_F(SpritePackTest, sizes_that_cannot_be_allocated_give_2_and_3) {
   writeFile("grim/big.idx", "3 1 1 100000 100000 1 1");
   writeFile("grim/big.res", "abc");
   SpritePack big;
-  EXPECT_EQ(big.load("big"), gfx::kPackNoPixelMemory);
+  EXPECT_EQ(big.load("big"), gfx::PackLoad::kNoPixelMemory);
   EXPECT_EQ(big.width(0), 1);
   EXPECT_EQ(big.width(1), 0);
   EXPECT_EQ(big.pixels[1], nullptr);
   writeFile("grim/neg.idx", "1 -4 2");
   writeFile("grim/neg.res", "abcdefgh");
   SpritePack negative;
-  EXPECT_EQ(negative.load("neg"), gfx::kPackNoPixelMemory);
+  EXPECT_EQ(negative.load("neg"), gfx::PackLoad::kNoPixelMemory);
   writeFile("grim/tall.idx", "2 1 1 0 10000000");
   writeFile("grim/tall.res", "a");
   SpritePack tall;
-  EXPECT_EQ(tall.load("tall"), gfx::kPackNoRowMemory);
+  EXPECT_EQ(tall.load("tall"), gfx::PackLoad::kNoRowMemory);
   EXPECT_EQ(tall.height(1), 0);
   EXPECT_EQ(tall.rows[1], nullptr);
 }
@@ -145,7 +145,7 @@ TEST_F(SpritePackTest, more_than_50_frames_are_cut_to_50) {
   writeFile("grim/many.idx", index);
   writeFile("grim/many.res", std::string(60, 'x'));
   SpritePack pack;
-  EXPECT_EQ(pack.load("many"), 0);
+  EXPECT_EQ(pack.load("many"), gfx::PackLoad::kLoaded);
   EXPECT_EQ(pack.frameCount, 50);
   EXPECT_EQ(pack.width(49), 1);
 }
@@ -154,7 +154,7 @@ TEST_F(SpritePackTest, frames_beyond_the_page_are_cut_at_its_edges) {
   writeFile("grim/wide.idx", "1 20 2");
   writeFile("grim/wide.res", std::string(40, '\x09'));
   SpritePack pack;
-  ASSERT_EQ(pack.load("wide"), 0);
+  ASSERT_EQ(pack.load("wide"), gfx::PackLoad::kLoaded);
   pack.draw(630, 478, 0);
   pack.draw(-15, 100, 0);
   EXPECT_EQ(pixel(639, 479), 9);
@@ -172,10 +172,10 @@ TEST_F(SpritePackTest, packs_loaded_in_one_sharing_scope_read_their_files_once) 
   SpritePack first, second, missing, later;
   {
     const gfx::PackSharing sharing;
-    ASSERT_EQ(first.load("three"), 0);
+    ASSERT_EQ(first.load("three"), gfx::PackLoad::kLoaded);
     writeFile("grim/three.res", std::string(9, '\x05'));  // not read again inside the scope
-    ASSERT_EQ(second.load("three"), 0);
-    EXPECT_EQ(missing.load("nothing"), 1);
+    ASSERT_EQ(second.load("three"), gfx::PackLoad::kLoaded);
+    EXPECT_EQ(missing.load("nothing"), gfx::PackLoad::kFileMissing);
   }
   EXPECT_EQ(second.pixels[0], first.pixels[0]);
   EXPECT_EQ(second.frameCount, 3);
@@ -186,7 +186,7 @@ TEST_F(SpritePackTest, packs_loaded_in_one_sharing_scope_read_their_files_once) 
   second.draw(100, 100, 0);
   EXPECT_EQ(pixel(101, 101), 0x0D);
   // Outside a scope every load reads the files.
-  ASSERT_EQ(later.load("three"), 0);
+  ASSERT_EQ(later.load("three"), gfx::PackLoad::kLoaded);
   later.draw(200, 200, 0);
   EXPECT_EQ(pixel(200, 200), 5);
 }
@@ -194,7 +194,7 @@ TEST_F(SpritePackTest, packs_loaded_in_one_sharing_scope_read_their_files_once) 
 TEST_F(SpritePackTest, release_empties_every_slot) {
   writeThreeFramePack();
   SpritePack pack;
-  ASSERT_EQ(pack.load("three"), 0);
+  ASSERT_EQ(pack.load("three"), gfx::PackLoad::kLoaded);
   pack.release();
   EXPECT_EQ(pack.pixels[0], nullptr);
   EXPECT_EQ(pack.width(0), 0);

@@ -132,7 +132,7 @@ class MapLint : public EngineTest {
     return output;
   }
   // The game's reading of map/m.if, with the picture and packs that the correct map names.
-  int loadInGame(world::Scene& scene) {
+  world::SceneLoad loadInGame(world::Scene& scene) {
     startEngine();
     testing_support::writeMapPicture("bg");
     testing_support::writeSolidPack("girl", 12, 30, 40, 60);
@@ -151,7 +151,7 @@ TEST_F(MapLint, a_correct_map_passes_in_both_encodings_and_the_game_loads_it_who
 
   // The game reads the same file without a fault.
   world::Scene scene;
-  EXPECT_EQ(loadInGame(scene), world::kSceneLoaded);
+  EXPECT_EQ(loadInGame(scene), world::SceneLoad::kLoaded);
   EXPECT_TRUE(platform::shownMessages().empty());
   EXPECT_EQ(scene.actorCount, 2);
   EXPECT_EQ(world::worldState().EventOps[5][0], world::kOpText);
@@ -165,7 +165,7 @@ TEST_F(MapLint, every_keyword_of_the_correct_map_makes_its_own_step_in_the_game)
   writeFile("m.map", kGoodMap);
   ASSERT_EQ(runTool("txt2cp949", {"m.map", "map/m.if"}), 0);
   world::Scene scene;
-  ASSERT_EQ(loadInGame(scene), world::kSceneLoaded);
+  ASSERT_EQ(loadInGame(scene), world::SceneLoad::kLoaded);
   using namespace world;
   const std::vector<int32_t> entry = {kOpHeroHold, kOpCamera,      kOpFlag,
                                       kOpIf,       kOpHeroRelease, kOpEnd};

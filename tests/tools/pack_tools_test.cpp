@@ -211,7 +211,7 @@ TEST_F(PackToolsTest, Png2packWritesAPackThatTheGameLoads) {
   EXPECT_NE(output.find("0 of 147 pixels were not in the palette"), std::string::npos) << output;
   EXPECT_EQ(readFile("grim/HERO.idx"), tools::formatPackIndex(frames));
   gfx::SpritePack pack;
-  ASSERT_EQ(pack.load("HERO"), gfx::kPackLoaded);
+  ASSERT_EQ(pack.load("HERO"), gfx::PackLoad::kLoaded);
   ASSERT_EQ(pack.frameCount, 6);
   for (int i = 0; i < 6; ++i) {
     const PackFrame& f = frames[size_t(i)];

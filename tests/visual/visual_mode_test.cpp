@@ -39,7 +39,7 @@ class VisualTest : public testing_support::EngineTest {
     for (int i = 0; i < 256; ++i) palette += {char(200), char(100), char(i)};
     writeFile("grim/pic.pal", palette);
   }
-  int load(const std::string& lines) {
+  VisualLoad load(const std::string& lines) {
     writeFile("visual/s.if", script("pic\n" + lines));
     return loadVisualScene("s");
   }
@@ -62,7 +62,8 @@ class VisualTest : public testing_support::EngineTest {
 };
 
 TEST_F(VisualTest, loads_words_and_rest_of_lines_skipping_blank_ones) {
-  ASSERT_EQ(load("\n   첫 줄  입니다\n\n#키입력 \n\t#공백\n#끝 남은 글\n무시\n"), 0);
+  ASSERT_EQ(load("\n   첫 줄  입니다\n\n#키입력 \n\t#공백\n#끝 남은 글\n무시\n"),
+            VisualLoad::kLoaded);
   EXPECT_EQ(platform::cp949ToUtf8(visualState().VisualScript[0]), "첫 줄  입니다");
   EXPECT_EQ(platform::cp949ToUtf8(visualState().VisualScript[1]), "#키입력 ");
   EXPECT_EQ(platform::cp949ToUtf8(visualState().VisualScript[2]), "#공백");
@@ -79,47 +80,47 @@ TEST_F(VisualTest, a_script_too_long_for_its_tables_is_cut_with_a_message_and_st
   std::string many;
   for (int i = 0; i < 2100; ++i) many += "줄\n";
   many += std::string(400, 'x');  // a last line too long for its cell, and no line end
-  ASSERT_EQ(load(many), 0);
+  ASSERT_EQ(load(many), VisualLoad::kLoaded);
   EXPECT_EQ(platform::cp949ToUtf8(visualState().VisualScript[1998]), "줄");
   EXPECT_EQ(platform::cp949ToUtf8(visualState().VisualScript[1999]), "#끝");
   // The picture's line is line 1, so slot 1999 would have held line 2001.
   EXPECT_EQ(message(), "에러/visual\\s.if, 2001번째 줄: 줄이 너무 많습니다");
   EXPECT_EQ(visualState().VisualPlaying, 1);
-  ASSERT_EQ(load("a\n\n  " + std::string(400, 'y') + "\n#끝\n"), 0);
+  ASSERT_EQ(load("a\n\n  " + std::string(400, 'y') + "\n#끝\n"), VisualLoad::kLoaded);
   EXPECT_EQ(std::strlen(visualState().VisualScript[1]), 254u);
   EXPECT_EQ(platform::cp949ToUtf8(visualState().VisualScript[2]), "#끝");
   EXPECT_EQ(message(), "에러/visual\\s.if, 4번째 줄: 줄이 너무 깁니다");
   // A word alone longer than the cell, and a script of exactly 2000 lines with its end mark.
-  ASSERT_EQ(load(std::string(300, 'z')), 0);
+  ASSERT_EQ(load(std::string(300, 'z')), VisualLoad::kLoaded);
   EXPECT_EQ(message(), "에러/visual\\s.if, 2번째 줄: 줄이 너무 깁니다");
   const size_t shown = platform::shownMessages().size();
   std::string full;
   for (int i = 0; i < 1999; ++i) full += "줄\n";
-  ASSERT_EQ(load(full + "#끝\n"), 0);
+  ASSERT_EQ(load(full + "#끝\n"), VisualLoad::kLoaded);
   EXPECT_EQ(platform::shownMessages().size(), shown);
 }
 
 TEST_F(VisualTest, load_failures_have_their_results_and_messages) {
-  EXPECT_EQ(loadVisualScene("none"), 1);
+  EXPECT_EQ(loadVisualScene("none"), VisualLoad::kNoScript);
   EXPECT_EQ(message(), "../if파일열기");
   writeFile("visual/b.if", "nopic\r\n#\xB3\xA1\r\n");
-  EXPECT_EQ(loadVisualScene("b"), 3);
+  EXPECT_EQ(loadVisualScene("b"), VisualLoad::kNoPictureFile);
   EXPECT_EQ(message(), "grim\\nopic.res/파일열기");
   writeFile("grim/nopic.res", "");
-  EXPECT_EQ(loadVisualScene("b"), 4);
+  EXPECT_EQ(loadVisualScene("b"), VisualLoad::kEmptyPicture);
   EXPECT_EQ(message(), "에러/멥데이터 읽기");
   writeFile("grim/nopic.res", "\x01\x02");  // short but not empty: accepted
   const size_t shown = platform::shownMessages().size();
-  EXPECT_EQ(loadVisualScene("b"), 5);  // no palette: no message
+  EXPECT_EQ(loadVisualScene("b"), VisualLoad::kNoPalette);  // no palette: no message
   EXPECT_EQ(platform::shownMessages().size(), shown);
   EXPECT_EQ(visualState().VisualPlaying, 0);
   platform::faults().failSurfaceOfSize = 480;
-  EXPECT_EQ(loadVisualScene("b"), 2);
+  EXPECT_EQ(loadVisualScene("b"), VisualLoad::kNoSurface);
   EXPECT_EQ(message(), "에러/서피스 생성");
 }
 
 TEST_F(VisualTest, an_immediate_end_shows_one_frame_at_two_percent) {
-  ASSERT_EQ(load("#끝\n"), 0);
+  ASSERT_EQ(load("#끝\n"), VisualLoad::kLoaded);
   EXPECT_EQ(play(), 1u);
   EXPECT_EQ(visualState().VisualPlaying, 0);
   // The fade-out ran from the level reached down to 2 percent.
@@ -127,7 +128,7 @@ TEST_F(VisualTest, an_immediate_end_shows_one_frame_at_two_percent) {
 }
 
 TEST_F(VisualTest, hangul_line_types_one_character_a_frame_into_one_row) {
-  ASSERT_EQ(load("가나 다라마\n#끝\n"), 0);
+  ASSERT_EQ(load("가나 다라마\n#끝\n"), VisualLoad::kLoaded);
   for (int frame = 1; frame <= 6; ++frame) {
     stepVisualScript();
     if (frame == 3) {
@@ -141,7 +142,8 @@ TEST_F(VisualTest, hangul_line_types_one_character_a_frame_into_one_row) {
 }
 
 TEST_F(VisualTest, directives_blank_rows_clear_and_move_the_text) {
-  ASSERT_EQ(load("a\n#공백\n#공백\nb\n#글씨좌표 100 200\n#키입력 \n#글지우기\n#끝\n"), 0);
+  ASSERT_EQ(load("a\n#공백\n#공백\nb\n#글씨좌표 100 200\n#키입력 \n#글지우기\n#끝\n"),
+            VisualLoad::kLoaded);
   for (int i = 0; i < 5; ++i) stepVisualScript();
   EXPECT_EQ(row(0), "a");
   EXPECT_EQ(row(3), "b");
@@ -158,7 +160,7 @@ TEST_F(VisualTest, directives_blank_rows_clear_and_move_the_text) {
 }
 
 TEST_F(VisualTest, coordinates_read_signs_and_stop_at_the_line_end) {
-  ASSERT_EQ(load("#글씨좌표 -12 +34\n#글씨좌표 77\n#끝\n"), 0);
+  ASSERT_EQ(load("#글씨좌표 -12 +34\n#글씨좌표 77\n#끝\n"), VisualLoad::kLoaded);
   stepVisualScript();
   EXPECT_EQ(visualState().VisualTextX, -12);
   EXPECT_EQ(visualState().VisualTextY, 34);
@@ -168,7 +170,7 @@ TEST_F(VisualTest, coordinates_read_signs_and_stop_at_the_line_end) {
 }
 
 TEST_F(VisualTest, text_rows_are_drawn_outlined_where_the_coordinates_say) {
-  ASSERT_EQ(load("#글씨좌표 100 200\nI\n#공백\nI\n#끝\n"), 0);
+  ASSERT_EQ(load("#글씨좌표 100 200\nI\n#공백\nI\n#끝\n"), VisualLoad::kLoaded);
   for (int i = 0; i < 4; ++i) stepVisualScript();
   drawVisualFrame();
   const auto countColour = [](int top, int colour) {
@@ -185,7 +187,7 @@ TEST_F(VisualTest, text_rows_are_drawn_outlined_where_the_coordinates_say) {
 }
 
 TEST_F(VisualTest, key_wait_holds_the_script_and_space_held_freezes_it) {
-  ASSERT_EQ(load("#키입력\nab\n#끝\n"), 0);
+  ASSERT_EQ(load("#키입력\nab\n#끝\n"), VisualLoad::kLoaded);
   // Space is pressed at read 10 and held until read 30; the scene ends after.
   const uint64_t frames = play("10 SPACE down\n30 SPACE up\n");
   EXPECT_EQ(row(0), "ab");
@@ -194,10 +196,10 @@ TEST_F(VisualTest, key_wait_holds_the_script_and_space_held_freezes_it) {
 }
 
 TEST_F(VisualTest, key_1_aborts_and_escape_does_not) {
-  ASSERT_EQ(load("#키입력\n#끝\n"), 0);
+  ASSERT_EQ(load("#키입력\n#끝\n"), VisualLoad::kLoaded);
   EXPECT_EQ(play("5 ESCAPE down\n20 1 down\n"), 20u);
   EXPECT_EQ(visualState().VisualPlaying, 1);  // left as it was; the next load starts afresh
-  ASSERT_EQ(loadVisualScene("none"), 1);
+  ASSERT_EQ(loadVisualScene("none"), VisualLoad::kNoScript);
   EXPECT_EQ(play(), 0u);
 }
 
@@ -205,7 +207,7 @@ TEST_F(VisualTest, finishing_restores_the_game_palette_tint_and_mixing_table) {
   display::TintPalette(0, -40, -50);
   const platform::PaletteEntry tinted = display::displayState().BasePalette[100];
   const int32_t mix = display::displayState().MixTable[300];
-  ASSERT_EQ(load("#끝\n"), 0);
+  ASSERT_EQ(load("#끝\n"), VisualLoad::kLoaded);
   play();
   finishVisualScene();
   EXPECT_EQ(display::displayState().BasePalette[100].green, tinted.green);
@@ -219,7 +221,7 @@ TEST_F(VisualTest, finishing_restores_the_game_palette_tint_and_mixing_table) {
 TEST_F(VisualTest, more_rows_than_the_table_never_write_past_it) {
   std::string lines = "#글씨좌표 0 470\n";
   for (int i = 0; i < 120; ++i) lines += "x\n";
-  ASSERT_EQ(load(lines + "#키입력\n#끝\n"), 0);
+  ASSERT_EQ(load(lines + "#키입력\n#끝\n"), VisualLoad::kLoaded);
   for (int i = 0; i < 122; ++i) stepVisualScript();
   EXPECT_EQ(visualState().VisualRow, 120);
   EXPECT_EQ(visualState().VisualWaiting, 1);

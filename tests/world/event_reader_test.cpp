@@ -43,7 +43,7 @@ class EventReaderTest : public EngineTest {
   }
   // A map without actors whose event section is `events`; the section starts on line 4. The
   // tables are reset first, as the scene cycle resets them before every map.
-  int load(const std::string& events) {
+  world::SceneLoad load(const std::string& events) {
     text_ = mapText("field", "cap", {}, events);
     writeFile("map/m.if", text_);
     resetEventTables();
@@ -68,7 +68,7 @@ class EventReaderTest : public EngineTest {
 };
 
 TEST_F(EventReaderTest, label_hold_camera_label_fills_three_steps) {
-  ASSERT_EQ(load(eventSection({eventText("7", {kHeroHold, kCamera})})), kSceneLoaded);
+  ASSERT_EQ(load(eventSection({eventText("7", {kHeroHold, kCamera})})), SceneLoad::kLoaded);
   expectNoMessage();
   EXPECT_EQ(ops(7, 4), (std::vector<int>{101, 91, -1, -1}));
   for (int s = 2; s < kStepCount; ++s) ASSERT_EQ(worldState().EventOps[7][s], -1) << s;
@@ -111,7 +111,7 @@ TEST_F(EventReaderTest, every_keyword_stores_its_opcode_and_cells) {
   };
   std::vector<std::string> commands;
   for (const auto& c : cases) commands.push_back(c.command);
-  ASSERT_EQ(load(eventSection({eventText("30", commands)})), kSceneLoaded);
+  ASSERT_EQ(load(eventSection({eventText("30", commands)})), SceneLoad::kLoaded);
   expectNoMessage();
   for (size_t s = 0; s < cases.size(); ++s) {
     SCOPED_TRACE(cases[s].command);
@@ -130,7 +130,7 @@ TEST_F(EventReaderTest, the_next_reset_leaves_every_byte_of_the_tables_as_new) {
                                eventText("100", {cmd(kHeroHold), cmd(kWarp, "town 600"),
                                                  cmd(kIf, std::string(kFlag) + " 3 1 12")}),
                                eventText("7", {cmd(kFlag, "3 1"), textBlock("t", {"row"})})})),
-            kSceneLoaded);
+            SceneLoad::kLoaded);
   ASSERT_STREQ(worldState().EventStr[0][0], longName.c_str());
   ASSERT_STREQ(worldState().EventStr[100][1], "town");
   resetEventTables();
@@ -149,7 +149,7 @@ TEST_F(EventReaderTest, two_text_blocks_in_a_row_start_at_rows_0_and_4) {
       eventSection({eventText("5", {textBlock("Kim", {"first line", "second"}),
                                     // Blanks stay; only a row that is exactly "}" ends the block.
                                     textBlock("Lee", {" two  blanks ", "} ", "}x", ""})})});
-  ASSERT_EQ(load(events), kSceneLoaded);
+  ASSERT_EQ(load(events), SceneLoad::kLoaded);
   expectNoMessage();
   EXPECT_EQ(ops(5, 3), (std::vector<int>{1, 1, -1}));
   EXPECT_STREQ(worldState().EventStr[5][0], "0");
@@ -167,7 +167,7 @@ TEST_F(EventReaderTest, a_misspelt_keyword_takes_its_step_and_keeps_the_end_mark
   const std::string misspelt = "\xC1\xD6\xC0\xCE\xB0\xF8-\xC2\xF7\xB7\xC8";
   ASSERT_EQ(load(eventSection({eventText("12", {kHeroHold, kHeroRelease, kHeroHold, kHeroRelease,
                                                 kCamera, misspelt, kGameEnd, kCamera})})),
-            kSceneLoaded);
+            SceneLoad::kLoaded);
   expectNoMessage();
   EXPECT_EQ(ops(12, 9), (std::vector<int>{101, 102, 101, 102, 91, -1, 200, 91, -1}));
 }
@@ -177,7 +177,7 @@ TEST_F(EventReaderTest, a_number_that_does_not_convert_is_read_again_as_a_comman
                 "9", {cmd(kHeroMove, kGameEnd), cmd(kWalkLeft, "1 x"),
                       // The digits are the number; the rest of the token is the next command.
                       cmd(kHeroWalkRight, std::string("15") + kCamera)})})),
-            kSceneLoaded);
+            SceneLoad::kLoaded);
   expectNoMessage();
   EXPECT_EQ(ops(9, 6), (std::vector<int>{105, 200, 14, -1, 107, 91}));
   EXPECT_EQ(worldState().EventArg1[9][0], 0);
@@ -188,7 +188,8 @@ TEST_F(EventReaderTest, a_number_that_does_not_convert_is_read_again_as_a_comman
 }
 
 TEST_F(EventReaderTest, if_without_flag_uses_up_the_word_after_it) {
-  ASSERT_EQ(load(eventSection({eventText("4", {cmd(kIf, kGameEnd), kGameEnd})})), kSceneLoaded);
+  ASSERT_EQ(load(eventSection({eventText("4", {cmd(kIf, kGameEnd), kGameEnd})})),
+            SceneLoad::kLoaded);
   expectNoMessage();
   EXPECT_EQ(ops(4, 3), (std::vector<int>{-1, 200, -1}));
 }
@@ -196,13 +197,13 @@ TEST_F(EventReaderTest, if_without_flag_uses_up_the_word_after_it) {
 TEST_F(EventReaderTest, a_second_definition_is_written_over_the_first_step_by_step) {
   ASSERT_EQ(load(eventSection(
                 {eventText("3", {kGameEnd, kCamera, kCamera}), eventText("3", {kHeroHold})})),
-            kSceneLoaded);
+            SceneLoad::kLoaded);
   EXPECT_EQ(ops(3, 5), (std::vector<int>{101, -1, 91, -1, -1}));
 }
 
 TEST_F(EventReaderTest, a_label_without_digits_is_event_0_and_a_padded_one_counts) {
   ASSERT_EQ(load(eventSection({eventText("start", {kGameEnd}), eventText("0000042", {kCamera})})),
-            kSceneLoaded);
+            SceneLoad::kLoaded);
   expectNoMessage();
   EXPECT_EQ(ops(0, 2), (std::vector<int>{200, -1}));
   EXPECT_EQ(ops(42, 2), (std::vector<int>{91, -1}));
@@ -216,7 +217,7 @@ TEST_F(EventReaderTest, an_event_number_outside_0_to_100_stops_the_section) {
     scene_.captionTimer = 0;
     const std::string events = eventSection(
         {eventText("7", {kGameEnd}), eventText(label, {kCamera}), eventText("8", {kGameEnd})});
-    ASSERT_EQ(load(events), kSceneMapMalformed);
+    ASSERT_EQ(load(events), SceneLoad::kMapMalformed);
     expectFault(lineOf(text_, "\n" + label) + 1, world::text::kEventNumber);
     EXPECT_EQ(ops(7, 2), (std::vector<int>{200, -1}));
     EXPECT_EQ(worldState().EventOps[8][0], -1);
@@ -225,7 +226,7 @@ TEST_F(EventReaderTest, an_event_number_outside_0_to_100_stops_the_section) {
 
 TEST_F(EventReaderTest, an_event_holds_199_commands_and_its_end_mark) {
   const std::vector<std::string> fits(199, kHeroHold);
-  ASSERT_EQ(load(eventSection({eventText("6", fits)})), kSceneLoaded);
+  ASSERT_EQ(load(eventSection({eventText("6", fits)})), SceneLoad::kLoaded);
   expectNoMessage();
   EXPECT_EQ(worldState().EventOps[6][198], 101);
   EXPECT_EQ(worldState().EventOps[6][199], -1);
@@ -235,7 +236,7 @@ TEST_F(EventReaderTest, a_201st_step_is_refused_and_the_200_before_it_kept) {
   std::vector<std::string> tooMany(200, kHeroHold);
   tooMany[199] = kCamera;
   ASSERT_EQ(load(eventSection({eventText("6", tooMany), eventText("8", {kGameEnd})})),
-            kSceneMapMalformed);
+            SceneLoad::kMapMalformed);
   // Count, label and 200 commands: the closing label on line 4 + 202 is the 201st step.
   expectFault(206, world::text::kTooManySteps);
   EXPECT_EQ(worldState().EventOps[6][0], 101);
@@ -247,7 +248,7 @@ TEST_F(EventReaderTest, a_201st_step_is_refused_and_the_200_before_it_kept) {
 TEST_F(EventReaderTest, the_501_text_rows_fill_and_a_502nd_is_refused) {
   // Title, 499 body rows and "}": all 501 rows.
   const std::vector<std::string> body(499, "row");
-  ASSERT_EQ(load(eventSection({eventText("1", {textBlock("full", body)})})), kSceneLoaded);
+  ASSERT_EQ(load(eventSection({eventText("1", {textBlock("full", body)})})), SceneLoad::kLoaded);
   expectNoMessage();
   EXPECT_EQ(worldState().NextTextLine, 501);
   EXPECT_STREQ(worldState().TextLines[500], "}");
@@ -256,7 +257,7 @@ TEST_F(EventReaderTest, the_501_text_rows_fill_and_a_502nd_is_refused) {
   const std::vector<std::string> shorter(498, "row");
   const std::string events =
       eventSection({eventText("1", {textBlock("full", shorter), textBlock("more", {"last"})})});
-  ASSERT_EQ(load(events), kSceneMapMalformed);
+  ASSERT_EQ(load(events), SceneLoad::kMapMalformed);
   // The second block's title takes row 500; its body row would be the 502nd.
   expectFault(lineOf(text_, "last"), world::text::kTooManyTextLines);
   EXPECT_STREQ(worldState().TextLines[500], "more");
@@ -266,7 +267,7 @@ TEST_F(EventReaderTest, the_501_text_rows_fill_and_a_502nd_is_refused) {
 
 TEST_F(EventReaderTest, a_missing_end_label_or_end_row_stops_at_the_end_of_the_file) {
   const std::string noLabel = "2\r\n" + eventText("7", {kGameEnd}) + "8\r\n" + kCamera + "\r\n";
-  ASSERT_EQ(load(noLabel), kSceneMapMalformed);
+  ASSERT_EQ(load(noLabel), SceneLoad::kMapMalformed);
   expectFault(lineOf(text_, kCamera) + 1, world::text::kEndsEarly);
   EXPECT_EQ(ops(7, 2), (std::vector<int>{200, -1}));
   EXPECT_EQ(ops(8, 2), (std::vector<int>{91, -1}));
@@ -275,7 +276,7 @@ TEST_F(EventReaderTest, a_missing_end_label_or_end_row_stops_at_the_end_of_the_f
   platform::clearShownMessages();
   const std::string noEndRow =
       "1\r\n9\r\n" + std::string(kText) + " title -\r\nbody one\r\nbody two\r\n";
-  ASSERT_EQ(load(noEndRow), kSceneMapMalformed);
+  ASSERT_EQ(load(noEndRow), SceneLoad::kMapMalformed);
   expectFault(lineOf(text_, "body two") + 1, world::text::kEndsEarly);
   EXPECT_EQ(worldState().EventOps[9][0], 1);
   EXPECT_STREQ(worldState().TextLines[0], "title");
@@ -293,7 +294,7 @@ TEST_F(EventReaderTest, tokens_and_rows_longer_than_their_cells_are_refused) {
   // Fields that fit exactly.
   ASSERT_EQ(load(eventSection({eventText("1", {cmd(kWarp, name254 + " 5"), textBlock("t", {row254}),
                                                cmd(kVisual, name254)})})),
-            kSceneLoaded);
+            SceneLoad::kLoaded);
   expectNoMessage();
   EXPECT_EQ(std::string(worldState().EventStr[1][0]), name254);
   EXPECT_EQ(std::string(worldState().TextLines[1]), row254);
@@ -314,18 +315,18 @@ TEST_F(EventReaderTest, tokens_and_rows_longer_than_their_cells_are_refused) {
     SCOPED_TRACE(c.at.substr(0, 12));
     resetEventTables();
     platform::clearShownMessages();
-    ASSERT_EQ(load(c.events), kSceneMapMalformed);
+    ASSERT_EQ(load(c.events), SceneLoad::kMapMalformed);
     expectFault(lineOf(text_, c.at), c.reason);
   }
 }
 
 TEST_F(EventReaderTest, a_missing_or_absurd_event_count) {
-  ASSERT_EQ(load(""), kSceneMapMalformed);
+  ASSERT_EQ(load(""), SceneLoad::kMapMalformed);
   expectFault(4, world::text::kEndsEarly);
   resetEventTables();
   platform::clearShownMessages();
   // No events at all for a negative count.
-  ASSERT_EQ(load("-3\r\n" + eventText("7", {kGameEnd})), kSceneLoaded);
+  ASSERT_EQ(load("-3\r\n" + eventText("7", {kGameEnd})), SceneLoad::kLoaded);
   expectNoMessage();
   EXPECT_EQ(worldState().EventOps[7][0], -1);
 }

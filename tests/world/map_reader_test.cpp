@@ -27,7 +27,7 @@ class MapReaderTest : public EngineTest {
     writeMapPicture("field");
     writeSolidPack("MAN", 6, 30, 40, 60);
   }
-  int load(const std::string& text) {
+  world::SceneLoad load(const std::string& text) {
     writeFile("map/m.if", text);
     return scene_.load("m");
   }
@@ -66,7 +66,7 @@ TEST_F(MapReaderTest, well_formed_map_loads_every_section) {
   std::string text = mapText("field", "Snowy  village ", {first, second});
   // Formatted input takes numbers right against the commas, and any blanks before them.
   text.replace(text.find("lee ,100.0 ,288"), 15, "lee ,100.0,\t288");
-  ASSERT_EQ(load(text), world::kSceneLoaded);
+  ASSERT_EQ(load(text), world::SceneLoad::kLoaded);
   EXPECT_TRUE(platform::shownMessages().empty());
   EXPECT_STREQ(scene_.backgroundPath, "map\\field.res");
   EXPECT_STREQ(scene_.caption, "Snowy  village ");
@@ -98,7 +98,7 @@ TEST_F(MapReaderTest, well_formed_map_loads_every_section) {
 }
 
 TEST_F(MapReaderTest, empty_caption_and_no_actors) {
-  ASSERT_EQ(load("field\r\n\r\n0\r\n0\r\n"), world::kSceneLoaded);
+  ASSERT_EQ(load("field\r\n\r\n0\r\n0\r\n"), world::SceneLoad::kLoaded);
   EXPECT_STREQ(scene_.caption, "");
   EXPECT_EQ(scene_.actorCount, 0);
   EXPECT_TRUE(platform::shownMessages().empty());
@@ -119,7 +119,7 @@ TEST_F(MapReaderTest, camera_starts_on_the_hero) {
 }
 
 TEST_F(MapReaderTest, missing_map_file_gives_4_with_the_path_as_title) {
-  EXPECT_EQ(scene_.load("nowhere"), world::kSceneMapMissing);
+  EXPECT_EQ(scene_.load("nowhere"), world::SceneLoad::kMapMissing);
   const auto& shown = platform::shownMessages();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].title, "map\\nowhere.if");
@@ -129,7 +129,7 @@ TEST_F(MapReaderTest, missing_map_file_gives_4_with_the_path_as_title) {
 }
 
 TEST_F(MapReaderTest, missing_background_gives_2_and_keeps_its_path) {
-  EXPECT_EQ(load(mapText("gone", "c", {TestActor{}})), world::kSceneBackgroundMissing);
+  EXPECT_EQ(load(mapText("gone", "c", {TestActor{}})), world::SceneLoad::kBackgroundMissing);
   const auto& shown = platform::shownMessages();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].title, "map\\gone.res");
@@ -141,7 +141,7 @@ TEST_F(MapReaderTest, missing_background_gives_2_and_keeps_its_path) {
 
 TEST_F(MapReaderTest, empty_background_gives_3) {
   writeFile("map/blank.res", "");
-  EXPECT_EQ(load(mapText("blank", "c", {})), world::kSceneBackgroundEmpty);
+  EXPECT_EQ(load(mapText("blank", "c", {})), world::SceneLoad::kBackgroundEmpty);
   const auto& shown = platform::shownMessages();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].title, gfx::text::kErrorTitle);
@@ -150,7 +150,7 @@ TEST_F(MapReaderTest, empty_background_gives_3) {
 
 TEST_F(MapReaderTest, short_background_fills_the_start_of_the_top_row) {
   writeFile("map/short.res", std::string(1000, '\x07'));
-  EXPECT_EQ(load(mapText("short", "c", {})), world::kSceneLoaded);
+  EXPECT_EQ(load(mapText("short", "c", {})), world::SceneLoad::kLoaded);
   EXPECT_TRUE(platform::shownMessages().empty());
   EXPECT_EQ(scene_.surface->pixels()[999], 7);
   EXPECT_EQ(scene_.surface->pixels()[1000], 0);
@@ -158,7 +158,7 @@ TEST_F(MapReaderTest, short_background_fills_the_start_of_the_top_row) {
 
 TEST_F(MapReaderTest, surface_failure_gives_1) {
   platform::faults().failSurfaceOfSize = world::kMapPictureHeight;
-  EXPECT_EQ(load(mapText("field", "c", {})), world::kSceneNoSurface);
+  EXPECT_EQ(load(mapText("field", "c", {})), world::SceneLoad::kNoSurface);
   const auto& shown = platform::shownMessages();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].title, gfx::text::kErrorTitle);
@@ -167,7 +167,7 @@ TEST_F(MapReaderTest, surface_failure_gives_1) {
 
 TEST_F(MapReaderTest, more_than_50_actors_are_refused_at_the_count) {
   std::vector<TestActor> many(51);
-  EXPECT_EQ(load(mapText("field", "c", many)), world::kSceneMapMalformed);
+  EXPECT_EQ(load(mapText("field", "c", many)), world::SceneLoad::kMapMalformed);
   expectFault(3, world::text::kActorCount);
   EXPECT_EQ(scene_.actorCount, 0);
   // The game goes on with the Scene as far as it was read.
@@ -176,14 +176,14 @@ TEST_F(MapReaderTest, more_than_50_actors_are_refused_at_the_count) {
   std::vector<TestActor> fifty(50);
   Scene full;
   writeFile("map/m.if", mapText("field", "c", fifty));
-  EXPECT_EQ(full.load("m"), world::kSceneLoaded);
+  EXPECT_EQ(full.load("m"), world::SceneLoad::kLoaded);
   EXPECT_EQ(full.actorCount, 50);
 }
 
 TEST_F(MapReaderTest, more_than_29_behaviour_entries_are_refused) {
   TestActor a, b;
   b.steps.assign(30, std::string(kStandWord) + " 1");
-  EXPECT_EQ(load(mapText("field", "c", {a, b})), world::kSceneMapMalformed);
+  EXPECT_EQ(load(mapText("field", "c", {a, b})), world::SceneLoad::kMapMalformed);
   expectFault(7, world::text::kStepCount);
   // The actor whose list is refused keeps its line; its list stays empty.
   ASSERT_EQ(scene_.actorCount, 2);
@@ -192,7 +192,7 @@ TEST_F(MapReaderTest, more_than_29_behaviour_entries_are_refused) {
   c.steps.assign(29, std::string(kStandWord) + " 1");
   Scene full;
   writeFile("map/m.if", mapText("field", "c", {c}));
-  EXPECT_EQ(full.load("m"), world::kSceneLoaded);
+  EXPECT_EQ(full.load("m"), world::SceneLoad::kLoaded);
   EXPECT_EQ(full.actors[0]->stepCodes[28], 1);
   EXPECT_EQ(full.actors[0]->stepCodes[29], 0);
 }
@@ -201,7 +201,7 @@ TEST_F(MapReaderTest, fields_that_fit_exactly_load) {
   TestActor fits;
   fits.name = std::string(19, 'n');
   fits.steps = {std::string(kSpeakWord) + " " + std::string(253, 's')};
-  ASSERT_EQ(load(mapText("field", std::string(254, 'c'), {fits})), world::kSceneLoaded);
+  ASSERT_EQ(load(mapText("field", std::string(254, 'c'), {fits})), world::SceneLoad::kLoaded);
   EXPECT_EQ(std::strlen(scene_.actors[0]->name), 19u);
   EXPECT_EQ(std::strlen(scene_.actors[0]->speech), 254u);
   EXPECT_EQ(std::strlen(scene_.caption), 254u);
@@ -236,7 +236,7 @@ TEST_F(MapReaderTest, malformed_files_are_named_by_file_line_and_reason) {
     platform::clearShownMessages();
     Scene scene;
     writeFile("map/m.if", c.text);
-    EXPECT_EQ(scene.load("m"), world::kSceneMapMalformed) << c.line;
+    EXPECT_EQ(scene.load("m"), world::SceneLoad::kMapMalformed) << c.line;
     expectFault(c.line, c.reason);
   }
 }
@@ -245,7 +245,7 @@ TEST_F(MapReaderTest, a_refused_speech_entry_is_not_kept) {
   TestActor talker;
   talker.steps = {std::string(kStandWord) + " 5",
                   std::string(kSpeakWord) + " " + std::string(254, 's')};
-  EXPECT_EQ(load(mapText("field", "c", {talker})), world::kSceneMapMalformed);
+  EXPECT_EQ(load(mapText("field", "c", {talker})), world::SceneLoad::kMapMalformed);
   EXPECT_EQ(scene_.actors[0]->stepCodes[0], 1);
   EXPECT_EQ(scene_.actors[0]->stepCodes[1], 0);
   EXPECT_STREQ(scene_.actors[0]->speech, "");
@@ -258,7 +258,7 @@ TEST_F(MapReaderTest, file_that_ends_early_keeps_the_actors_before) {
   b.steps = {std::string(kStandWord) + " 5", std::string(kGoLeftWord) + " 7"};
   std::string text = mapText("field", "c", {a, b});
   text.erase(text.find(kGoLeftWord) + std::strlen(kGoLeftWord));
-  EXPECT_EQ(load(text), world::kSceneMapMalformed);
+  EXPECT_EQ(load(text), world::SceneLoad::kMapMalformed);
   expectFault(9, world::text::kEndsEarly);
   ASSERT_EQ(scene_.actorCount, 2);
   EXPECT_STREQ(scene_.actors[1]->name, "second");
@@ -268,7 +268,7 @@ TEST_F(MapReaderTest, file_that_ends_early_keeps_the_actors_before) {
   platform::clearShownMessages();
   Scene cut;
   writeFile("map/m.if", "field\r\nc\r\n1\r\nbob ,55.0 ,");
-  EXPECT_EQ(cut.load("m"), world::kSceneMapMalformed);
+  EXPECT_EQ(cut.load("m"), world::SceneLoad::kMapMalformed);
   expectFault(4, world::text::kEndsEarly);
   ASSERT_EQ(cut.actorCount, 1);
   EXPECT_FLOAT_EQ(cut.actors[0]->x, 55.0f);
@@ -291,7 +291,7 @@ TEST_F(MapReaderTest, absurd_values_load_and_run_without_harm) {
   odd.facing = 7;
   odd.baseY = 2147483647;
   odd.steps = {std::string(kPictureWord) + " 1000", std::string(kGoLeftWord) + " -3"};
-  ASSERT_EQ(load(mapText("field", "c", {far, odd})), world::kSceneLoaded);
+  ASSERT_EQ(load(mapText("field", "c", {far, odd})), world::SceneLoad::kLoaded);
   world::worldState().CurrentScene = std::move(sceneOwner_);
   for (int i = 0; i < 100; ++i) {
     for (int a = 0; a < scene_.actorCount; ++a) scene_.actors[a]->update();

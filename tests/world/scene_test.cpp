@@ -32,13 +32,13 @@ class SceneTest : public EngineTest {
     writeSolidPack("MAN", 1, 30, 40, 60);
     gfx::gfxState().FarLayer = std::make_unique<gfx::BackgroundLayer>();
     far_ = gfx::gfxState().FarLayer.get();
-    ASSERT_EQ(far_->load("bg"), 0);
+    ASSERT_EQ(far_->load("bg"), gfx::LayerLoad::kLoaded);
     actors::actorsState().Hero = std::move(heroOwner_);
     world::worldState().CurrentScene = std::move(sceneOwner_);
     TestActor a;
     a.x = "0.0";
     writeFile("map/m.if", mapText("field", "c", {a}));
-    ASSERT_EQ(scene_.load("m"), world::kSceneLoaded);
+    ASSERT_EQ(scene_.load("m"), world::SceneLoad::kLoaded);
     clearPage();
   }
   void TearDown() override {
