@@ -29,6 +29,8 @@ struct ShellState {
   std::optional<uint32_t> SeedOverride;
   FrameClock clock;
   TalkKey talkKey;
+  // The state dump of the moment the game first saw a quit request, once one came.
+  std::string dumpAtStop;
 };
 
 // The running game's shell state, owned by the game object, which binds it.

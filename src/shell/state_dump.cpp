@@ -25,8 +25,6 @@ namespace shell {
 
 namespace {
 
-std::string dumpAtStop;
-
 // The stream's own position when the dump is written, not the one kept at the last check.
 void writeMusic(JsonWriter& j) {
   const audio::MusicPlayer* m = audio::audioState().Music.get();
@@ -127,14 +125,15 @@ std::string stateDumpJson() {
 }
 
 void keepStateDumpAtStop() {
-  dumpAtStop.clear();
-  platform::setStopObserver([] { dumpAtStop = stateDumpJson(); });
+  shellState().dumpAtStop.clear();
+  platform::setStopObserver([] { shellState().dumpAtStop = stateDumpJson(); });
 }
 
 bool writeStateDump(const std::string& path, std::string& error) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) return error = path + ": cannot be written", false;
-  out << (dumpAtStop.empty() ? stateDumpJson() : dumpAtStop);
+  const std::string& atStop = shellState().dumpAtStop;
+  out << (atStop.empty() ? stateDumpJson() : atStop);
   return bool(out);
 }
 

@@ -71,7 +71,10 @@ constexpr bool everyKeywordHandled() {
     if (!handlerFor(k.op)) return false;
   return true;
 }
+// The sanitizers' builds cannot compare function addresses at compile time; the others check.
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_UNDEFINED__)
 static_assert(everyKeywordHandled(), "an event keyword without a step handler");
+#endif
 
 // A place outside the tables reads as the end of the event: a row that the
 // reader filled to its last step has no end mark of its own.
