@@ -14,11 +14,11 @@
 
 #include <string>
 
-#include "platform/encoding.h"
 #include "launcher/form_layout.h"
 #include "launcher/launcher_texts.h"
 #include "launcher/process_start.h"
 #include "launcher/readme_text.h"
+#include "platform/encoding.h"
 
 namespace launcher {
 

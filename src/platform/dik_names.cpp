@@ -12,6 +12,8 @@ struct Named {
   const char* name;
 };
 
+// The table keeps the columns it was laid out in.
+// clang-format off
 constexpr Named kNames[] = {
     {0x01, "ESCAPE"},     {0x02, "1"},          {0x03, "2"},           {0x04, "3"},
     {0x05, "4"},          {0x06, "5"},          {0x07, "6"},           {0x08, "7"},
@@ -43,13 +45,14 @@ constexpr Named kNames[] = {
     {0xD1, "NEXT"},       {0xD2, "INSERT"},     {0xD3, "DELETE"},      {0xDB, "LWIN"},
     {0xDC, "RWIN"},       {0xDD, "APPS"},
 };
+// clang-format on
 
 // Other names DirectInput gives to the same keys.
 constexpr Named kAliases[] = {
-    {0x0E, "BACKSPACE"}, {0x38, "LALT"},    {0xB8, "RALT"},     {0x3A, "CAPSLOCK"},
-    {0x37, "NUMPADSTAR"}, {0x4A, "NUMPADMINUS"}, {0x4E, "NUMPADPLUS"}, {0x53, "NUMPADPERIOD"},
-    {0xB5, "NUMPADSLASH"}, {0xC8, "UPARROW"}, {0xD0, "DOWNARROW"}, {0xCB, "LEFTARROW"},
-    {0xCD, "RIGHTARROW"}, {0xC9, "PGUP"},   {0xD1, "PGDN"},
+    {0x0E, "BACKSPACE"},   {0x38, "LALT"},        {0xB8, "RALT"},       {0x3A, "CAPSLOCK"},
+    {0x37, "NUMPADSTAR"},  {0x4A, "NUMPADMINUS"}, {0x4E, "NUMPADPLUS"}, {0x53, "NUMPADPERIOD"},
+    {0xB5, "NUMPADSLASH"}, {0xC8, "UPARROW"},     {0xD0, "DOWNARROW"},  {0xCB, "LEFTARROW"},
+    {0xCD, "RIGHTARROW"},  {0xC9, "PGUP"},        {0xD1, "PGDN"},
 };
 
 }  // namespace

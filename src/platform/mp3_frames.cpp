@@ -75,7 +75,8 @@ bool mp3Duration(const std::vector<uint8_t>& bytes, double& seconds) {
 bool mp3FileDuration(const std::string& path, double& seconds) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
   return mp3Duration(bytes, seconds);
 }
 

@@ -86,7 +86,8 @@ HRESULT Surface::blt(const Rect* dstRect, Surface& src, const Rect* srcRect) {
   if (lost_ || src.lost_) return DDERR_SURFACELOST;
   const Rect d = dstRect ? *dstRect : wholeOf(*this);
   const Rect s = srcRect ? *srcRect : wholeOf(src);
-  if (!inside(d, *this) || !inside(s, src) || s.width() == 0 || s.height() == 0) return DDERR_GENERIC;
+  if (!inside(d, *this) || !inside(s, src) || s.width() == 0 || s.height() == 0)
+    return DDERR_GENERIC;
   const int dw = d.width(), dh = d.height(), sw = s.width(), sh = s.height();
   int lastSourceRow = -1;
   for (int y = 0; y < dh; ++y) {
@@ -165,7 +166,7 @@ HRESULT VideoDevice::setCooperativeLevel(uint32_t) { return DD_OK; }
 
 HRESULT VideoDevice::setDisplayMode(int width, int height, int bitsPerPixel) {
   return (width == kScreenWidth && height == kScreenHeight && bitsPerPixel == 8) ? DD_OK
-                                                                                  : DDERR_GENERIC;
+                                                                                 : DDERR_GENERIC;
 }
 
 HRESULT VideoDevice::createSurface(int width, int height, SurfaceKind kind,
@@ -177,7 +178,8 @@ HRESULT VideoDevice::createSurface(int width, int height, SurfaceKind kind,
   return DD_OK;
 }
 
-HRESULT VideoDevice::createPalette(const PaletteEntry* initial, std::unique_ptr<PaletteObject>& out) {
+HRESULT VideoDevice::createPalette(const PaletteEntry* initial,
+                                   std::unique_ptr<PaletteObject>& out) {
   out = std::make_unique<PaletteObject>(initial);
   return DD_OK;
 }

@@ -8,7 +8,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<platform::KeyChange> changes;
   std::string error;
-  if (!platform::parseKeyScript(std::string(reinterpret_cast<const char*>(data), size), changes, error))
+  if (!platform::parseKeyScript(std::string(reinterpret_cast<const char*>(data), size), changes,
+                                error))
     return 0;
   platform::KeyScriptPlayer player(changes);
   uint8_t state[256];

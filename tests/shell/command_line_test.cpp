@@ -13,11 +13,14 @@ bool parse(std::vector<const char*> args, shell::Options& o, std::string& error)
 TEST(CommandLine, every_option) {
   shell::Options o;
   std::string error;
+  // The options as a person types them, in a line.
+  // clang-format off
   ASSERT_TRUE(parse({"--data", "d", "--window", "--scale", "3", "--headless", "--frames", "10",
                      "--input", "i.keys", "--record", "r.keys", "--seed", "42", "--shot",
                      "5:a.png", "--shot", "9:b:c.png", "--dump", "s.json", "--lose-surfaces", "7"},
                     o, error))
       << error;
+  // clang-format on
   EXPECT_EQ(o.dataDir, "d");
   EXPECT_TRUE(o.window);
   EXPECT_EQ(o.scale, 3);

@@ -13,6 +13,8 @@ struct Pair {
   uint8_t dik;
 };
 
+// The table keeps the columns it was laid out in.
+// clang-format off
 constexpr Pair kPairs[] = {
     {SDL_SCANCODE_ESCAPE, 0x01}, {SDL_SCANCODE_1, 0x02}, {SDL_SCANCODE_2, 0x03},
     {SDL_SCANCODE_3, 0x04}, {SDL_SCANCODE_4, 0x05}, {SDL_SCANCODE_5, 0x06},
@@ -56,6 +58,7 @@ constexpr Pair kPairs[] = {
     // Korean keyboards: the Hangul/English key is right Alt's place, Hanja right Control's.
     {SDL_SCANCODE_LANG1, 0xB8}, {SDL_SCANCODE_LANG2, 0x9D},
 };
+// clang-format on
 
 std::array<uint8_t, SDL_NUM_SCANCODES> buildTable() {
   std::array<uint8_t, SDL_NUM_SCANCODES> table{};
