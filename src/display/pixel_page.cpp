@@ -7,15 +7,12 @@
 
 namespace display {
 
-PixelPage::~PixelPage() { delete[] rows; }
-
 int PixelPage::BindRows(uint8_t* base, int pitch, int count) {
   if (++platform::faults().rowTablesMade == platform::faults().failRowTableNumber) return 0;
-  uint8_t** table = new (std::nothrow) uint8_t*[count];
+  std::unique_ptr<uint8_t*[]> table(new (std::nothrow) uint8_t*[count]);
   if (!table) return 0;
   for (int y = 0; y < count; ++y) table[y] = base + y * pitch;
-  delete[] rows;
-  rows = table;
+  rows = std::move(table);
   return 1;
 }
 

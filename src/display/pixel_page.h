@@ -14,7 +14,6 @@ using common::kPageWidth;
 class PixelPage {
  public:
   PixelPage() = default;
-  ~PixelPage();
   PixelPage(const PixelPage&) = delete;
   PixelPage& operator=(const PixelPage&) = delete;
 
@@ -26,7 +25,7 @@ class PixelPage {
   uint8_t* row(int y) const { return rows[y]; }
   bool bound() const { return rows != nullptr; }
 
-  uint8_t** rows = nullptr;
+  std::unique_ptr<uint8_t*[]> rows;
 };
 
 }  // namespace display

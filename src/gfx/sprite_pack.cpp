@@ -40,18 +40,18 @@ struct SharedRead {
   std::shared_ptr<SpritePack> owner;
   PackLoad result = PackLoad::kLoaded;
 };
-std::map<std::string, SharedRead>* sharedReads = nullptr;
+// The reads of the outermost PackSharing that lives, if one does.
+std::unique_ptr<std::map<std::string, SharedRead>> sharedReads;
 
 }  // namespace
 
 PackSharing::PackSharing() : outermost_(sharedReads == nullptr) {
-  if (outermost_) sharedReads = new std::map<std::string, SharedRead>;
+  if (outermost_) sharedReads = std::make_unique<std::map<std::string, SharedRead>>();
 }
 
 PackSharing::~PackSharing() {
   if (!outermost_) return;
-  delete sharedReads;  // the packs that share frames keep them alive
-  sharedReads = nullptr;
+  sharedReads.reset();  // the packs that share frames keep them alive
 }
 
 void SpritePack::reset() {
@@ -106,25 +106,21 @@ PackLoad SpritePack::readFiles(const char* name) {
     if (std::fscanf(index.f, "%d %d", &w, &h) != 2) break;
     const int64_t bytes = int64_t(w) * int64_t(h);
     if (w < 0 || h < 0 || bytes > kMaxFrameBytes) return PackLoad::kNoPixelMemory;
-    uint8_t* block = new (std::nothrow) uint8_t[size_t(bytes)];
+    std::unique_ptr<uint8_t[]> block(new (std::nothrow) uint8_t[size_t(bytes)]);
     if (!block) return PackLoad::kNoPixelMemory;
-    uint8_t** table = h > kMaxFrameRows ? nullptr : new (std::nothrow) uint8_t*[size_t(h)];
-    if (!table) {
-      delete[] block;
-      return PackLoad::kNoRowMemory;
-    }
-    for (int r = 0; r < h; ++r) table[r] = block + size_t(r) * size_t(w);
+    std::unique_ptr<uint8_t*[]> table(h > kMaxFrameRows ? nullptr
+                                                        : new (std::nothrow) uint8_t*[size_t(h)]);
+    if (!table) return PackLoad::kNoRowMemory;
+    for (int r = 0; r < h; ++r) table[r] = block.get() + size_t(r) * size_t(w);
     // Only a read that yields nothing fails; a short last block keeps what came, and
     // the pixels the file did not have are transparent rather than whatever the memory held.
-    const size_t got = bytes > 0 ? std::fread(block, 1, size_t(bytes), data.f) : 0;
-    if (bytes > 0 && got == 0) {
-      delete[] table;
-      delete[] block;
-      return PackLoad::kPixelsEnded;
-    }
-    std::fill(block + got, block + bytes, kTransparent);
-    pixels[i] = block;
-    rows[i] = table;
+    const size_t got = bytes > 0 ? std::fread(block.get(), 1, size_t(bytes), data.f) : 0;
+    if (bytes > 0 && got == 0) return PackLoad::kPixelsEnded;
+    std::fill(block.get() + got, block.get() + bytes, kTransparent);
+    pixels[i] = block.get();
+    rows[i] = table.get();
+    ownedPixels_[i] = std::move(block);
+    ownedRows_[i] = std::move(table);
     widths[i] = w;
     heights[i] = h;
   }
@@ -147,10 +143,8 @@ void SpritePack::draw(int x, int y, int frame) const {
 void SpritePack::release() {
   for (int i = 0; i < kPackFrames; ++i) {
     if (!pixels[i]) continue;
-    if (!shared_) {
-      delete[] pixels[i];
-      delete[] rows[i];
-    }
+    ownedPixels_[i].reset();
+    ownedRows_[i].reset();
     pixels[i] = nullptr;
     rows[i] = nullptr;
     widths[i] = heights[i] = 0;

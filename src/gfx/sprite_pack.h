@@ -49,6 +49,9 @@ struct SpritePack {
  private:
   // Reads the files into this pack's own blocks.
   PackLoad readFiles(const char* name);
+  // The blocks of the frames this pack read itself; pixels and rows point into them.
+  std::unique_ptr<uint8_t[]> ownedPixels_[kPackFrames];
+  std::unique_ptr<uint8_t*[]> ownedRows_[kPackFrames];
   // The pack whose blocks these slots point into, when they are shared (PackSharing).
   std::shared_ptr<const SpritePack> shared_;
 };
