@@ -46,11 +46,12 @@ constexpr float kHeroStart = 500.0f;
 int firstTextBlock() {
   for (int e = 0; e < kEventCount; ++e)
     for (int s = 0; s < kStepCount; ++s)
-      if (worldState().EventOps[e][s] == kOpText) return decimalValue(worldState().EventStr[e][s]);
+      if (eventTables().EventOps[e][s] == kOpText)
+        return decimalValue(eventTables().EventStr[e][s]);
   const int at = kTextLineCount - 5;
   const char* rows[] = {"notice", "The snow has not stopped for three days and nights.",
                         "The well is frozen; take water from the river.", "Mind the ice!", "}"};
-  for (int i = 0; i < 5; ++i) std::strcpy(worldState().TextLines[at + i], rows[i]);
+  for (int i = 0; i < 5; ++i) std::strcpy(eventTables().TextLines[at + i], rows[i]);
   return at;
 }
 
@@ -115,12 +116,12 @@ void sceneLoad(benchmark::State& state) {
 // The tables as a plain fill would clear them.
 void tableClearing(benchmark::State& state) {
   for (auto _ : state) {
-    std::fill(&worldState().EventOps[0][0], &worldState().EventOps[0][0] + kEventCount * kStepCount,
-              -1);
-    std::memset(worldState().EventStr, 0, sizeof worldState().EventStr);
-    std::memset(worldState().EventArg1, 0, sizeof worldState().EventArg1);
-    std::memset(worldState().EventArg2, 0, sizeof worldState().EventArg2);
-    std::memset(worldState().TextLines, 0, sizeof worldState().TextLines);
+    std::fill(&eventTables().EventOps[0][0],
+              &eventTables().EventOps[0][0] + kEventCount * kStepCount, -1);
+    std::memset(eventTables().EventStr, 0, sizeof eventTables().EventStr);
+    std::memset(eventTables().EventArg1, 0, sizeof eventTables().EventArg1);
+    std::memset(eventTables().EventArg2, 0, sizeof eventTables().EventArg2);
+    std::memset(eventTables().TextLines, 0, sizeof eventTables().TextLines);
     benchmark::ClobberMemory();
   }
 }

@@ -46,7 +46,7 @@ bool leadByte(char c) { return uint8_t(c) >= 0x80; }
 // block's end, so a block cut short by a faulty map stops there.
 const char* blockRow(int i) {
   const int r = worldState().TextIndex + i;
-  return r >= 0 && r < world::kTextLineCount ? world::worldState().TextLines[r] : "}";
+  return r >= 0 && r < world::kTextLineCount ? world::eventTables().TextLines[r] : "}";
 }
 
 bool endsBlock(const char* row) { return row[0] == '}'; }

@@ -214,12 +214,12 @@ void runSceneCycle() {
     if (worldState().CurrentEvent < 0 || worldState().CurrentEvent >= kEventCount || k < 0 ||
         k >= kStepCount)
       return;
-    std::memcpy(shellState().MapName, worldState().EventStr[worldState().CurrentEvent][k],
+    std::memcpy(shellState().MapName, eventTables().EventStr[worldState().CurrentEvent][k],
                 kCellSize);
     shellState().MapName[kCellSize] = '\0';
     // The hero keeps everything but its x across the warp.
     if (actors::actorsState().Hero)
-      actors::actorsState().Hero->x = float(worldState().EventArg1[worldState().CurrentEvent][k]);
+      actors::actorsState().Hero->x = float(eventTables().EventArg1[worldState().CurrentEvent][k]);
   }
 }
 

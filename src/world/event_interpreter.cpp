@@ -83,9 +83,9 @@ Step stepAt(int e, int s, int& op) {
     op = kOpEnd;
     return Step{e, s, "", 0, 0};
   }
-  op = worldState().EventOps[e][s];
-  return Step{e, s, worldState().EventStr[e][s], worldState().EventArg1[e][s],
-              worldState().EventArg2[e][s]};
+  op = eventTables().EventOps[e][s];
+  return Step{e, s, eventTables().EventStr[e][s], eventTables().EventArg1[e][s],
+              eventTables().EventArg2[e][s]};
 }
 
 }  // namespace

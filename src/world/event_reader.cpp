@@ -75,7 +75,7 @@ class EventSection {
       // The closing label needs a step of its own too.
       if (s >= kStepCount) return t_.fail(text::kTooManySteps);
       if (std::strcmp(word, label) == 0) {
-        worldState().EventOps[n][s] = kOpEnd;
+        eventTables().EventOps[n][s] = kOpEnd;
         return true;
       }
       if (!readCommand(word, n, s)) return false;
@@ -87,17 +87,17 @@ class EventSection {
     const EventKeyword* c = findEventKeyword(word);
     if (!c) return true;
     if (c->args == EventArgs::kIf) return readIf(n, s);
-    worldState().EventOps[n][s] = c->op;
+    eventTables().EventOps[n][s] = c->op;
     switch (c->args) {
       case EventArgs::kArg1:
-        number(worldState().EventArg1[n][s]);
+        number(eventTables().EventArg1[n][s]);
         break;
       case EventArgs::kArg1Arg2:
-        if (number(worldState().EventArg1[n][s])) number(worldState().EventArg2[n][s]);
+        if (number(eventTables().EventArg1[n][s])) number(eventTables().EventArg2[n][s]);
         break;
       case EventArgs::kFlag: {
         int32_t flag = 0;
-        if (number(flag)) number(worldState().EventArg1[n][s]);
+        if (number(flag)) number(eventTables().EventArg1[n][s]);
         std::snprintf(eventStrCell(n, s), kCellSize, "%d", flag);
         break;
       }
@@ -105,7 +105,7 @@ class EventSection {
         nextToken(eventStrCell(n, s), kCellSize);
         break;
       case EventArgs::kStrArg1:
-        if (nextToken(eventStrCell(n, s), kCellSize)) number(worldState().EventArg1[n][s]);
+        if (nextToken(eventStrCell(n, s), kCellSize)) number(eventTables().EventArg1[n][s]);
         break;
       case EventArgs::kText:
         return readText(n, s);
@@ -122,10 +122,10 @@ class EventSection {
     if (!nextToken(word, sizeof word)) return false;
     if (std::strcmp(word, kIfFlagWord) != 0) return true;
     if (!nextToken(eventStrCell(n, s), kCellSize) || !nextToken(value, sizeof value)) return false;
-    worldState().EventArg1[n][s] = decimalValue(value);
+    eventTables().EventArg1[n][s] = decimalValue(value);
     if (!nextToken(target, sizeof target)) return false;
-    worldState().EventArg2[n][s] = decimalValue(target);
-    worldState().EventOps[n][s] = kOpIf;
+    eventTables().EventArg2[n][s] = decimalValue(target);
+    eventTables().EventOps[n][s] = kOpIf;
     return true;
   }
 
@@ -135,13 +135,13 @@ class EventSection {
     std::snprintf(eventStrCell(n, s), kCellSize, "%d", worldState().NextTextLine);
     char discarded[kCellSize];
     if (!freeRow()) return false;
-    if (!nextToken(worldState().TextLines[worldState().NextTextLine], kCellSize) ||
+    if (!nextToken(eventTables().TextLines[worldState().NextTextLine], kCellSize) ||
         !nextToken(discarded, sizeof discarded) || !t_.lineEnd())
       return false;
     ++worldState().NextTextLine;
     for (;;) {
       if (!freeRow()) return false;
-      char* row = worldState().TextLines[worldState().NextTextLine];
+      char* row = eventTables().TextLines[worldState().NextTextLine];
       if (!t_.restOfLine(row, kCellSize)) return false;
       ++worldState().NextTextLine;
       if (std::strcmp(row, kBlockEnd) == 0) return true;

@@ -22,18 +22,30 @@ constexpr int ENTRY_EVENT = 99;
 constexpr int EDGE_EVENT_LEFT = 97;
 constexpr int EDGE_EVENT_RIGHT = 98;
 
+// The event tables of the running map: plain arrays, made zero by the system's zeroed
+// pages (makeEventTables), so that the 5 MB of string cells no map writes stay untouched.
+struct EventTables {
+  int32_t EventOps[kEventCount][kStepCount];
+  int32_t EventArg1[kEventCount][kStepCount];
+  int32_t EventArg2[kEventCount][kStepCount];
+  char EventStr[kEventCount][kStepCount][kCellSize];
+  char TextLines[kTextLineCount][kCellSize];
+};
+struct FreeEventTables {
+  void operator()(EventTables* tables) const;
+};
+using EventTablesPtr = std::unique_ptr<EventTables, FreeEventTables>;
+// All zero.
+EventTablesPtr makeEventTables();
+
 // The world's state: the event tables of the running map, the interpreter, the balloons it
 // opens, the game-wide flags and the running map's Scene.
 struct WorldState {
-  int32_t EventOps[kEventCount][kStepCount] = {};
-  int32_t EventArg1[kEventCount][kStepCount] = {};
-  int32_t EventArg2[kEventCount][kStepCount] = {};
-  char EventStr[kEventCount][kStepCount][kCellSize] = {};
-  char TextLines[kTextLineCount][kCellSize] = {};
+  EventTablesPtr tables = makeEventTables();
   // While a map loads: the next free row of TextLines.
   int32_t NextTextLine = 0;
   // For each event, the steps whose string cells may have been written since the last
-  // reset, so that the reset clears only those and not all 5 MB of EventStr.
+  // reset, so that the reset clears only those and not all of EventStr.
   int32_t StrStepsUsed[kEventCount] = {};
 
   int32_t CurrentEvent = 0;
@@ -60,6 +72,8 @@ struct WorldState {
 
 // The running game's world state, owned by the game object, which binds it.
 WorldState& worldState();
+// Its event tables.
+EventTables& eventTables();
 void bindWorldState(WorldState* state);
 
 // The string cell of step s of event n, for the map reader to write (nothing else writes

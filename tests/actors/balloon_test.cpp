@@ -29,7 +29,7 @@ class BalloonTest : public EventWorldTest {
   }
   void open(const std::vector<std::string>& rows, int t) {
     for (size_t i = 0; i < rows.size(); ++i)
-      std::strcpy(world::worldState().TextLines[i], rows[i].c_str());
+      std::strcpy(world::eventTables().TextLines[i], rows[i].c_str());
     world::worldState().TextIndex = 0;
     worldState().TextTicker = t;
     worldState().TextShown = 0;
@@ -166,7 +166,7 @@ TEST_F(BalloonTest, the_ticker_wraps_from_9998_to_9975) {
 }
 
 TEST_F(BalloonTest, a_block_at_the_end_of_the_table_stops_there) {
-  std::strcpy(world::worldState().TextLines[500], "T");
+  std::strcpy(world::eventTables().TextLines[500], "T");
   world::worldState().TextIndex = 500;
   worldState().TextTicker = 0;
   worldState().TextShown = 0;

@@ -25,12 +25,12 @@ class FrameLoopTest : public EngineTest {
 };
 
 TEST_F(FrameLoopTest, scene_start_resets_tables_and_fades_in_by_two) {
-  world::worldState().EventOps[5][7] = 3;
-  world::worldState().TextLines[4][0] = 'x';
+  world::eventTables().EventOps[5][7] = 3;
+  world::eventTables().TextLines[4][0] = 'x';
   world::worldState().EventFlags[2] = 9;
   shell::beginScene();
-  EXPECT_EQ(world::worldState().EventOps[5][7], -1);
-  EXPECT_EQ(world::worldState().TextLines[4][0], 0);
+  EXPECT_EQ(world::eventTables().EventOps[5][7], -1);
+  EXPECT_EQ(world::eventTables().TextLines[4][0], 0);
   EXPECT_EQ(world::worldState().EventFlags[2], 9);  // flags live for the whole game
   EXPECT_EQ(world::worldState().CurrentEvent, world::ENTRY_EVENT);
   EXPECT_EQ(world::worldState().TextIndex, -1);

@@ -154,10 +154,10 @@ TEST_F(MapLint, a_correct_map_passes_in_both_encodings_and_the_game_loads_it_who
   EXPECT_EQ(loadInGame(scene), world::SceneLoad::kLoaded);
   EXPECT_TRUE(platform::shownMessages().empty());
   EXPECT_EQ(scene.actorCount, 2);
-  EXPECT_EQ(world::worldState().EventOps[5][0], world::kOpText);
-  EXPECT_EQ(world::worldState().EventOps[5][15], world::kOpWarp);
-  EXPECT_EQ(world::worldState().EventOps[5][16], world::kOpEnd);
-  EXPECT_EQ(world::worldState().EventOps[98][0], world::kOpGameEnd);
+  EXPECT_EQ(world::eventTables().EventOps[5][0], world::kOpText);
+  EXPECT_EQ(world::eventTables().EventOps[5][15], world::kOpWarp);
+  EXPECT_EQ(world::eventTables().EventOps[5][16], world::kOpEnd);
+  EXPECT_EQ(world::eventTables().EventOps[98][0], world::kOpGameEnd);
   EXPECT_EQ(world::worldState().NextTextLine, 3);
 }
 
@@ -187,11 +187,12 @@ TEST_F(MapLint, every_keyword_of_the_correct_map_makes_its_own_step_in_the_game)
                                      kOpWarp,
                                      kOpEnd};
   EXPECT_EQ(
-      std::vector<int32_t>(worldState().EventOps[99], worldState().EventOps[99] + entry.size()),
+      std::vector<int32_t>(eventTables().EventOps[99], eventTables().EventOps[99] + entry.size()),
       entry);
-  EXPECT_EQ(std::vector<int32_t>(worldState().EventOps[5], worldState().EventOps[5] + five.size()),
-            five);
-  EXPECT_EQ(worldState().EventOps[98][0], kOpGameEnd);
+  EXPECT_EQ(
+      std::vector<int32_t>(eventTables().EventOps[5], eventTables().EventOps[5] + five.size()),
+      five);
+  EXPECT_EQ(eventTables().EventOps[98][0], kOpGameEnd);
   // And every behaviour keyword its own step code.
   ASSERT_EQ(scene.actorCount, 2);
   const int32_t* girl = scene.actors[0]->stepCodes;

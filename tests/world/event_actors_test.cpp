@@ -175,7 +175,7 @@ TEST_F(EventActorsTest, the_camera_and_the_step_after_it_run_in_one_call) {
 
 TEST_F(EventActorsTest, after_the_camera_an_opcode_out_of_range_is_skipped_in_the_same_call) {
   run({kCamera, kHeroHold, kHeroFaceRight});
-  worldState().EventOps[3][1] = 300;
+  eventTables().EventOps[3][1] = 300;
   steps(1);
   EXPECT_EQ(worldState().CurrentStep, 2);
   EXPECT_EQ(actorsState().Hero->busy, 0);

@@ -190,9 +190,9 @@ TEST_F(EventFlowTest, after_a_warp_no_step_runs_and_the_warp_step_holds_the_dest
   steps(5);
   EXPECT_EQ(worldState().CurrentStep, 1);
   EXPECT_EQ(actorsState().Hero->busy, 0);
-  EXPECT_STREQ(worldState().EventStr[worldState().CurrentEvent][worldState().CurrentStep - 1],
+  EXPECT_STREQ(eventTables().EventStr[worldState().CurrentEvent][worldState().CurrentStep - 1],
                "town");
-  EXPECT_EQ(worldState().EventArg1[worldState().CurrentEvent][worldState().CurrentStep - 1], 600);
+  EXPECT_EQ(eventTables().EventArg1[worldState().CurrentEvent][worldState().CurrentStep - 1], 600);
 }
 
 TEST_F(EventFlowTest, the_game_end_goes_dark_and_is_reported_to_the_caller_alone) {
@@ -226,9 +226,9 @@ TEST_F(EventFlowTest, the_frame_loop_stops_the_game_in_the_frame_of_the_game_end
 
 TEST_F(EventFlowTest, unknown_opcodes_are_skipped_a_step_at_a_time) {
   startMap(eventSection({eventText("3", {kHeroHold, kHeroHold, kHeroHold, kHeroRelease})}));
-  worldState().EventOps[3][0] = 50;   // inside the range, made by no keyword
-  worldState().EventOps[3][1] = 201;  // outside it
-  worldState().EventOps[3][2] = -2;
+  eventTables().EventOps[3][0] = 50;   // inside the range, made by no keyword
+  eventTables().EventOps[3][1] = 201;  // outside it
+  eventTables().EventOps[3][2] = -2;
   startEvent(3);
   steps(3);
   EXPECT_EQ(worldState().CurrentStep, 3);
@@ -240,7 +240,8 @@ TEST_F(EventFlowTest, unknown_opcodes_are_skipped_a_step_at_a_time) {
 
 TEST_F(EventFlowTest, a_row_full_to_its_last_step_ends_after_it) {
   startMap("0\r\n");
-  std::fill(worldState().EventOps[8], worldState().EventOps[8] + kStepCount, int32_t(kOpHeroHold));
+  std::fill(eventTables().EventOps[8], eventTables().EventOps[8] + kStepCount,
+            int32_t(kOpHeroHold));
   startEvent(8);
   worldState().CurrentStep = 199;
   steps(1);

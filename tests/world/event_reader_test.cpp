@@ -50,7 +50,7 @@ class EventReaderTest : public EngineTest {
     return scene_.load("m");
   }
   std::vector<int> ops(int e, int n) const {
-    return std::vector<int>(worldState().EventOps[e], worldState().EventOps[e] + n);
+    return std::vector<int>(eventTables().EventOps[e], eventTables().EventOps[e] + n);
   }
   // The one message shown names the file and the line, under the title "에러".
   void expectFault(int line, const char* reason) {
@@ -71,9 +71,9 @@ TEST_F(EventReaderTest, label_hold_camera_label_fills_three_steps) {
   ASSERT_EQ(load(eventSection({eventText("7", {kHeroHold, kCamera})})), SceneLoad::kLoaded);
   expectNoMessage();
   EXPECT_EQ(ops(7, 4), (std::vector<int>{101, 91, -1, -1}));
-  for (int s = 2; s < kStepCount; ++s) ASSERT_EQ(worldState().EventOps[7][s], -1) << s;
+  for (int s = 2; s < kStepCount; ++s) ASSERT_EQ(eventTables().EventOps[7][s], -1) << s;
   for (int e = 0; e < kEventCount; ++e)
-    EXPECT_EQ(worldState().EventOps[e][0], e == 7 ? 101 : -1) << e;
+    EXPECT_EQ(eventTables().EventOps[e][0], e == 7 ? 101 : -1) << e;
   EXPECT_EQ(worldState().NextTextLine, 0);
 }
 
@@ -115,12 +115,12 @@ TEST_F(EventReaderTest, every_keyword_stores_its_opcode_and_cells) {
   expectNoMessage();
   for (size_t s = 0; s < cases.size(); ++s) {
     SCOPED_TRACE(cases[s].command);
-    EXPECT_EQ(worldState().EventOps[30][s], cases[s].op);
-    EXPECT_EQ(worldState().EventArg1[30][s], cases[s].a1);
-    EXPECT_EQ(worldState().EventArg2[30][s], cases[s].a2);
-    EXPECT_STREQ(worldState().EventStr[30][s], cases[s].str);
+    EXPECT_EQ(eventTables().EventOps[30][s], cases[s].op);
+    EXPECT_EQ(eventTables().EventArg1[30][s], cases[s].a1);
+    EXPECT_EQ(eventTables().EventArg2[30][s], cases[s].a2);
+    EXPECT_STREQ(eventTables().EventStr[30][s], cases[s].str);
   }
-  EXPECT_EQ(worldState().EventOps[30][cases.size()], -1);
+  EXPECT_EQ(eventTables().EventOps[30][cases.size()], -1);
 }
 
 // The reset clears only the string cells that the reader handed out: every one of them.
@@ -131,17 +131,17 @@ TEST_F(EventReaderTest, the_next_reset_leaves_every_byte_of_the_tables_as_new) {
                                                  cmd(kIf, std::string(kFlag) + " 3 1 12")}),
                                eventText("7", {cmd(kFlag, "3 1"), textBlock("t", {"row"})})})),
             SceneLoad::kLoaded);
-  ASSERT_STREQ(worldState().EventStr[0][0], longName.c_str());
-  ASSERT_STREQ(worldState().EventStr[100][1], "town");
+  ASSERT_STREQ(eventTables().EventStr[0][0], longName.c_str());
+  ASSERT_STREQ(eventTables().EventStr[100][1], "town");
   resetEventTables();
-  const auto* bytes = reinterpret_cast<const unsigned char*>(worldState().EventStr);
-  EXPECT_TRUE(std::all_of(bytes, bytes + sizeof worldState().EventStr,
+  const auto* bytes = reinterpret_cast<const unsigned char*>(eventTables().EventStr);
+  EXPECT_TRUE(std::all_of(bytes, bytes + sizeof eventTables().EventStr,
                           [](unsigned char b) { return b == 0; }));
-  EXPECT_TRUE(std::all_of(&worldState().EventOps[0][0],
-                          &worldState().EventOps[0][0] + kEventCount * kStepCount,
+  EXPECT_TRUE(std::all_of(&eventTables().EventOps[0][0],
+                          &eventTables().EventOps[0][0] + kEventCount * kStepCount,
                           [](int32_t op) { return op == -1; }));
-  EXPECT_EQ(worldState().TextLines[0][0], 0);
-  EXPECT_EQ(worldState().EventArg1[100][1], 0);
+  EXPECT_EQ(eventTables().TextLines[0][0], 0);
+  EXPECT_EQ(eventTables().EventArg1[100][1], 0);
 }
 
 TEST_F(EventReaderTest, two_text_blocks_in_a_row_start_at_rows_0_and_4) {
@@ -152,14 +152,14 @@ TEST_F(EventReaderTest, two_text_blocks_in_a_row_start_at_rows_0_and_4) {
   ASSERT_EQ(load(events), SceneLoad::kLoaded);
   expectNoMessage();
   EXPECT_EQ(ops(5, 3), (std::vector<int>{1, 1, -1}));
-  EXPECT_STREQ(worldState().EventStr[5][0], "0");
-  EXPECT_STREQ(worldState().EventStr[5][1], "4");
+  EXPECT_STREQ(eventTables().EventStr[5][0], "0");
+  EXPECT_STREQ(eventTables().EventStr[5][1], "4");
   const std::vector<std::string> rows = {"Kim",           "first line", "second", "}", "Lee",
                                          " two  blanks ", "} ",         "}x",     "",  "}"};
   for (size_t i = 0; i < rows.size(); ++i)
-    EXPECT_EQ(worldState().TextLines[i], rows[i]) << "row " << i;
+    EXPECT_EQ(eventTables().TextLines[i], rows[i]) << "row " << i;
   EXPECT_EQ(worldState().NextTextLine, 10);
-  EXPECT_STREQ(worldState().TextLines[10], "");
+  EXPECT_STREQ(eventTables().TextLines[10], "");
 }
 
 TEST_F(EventReaderTest, a_misspelt_keyword_takes_its_step_and_keeps_the_end_mark) {
@@ -180,11 +180,11 @@ TEST_F(EventReaderTest, a_number_that_does_not_convert_is_read_again_as_a_comman
             SceneLoad::kLoaded);
   expectNoMessage();
   EXPECT_EQ(ops(9, 6), (std::vector<int>{105, 200, 14, -1, 107, 91}));
-  EXPECT_EQ(worldState().EventArg1[9][0], 0);
-  EXPECT_EQ(worldState().EventArg1[9][2], 1);
-  EXPECT_EQ(worldState().EventArg2[9][2], 0);
-  EXPECT_EQ(worldState().EventArg1[9][4], 15);
-  EXPECT_EQ(worldState().EventOps[9][6], -1);
+  EXPECT_EQ(eventTables().EventArg1[9][0], 0);
+  EXPECT_EQ(eventTables().EventArg1[9][2], 1);
+  EXPECT_EQ(eventTables().EventArg2[9][2], 0);
+  EXPECT_EQ(eventTables().EventArg1[9][4], 15);
+  EXPECT_EQ(eventTables().EventOps[9][6], -1);
 }
 
 TEST_F(EventReaderTest, if_without_flag_uses_up_the_word_after_it) {
@@ -220,7 +220,7 @@ TEST_F(EventReaderTest, an_event_number_outside_0_to_100_stops_the_section) {
     ASSERT_EQ(load(events), SceneLoad::kMapMalformed);
     expectFault(lineOf(text_, "\n" + label) + 1, world::text::kEventNumber);
     EXPECT_EQ(ops(7, 2), (std::vector<int>{200, -1}));
-    EXPECT_EQ(worldState().EventOps[8][0], -1);
+    EXPECT_EQ(eventTables().EventOps[8][0], -1);
   }
 }
 
@@ -228,8 +228,8 @@ TEST_F(EventReaderTest, an_event_holds_199_commands_and_its_end_mark) {
   const std::vector<std::string> fits(199, kHeroHold);
   ASSERT_EQ(load(eventSection({eventText("6", fits)})), SceneLoad::kLoaded);
   expectNoMessage();
-  EXPECT_EQ(worldState().EventOps[6][198], 101);
-  EXPECT_EQ(worldState().EventOps[6][199], -1);
+  EXPECT_EQ(eventTables().EventOps[6][198], 101);
+  EXPECT_EQ(eventTables().EventOps[6][199], -1);
 }
 
 TEST_F(EventReaderTest, a_201st_step_is_refused_and_the_200_before_it_kept) {
@@ -239,10 +239,10 @@ TEST_F(EventReaderTest, a_201st_step_is_refused_and_the_200_before_it_kept) {
             SceneLoad::kMapMalformed);
   // Count, label and 200 commands: the closing label on line 4 + 202 is the 201st step.
   expectFault(206, world::text::kTooManySteps);
-  EXPECT_EQ(worldState().EventOps[6][0], 101);
-  EXPECT_EQ(worldState().EventOps[6][199], 91);
-  EXPECT_EQ(worldState().EventOps[7][0], -1);
-  EXPECT_EQ(worldState().EventOps[8][0], -1);
+  EXPECT_EQ(eventTables().EventOps[6][0], 101);
+  EXPECT_EQ(eventTables().EventOps[6][199], 91);
+  EXPECT_EQ(eventTables().EventOps[7][0], -1);
+  EXPECT_EQ(eventTables().EventOps[8][0], -1);
 }
 
 TEST_F(EventReaderTest, the_501_text_rows_fill_and_a_502nd_is_refused) {
@@ -251,7 +251,7 @@ TEST_F(EventReaderTest, the_501_text_rows_fill_and_a_502nd_is_refused) {
   ASSERT_EQ(load(eventSection({eventText("1", {textBlock("full", body)})})), SceneLoad::kLoaded);
   expectNoMessage();
   EXPECT_EQ(worldState().NextTextLine, 501);
-  EXPECT_STREQ(worldState().TextLines[500], "}");
+  EXPECT_STREQ(eventTables().TextLines[500], "}");
 
   resetEventTables();
   const std::vector<std::string> shorter(498, "row");
@@ -260,9 +260,9 @@ TEST_F(EventReaderTest, the_501_text_rows_fill_and_a_502nd_is_refused) {
   ASSERT_EQ(load(events), SceneLoad::kMapMalformed);
   // The second block's title takes row 500; its body row would be the 502nd.
   expectFault(lineOf(text_, "last"), world::text::kTooManyTextLines);
-  EXPECT_STREQ(worldState().TextLines[500], "more");
+  EXPECT_STREQ(eventTables().TextLines[500], "more");
   EXPECT_EQ(worldState().NextTextLine, 501);
-  EXPECT_STREQ(worldState().EventStr[1][1], "500");
+  EXPECT_STREQ(eventTables().EventStr[1][1], "500");
 }
 
 TEST_F(EventReaderTest, a_missing_end_label_or_end_row_stops_at_the_end_of_the_file) {
@@ -278,9 +278,9 @@ TEST_F(EventReaderTest, a_missing_end_label_or_end_row_stops_at_the_end_of_the_f
       "1\r\n9\r\n" + std::string(kText) + " title -\r\nbody one\r\nbody two\r\n";
   ASSERT_EQ(load(noEndRow), SceneLoad::kMapMalformed);
   expectFault(lineOf(text_, "body two") + 1, world::text::kEndsEarly);
-  EXPECT_EQ(worldState().EventOps[9][0], 1);
-  EXPECT_STREQ(worldState().TextLines[0], "title");
-  EXPECT_STREQ(worldState().TextLines[2], "body two");
+  EXPECT_EQ(eventTables().EventOps[9][0], 1);
+  EXPECT_STREQ(eventTables().TextLines[0], "title");
+  EXPECT_STREQ(eventTables().TextLines[2], "body two");
   EXPECT_EQ(worldState().NextTextLine, 3);
 }
 
@@ -296,8 +296,8 @@ TEST_F(EventReaderTest, tokens_and_rows_longer_than_their_cells_are_refused) {
                                                cmd(kVisual, name254)})})),
             SceneLoad::kLoaded);
   expectNoMessage();
-  EXPECT_EQ(std::string(worldState().EventStr[1][0]), name254);
-  EXPECT_EQ(std::string(worldState().TextLines[1]), row254);
+  EXPECT_EQ(std::string(eventTables().EventStr[1][0]), name254);
+  EXPECT_EQ(std::string(eventTables().TextLines[1]), row254);
 
   const std::vector<Case> cases = {
       {eventSection({eventText("12345678", {kGameEnd})}), "12345678", world::text::kWordTooLong},
@@ -328,7 +328,7 @@ TEST_F(EventReaderTest, a_missing_or_absurd_event_count) {
   // No events at all for a negative count.
   ASSERT_EQ(load("-3\r\n" + eventText("7", {kGameEnd})), SceneLoad::kLoaded);
   expectNoMessage();
-  EXPECT_EQ(worldState().EventOps[7][0], -1);
+  EXPECT_EQ(eventTables().EventOps[7][0], -1);
 }
 
 }  // namespace
