@@ -25,7 +25,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // cell at the reset value and its token becomes the next command.
 class EventSection {
  public:
-  explicit EventSection(MapText& t) : t_(t) {}
+  explicit EventSection(MapText& t) : t_(t), tables_(eventTables()), world_(worldState()) {}
 
   void read() {
     int32_t count = 0;
@@ -75,7 +75,7 @@ class EventSection {
       // The closing label needs a step of its own too.
       if (s >= kStepCount) return t_.fail(text::kTooManySteps);
       if (std::strcmp(word, label) == 0) {
-        eventTables().EventOps[n][s] = kOpEnd;
+        tables_.EventOps[n][s] = kOpEnd;
         return true;
       }
       if (!readCommand(word, n, s)) return false;
@@ -87,17 +87,17 @@ class EventSection {
     const EventKeyword* c = findEventKeyword(word);
     if (!c) return true;
     if (c->args == EventArgs::kIf) return readIf(n, s);
-    eventTables().EventOps[n][s] = c->op;
+    tables_.EventOps[n][s] = c->op;
     switch (c->args) {
       case EventArgs::kArg1:
-        number(eventTables().EventArg1[n][s]);
+        number(tables_.EventArg1[n][s]);
         break;
       case EventArgs::kArg1Arg2:
-        if (number(eventTables().EventArg1[n][s])) number(eventTables().EventArg2[n][s]);
+        if (number(tables_.EventArg1[n][s])) number(tables_.EventArg2[n][s]);
         break;
       case EventArgs::kFlag: {
         int32_t flag = 0;
-        if (number(flag)) number(eventTables().EventArg1[n][s]);
+        if (number(flag)) number(tables_.EventArg1[n][s]);
         std::snprintf(eventStrCell(n, s), kCellSize, "%d", flag);
         break;
       }
@@ -105,7 +105,7 @@ class EventSection {
         nextToken(eventStrCell(n, s), kCellSize);
         break;
       case EventArgs::kStrArg1:
-        if (nextToken(eventStrCell(n, s), kCellSize)) number(eventTables().EventArg1[n][s]);
+        if (nextToken(eventStrCell(n, s), kCellSize)) number(tables_.EventArg1[n][s]);
         break;
       case EventArgs::kText:
         return readText(n, s);
@@ -122,38 +122,40 @@ class EventSection {
     if (!nextToken(word, sizeof word)) return false;
     if (std::strcmp(word, kIfFlagWord) != 0) return true;
     if (!nextToken(eventStrCell(n, s), kCellSize) || !nextToken(value, sizeof value)) return false;
-    eventTables().EventArg1[n][s] = decimalValue(value);
+    tables_.EventArg1[n][s] = decimalValue(value);
     if (!nextToken(target, sizeof target)) return false;
-    eventTables().EventArg2[n][s] = decimalValue(target);
-    eventTables().EventOps[n][s] = kOpIf;
+    tables_.EventArg2[n][s] = decimalValue(target);
+    tables_.EventOps[n][s] = kOpIf;
     return true;
   }
 
   // The step holds the block's first row as decimal text; the block is the
   // title, the body lines as they are, and the "}" line.
   bool readText(int n, int s) {
-    std::snprintf(eventStrCell(n, s), kCellSize, "%d", worldState().NextTextLine);
+    std::snprintf(eventStrCell(n, s), kCellSize, "%d", world_.NextTextLine);
     char discarded[kCellSize];
     if (!freeRow()) return false;
-    if (!nextToken(eventTables().TextLines[worldState().NextTextLine], kCellSize) ||
+    if (!nextToken(tables_.TextLines[world_.NextTextLine], kCellSize) ||
         !nextToken(discarded, sizeof discarded) || !t_.lineEnd())
       return false;
-    ++worldState().NextTextLine;
+    ++world_.NextTextLine;
     for (;;) {
       if (!freeRow()) return false;
-      char* row = eventTables().TextLines[worldState().NextTextLine];
+      char* row = tables_.TextLines[world_.NextTextLine];
       if (!t_.restOfLine(row, kCellSize)) return false;
-      ++worldState().NextTextLine;
+      ++world_.NextTextLine;
       if (std::strcmp(row, kBlockEnd) == 0) return true;
     }
   }
 
   bool freeRow() {
-    if (worldState().NextTextLine >= 0 && worldState().NextTextLine < kTextLineCount) return true;
+    if (world_.NextTextLine >= 0 && world_.NextTextLine < kTextLineCount) return true;
     return t_.fail(text::kTooManyTextLines);
   }
 
   MapText& t_;
+  EventTables& tables_;
+  WorldState& world_;
   std::string pending_;
 };
 
