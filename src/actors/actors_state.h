@@ -8,6 +8,7 @@
 #include "actors/actors_state.h"
 #include "actors/common_resources.h"
 #include "actors/snowfall.h"
+#include "common/bound_state.h"
 #include "gfx/sprite_pack.h"
 
 namespace actors {
@@ -31,7 +32,6 @@ struct ActorsState {
 };
 
 // The running game's actors' state, owned by the game object, which binds it.
-ActorsState& actorsState();
-void bindActorsState(ActorsState* state);
+inline ActorsState& actorsState() { return common::Bound<ActorsState>::get(); }
 
 }  // namespace actors

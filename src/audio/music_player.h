@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "common/bound_state.h"
 #include "platform/music_stream.h"
 
 namespace audio {
@@ -47,7 +48,6 @@ struct AudioState {
 };
 
 // The running game's sound state, owned by the game object, which binds it.
-AudioState& audioState();
-void bindAudioState(AudioState* state);
+inline AudioState& audioState() { return common::Bound<AudioState>::get(); }
 
 }  // namespace audio

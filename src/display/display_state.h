@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/bound_state.h"
 #include "common/data_formats.h"
 #include "display/pixel_page.h"
 #include "platform/video.h"
@@ -49,7 +50,6 @@ struct DisplayState {
 };
 
 // The running game's display state, owned by the game object, which binds it.
-DisplayState& displayState();
-void bindDisplayState(DisplayState* state);
+inline DisplayState& displayState() { return common::Bound<DisplayState>::get(); }
 
 }  // namespace display

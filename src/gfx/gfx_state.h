@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/bound_state.h"
 #include "gfx/background_layer.h"
 #include "gfx/fonts.h"
 
@@ -21,7 +22,6 @@ struct GfxState {
 };
 
 // The running game's drawing state, owned by the game object, which binds it.
-GfxState& gfxState();
-void bindGfxState(GfxState* state);
+inline GfxState& gfxState() { return common::Bound<GfxState>::get(); }
 
 }  // namespace gfx

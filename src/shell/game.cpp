@@ -19,23 +19,23 @@ Game::Game()
       world_(std::make_unique<world::WorldState>()),
       actors_(std::make_unique<actors::ActorsState>()),
       shell_(std::make_unique<ShellState>()) {
-  display::bindDisplayState(display_.get());
-  gfx::bindGfxState(gfx_.get());
-  visual::bindVisualState(visual_.get());
-  audio::bindAudioState(audio_.get());
-  world::bindWorldState(world_.get());
-  actors::bindActorsState(actors_.get());
-  bindShellState(shell_.get());
+  common::Bound<display::DisplayState>::bind(display_.get());
+  common::Bound<gfx::GfxState>::bind(gfx_.get());
+  common::Bound<visual::VisualState>::bind(visual_.get());
+  common::Bound<audio::AudioState>::bind(audio_.get());
+  common::Bound<world::WorldState>::bind(world_.get());
+  common::Bound<actors::ActorsState>::bind(actors_.get());
+  common::Bound<ShellState>::bind(shell_.get());
 }
 
 Game::~Game() {
-  bindShellState(nullptr);
-  actors::bindActorsState(nullptr);
-  world::bindWorldState(nullptr);
-  audio::bindAudioState(nullptr);
-  visual::bindVisualState(nullptr);
-  gfx::bindGfxState(nullptr);
-  display::bindDisplayState(nullptr);
+  common::Bound<ShellState>::bind(nullptr);
+  common::Bound<actors::ActorsState>::bind(nullptr);
+  common::Bound<world::WorldState>::bind(nullptr);
+  common::Bound<audio::AudioState>::bind(nullptr);
+  common::Bound<visual::VisualState>::bind(nullptr);
+  common::Bound<gfx::GfxState>::bind(nullptr);
+  common::Bound<display::DisplayState>::bind(nullptr);
 }
 
 }  // namespace shell

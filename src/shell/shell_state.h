@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "common/bound_state.h"
 #include "shell/scene_cycle.h"
 
 namespace shell {
@@ -34,7 +35,6 @@ struct ShellState {
 };
 
 // The running game's shell state, owned by the game object, which binds it.
-ShellState& shellState();
-void bindShellState(ShellState* state);
+inline ShellState& shellState() { return common::Bound<ShellState>::get(); }
 
 }  // namespace shell

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/bound_state.h"
 #include "common/data_formats.h"
 #include "platform/video.h"
 
@@ -35,8 +36,7 @@ struct VisualState {
 };
 
 // The running game's cut-scene state, owned by the game object, which binds it.
-VisualState& visualState();
-void bindVisualState(VisualState* state);
+inline VisualState& visualState() { return common::Bound<VisualState>::get(); }
 
 // What loadVisualScene did: loaded, or the step that failed.
 enum class VisualLoad : int {

@@ -9,10 +9,6 @@
 #include "world/scene.h"
 
 namespace world {
-namespace {
-WorldState* bound = nullptr;
-}  // namespace
-
 // Out of line: the Scene is complete here.
 WorldState::WorldState() = default;
 WorldState::~WorldState() = default;
@@ -26,10 +22,6 @@ EventTablesPtr makeEventTables() {
   if (!block) throw std::bad_alloc();
   return EventTablesPtr(static_cast<EventTables*>(block));
 }
-
-WorldState& worldState() { return *bound; }
-EventTables& eventTables() { return *bound->tables; }
-void bindWorldState(WorldState* state) { bound = state; }
 
 char* eventStrCell(int n, int s) {
   WorldState& w = worldState();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/bound_state.h"
 #include "world/event_language.h"
 
 namespace world {
@@ -71,10 +72,9 @@ struct WorldState {
 };
 
 // The running game's world state, owned by the game object, which binds it.
-WorldState& worldState();
+inline WorldState& worldState() { return common::Bound<WorldState>::get(); }
 // Its event tables.
-EventTables& eventTables();
-void bindWorldState(WorldState* state);
+inline EventTables& eventTables() { return *worldState().tables; }
 
 // The string cell of step s of event n, for the map reader to write (nothing else writes
 // EventStr): the cells handed out are counted in StrStepsUsed.
