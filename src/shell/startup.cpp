@@ -3,13 +3,13 @@
 
 #include "common/geometry.h"
 #include "common/random.h"
+#include "common/start_up_texts.h"
 #include "display/display_device.h"
 #include "display/palette.h"
 #include "display/pixel_page.h"
 #include "gfx/fonts.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
-#include "shell/messages.h"
 #include "shell/shell_state.h"
 
 namespace shell {
@@ -18,7 +18,7 @@ namespace {
 using namespace display;
 
 int fail(const char* text) {
-  platform::messageBox(text::kEngineTitle, text);
+  platform::messageBox(common::text::kEngineTitle, text);
   return 0;
 }
 
@@ -36,14 +36,14 @@ int bindPage(PixelPage& page, platform::Surface& surface) {
 int StartUpEngine() {
   switch (InitDisplayAndInput()) {
     case DisplayInit::kDisplayFailed:
-      return fail(text::kDisplayError);
+      return fail(common::text::kDisplayError);
     case DisplayInit::kInputFailed:
-      return fail(text::kInputError);
+      return fail(common::text::kInputError);
     case DisplayInit::kReady:
       break;
   }
-  if (!LoadPalette("grim\\pal.pal")) return fail(text::kPaletteError);
-  if (!gfx::loadFonts()) return fail(text::kFontError);
+  if (!LoadPalette("grim\\pal.pal")) return fail(common::text::kPaletteError);
+  if (!gfx::loadFonts()) return fail(common::text::kFontError);
 
   auto& d = displayState();
   d.MPAGE = std::make_unique<PixelPage>();
@@ -56,15 +56,15 @@ int StartUpEngine() {
     d.StripSurface->lock(&bits);
     const int ok = d.MPAGE->BindRows(bits, kPageWidth, kPageHeight);
     d.StripSurface->unlock();
-    if (!ok) return fail(text::kMpageError);
+    if (!ok) return fail(common::text::kMpageError);
   }
 
   d.APAGE = std::make_unique<PixelPage>();
   d.APAGE1 = std::make_unique<PixelPage>();
   d.VPAGE = std::make_unique<PixelPage>();
-  if (!bindPage(*d.APAGE, *d.DrawSurface)) return fail(text::kApageError);
-  if (!bindPage(*d.VPAGE, *d.PrimarySurface)) return fail(text::kVpageError);
-  if (!bindPage(*d.APAGE1, *d.BackBuffer)) return fail(text::kApage1Error);
+  if (!bindPage(*d.APAGE, *d.DrawSurface)) return fail(common::text::kApageError);
+  if (!bindPage(*d.VPAGE, *d.PrimarySurface)) return fail(common::text::kVpageError);
+  if (!bindPage(*d.APAGE1, *d.BackBuffer)) return fail(common::text::kApage1Error);
 
   d.ViewRect =
       platform::Rect{common::kViewLeft, common::kViewTop, common::kViewRight, common::kViewBottom};

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "common/start_up_texts.h"
 #include "platform/frame_clock.h"
 #include "platform/message_box.h"
 #include "platform/quit.h"
@@ -23,10 +24,6 @@ namespace {
 
 using Clock = FrameClock::Clock;
 constexpr wchar_t kClassName[] = L"gmc(Pelmo)";
-// The start-up box of a display or input that cannot be had, in code page 949.
-constexpr char kEngineTitle[] = "Pelmo\xBF\xA3\xC1\xF8";    // Pelmo엔진
-constexpr char kDisplayError[] = "DDRAW \xBF\xA1\xB7\xAF";  // DDRAW 에러
-constexpr char kInputError[] = "DINPUT \xBF\xA1\xB7\xAF";   // DINPUT 에러
 
 class Win32Backend;
 Win32Backend* TheBackend = nullptr;  // the one window's procedure reaches it here
@@ -63,9 +60,10 @@ class Win32Backend final : public Backend {
     UpdateWindow(window_);
     std::string error;
     if (!screen_.create(window_, options_.fullScreen, error)) {
-      return startFailed(kDisplayError, error);
+      return startFailed(common::text::kDisplayError, error);
     }
-    if (!keyboard_.create(instance_, window_, error)) return startFailed(kInputError, error);
+    if (!keyboard_.create(instance_, window_, error))
+      return startFailed(common::text::kInputError, error);
     return true;
   }
 
@@ -173,7 +171,7 @@ class Win32Backend final : public Backend {
   // The display or the keyboard cannot be had: the start-up box, and no game.
   bool startFailed(const char* cp949Text, const std::string& detail) {
     std::fprintf(stderr, "game: %s\n", detail.c_str());
-    platform::messageBox(kEngineTitle, cp949Text);
+    platform::messageBox(common::text::kEngineTitle, cp949Text);
     return false;
   }
 

@@ -1,7 +1,9 @@
-// messages.h -- the texts of the start-up message boxes, in code page 949
+// start_up_texts.h -- the texts of the start-up message boxes, in code page 949
 #pragma once
 
-namespace shell::text {
+// Shown by the shell's start-up, and by a window backend whose display or keyboard fails
+// as the window is made.
+namespace common::text {
 
 inline constexpr const char* kEngineTitle = "Pelmo\xBF\xA3\xC1\xF8";    // Pelmo엔진
 inline constexpr const char* kDisplayError = "DDRAW \xBF\xA1\xB7\xAF";  // DDRAW 에러
@@ -15,4 +17,4 @@ inline constexpr const char* kApageError = "APAGE\xBF\xA1\xB7\xAF....";    // AP
 inline constexpr const char* kVpageError = "VPAGE\xBF\xA1\xB7\xAF....";    // VPAGE에러....
 inline constexpr const char* kApage1Error = "APAGE1\xBF\xA1\xB7\xAF....";  // APAGE1에러....
 
-}  // namespace shell::text
+}  // namespace common::text
