@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
   hooks.loseSurfacesAt = o.loseSurfacesAt;
   hooks.stopAfter = o.frames;
   platform::setScreenHooks(hooks);
-  // The start's settings go into the game's own state, so they follow its making.
+  // The game and its state from here on; the start's settings are part of that state.
   shell::Game game;
   shell::shellState().SeedOverride = o.seed;
   if (o.mapName) shell::shellState().FirstMapName = *o.mapName;

@@ -73,9 +73,10 @@ void handleTalkKey() {
 }
 
 void updateMapActors() {
-  if (!worldState().CurrentScene) return;
-  for (int i = 0; i < worldState().CurrentScene->actorCount; ++i)
-    if (worldState().CurrentScene->actors[i]) worldState().CurrentScene->actors[i]->update();
+  Scene* scene = worldState().CurrentScene.get();
+  if (!scene) return;
+  for (int i = 0; i < scene->actorCount; ++i)
+    if (scene->actors[i]) scene->actors[i]->update();
 }
 
 // Both act in every frame the key is held; the run request comes last.
@@ -99,8 +100,8 @@ void stepFade() {
 
 // Hardware copies into the unlocked surface: the far layer, then the map picture over it.
 void drawBackgrounds() {
-  if (gfx::gfxState().FarLayer) gfx::gfxState().FarLayer->draw();
-  if (worldState().CurrentScene) worldState().CurrentScene->drawBackground();
+  if (const auto& far = gfx::gfxState().FarLayer) far->draw();
+  if (Scene* scene = worldState().CurrentScene.get()) scene->drawBackground();
 }
 
 // Back to front: snow behind the characters, the map actors, the hero, the
@@ -109,8 +110,8 @@ void drawWorld() {
   actors::drawSnowFar();
   actors::drawSnowMiddle();
   actors::drawSnowPile();
-  if (worldState().CurrentScene) worldState().CurrentScene->drawActors();
-  if (actors::actorsState().Hero) actors::actorsState().Hero->draw();
+  if (Scene* scene = worldState().CurrentScene.get()) scene->drawActors();
+  if (const auto& Hero = actors::actorsState().Hero) Hero->draw();
   actors::drawSnowNear();
   actors::drawStatusBar();
 }
@@ -121,8 +122,8 @@ void drawFrame() {
   auto& d = displayState();
   d.DrawSurface->lock(&bits);
   drawWorld();
-  if (worldState().CurrentScene && worldState().CurrentScene->captionTimer != 0)
-    worldState().CurrentScene->drawCaption();
+  Scene* scene = worldState().CurrentScene.get();
+  if (scene && scene->captionTimer != 0) scene->drawCaption();
   actors::drawBalloons();
   // The frame counter, top left of the view.
   gfx::drawText(d.APAGE.get(), common::kViewLeft, common::kViewTop, shellState().FrameText, 90);
