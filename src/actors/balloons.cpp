@@ -101,12 +101,13 @@ void typeRow(const char* row, int n, int m, int y) {
 // t is the number of bytes typed over all body rows together; rows after the
 // one being typed are not drawn yet.
 void typeBody(int t) {
+  world::WorldState& w = world::worldState();
   int typedEnd = 0;
   for (int i = 1;; ++i) {
     const char* row = blockRow(i);
     if (endsBlock(row)) {
       // A block without body rows is complete at once, so the talk key can close it.
-      if (i == 1) worldState().TextShown = 1;
+      if (i == 1) w.TextShown = 1;
       return;
     }
     const int n = int(std::strlen(row));
@@ -117,20 +118,21 @@ void typeBody(int t) {
     }
     drawRow(row, kBodyX, rowY(i), kTextFace);
     if (endsBlock(blockRow(i + 1))) {
-      worldState().TextShown = 1;
+      w.TextShown = 1;
       return;
     }
   }
 }
 
 void drawTextBalloon() {
-  const int t = worldState().TextTicker;
+  world::WorldState& w = world::worldState();
+  const int t = w.TextTicker;
   drawTitle(blockRow(0), t);
-  if (worldState().TextShown)
+  if (w.TextShown)
     drawShownBody(t);
   else
     typeBody(t);
-  worldState().TextTicker = t + 1 >= kTickerLimit ? kTickerWrap : t + 1;
+  w.TextTicker = t + 1 >= kTickerLimit ? kTickerWrap : t + 1;
 }
 
 // 0 the hero, k the map actor in slot k - 1.

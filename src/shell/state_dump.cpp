@@ -82,6 +82,7 @@ void writeWorld(JsonWriter& j) {
 }  // namespace
 
 std::string stateDumpJson() {
+  world::WorldState& w = world::worldState();
   using namespace world;
   JsonWriter j;
   j.beginObject();
@@ -90,19 +91,19 @@ std::string stateDumpJson() {
   j.key("mapName").string(platform::cp949ToUtf8(shellState().MapName));
   j.key("brightness").number(display::displayState().Brightness);
   j.key("gameRunning").number(shellState().GameRunning);
-  j.key("currentEvent").number(worldState().CurrentEvent);
-  j.key("currentStep").number(worldState().CurrentStep);
-  j.key("eventActor").number(worldState().EventActor);
-  j.key("warpPending").number(worldState().WarpPending);
-  j.key("walkCounter").number(worldState().WalkCounter);
-  j.key("textIndex").number(worldState().TextIndex);
-  j.key("textTicker").number(worldState().TextTicker);
-  j.key("textShown").number(worldState().TextShown);
-  j.key("iconOwner").number(worldState().IconOwner);
-  j.key("iconKind").number(worldState().IconKind);
-  j.key("iconTicker").number(worldState().IconTicker);
+  j.key("currentEvent").number(w.CurrentEvent);
+  j.key("currentStep").number(w.CurrentStep);
+  j.key("eventActor").number(w.EventActor);
+  j.key("warpPending").number(w.WarpPending);
+  j.key("walkCounter").number(w.WalkCounter);
+  j.key("textIndex").number(w.TextIndex);
+  j.key("textTicker").number(w.TextTicker);
+  j.key("textShown").number(w.TextShown);
+  j.key("iconOwner").number(w.IconOwner);
+  j.key("iconKind").number(w.IconKind);
+  j.key("iconTicker").number(w.IconTicker);
   j.key("eventFlags").beginArray();
-  for (int32_t f : worldState().EventFlags) j.number(f);
+  for (int32_t f : w.EventFlags) j.number(f);
   j.endArray();
   writeWorld(j);
   writeMusic(j);

@@ -96,9 +96,10 @@ void reportFault(const char* path, const ScriptText& t) {
 // too long for its cell keeps its first 254 bytes, and a script with more lines than the table
 // holds is cut before the first line that has no room; both are reported at their line.
 void readScriptLines(ScriptText& t) {
-  std::memset(visualState().VisualScript, 0, sizeof visualState().VisualScript);
+  VisualState& v = visualState();
+  std::memset(v.VisualScript, 0, sizeof v.VisualScript);
   for (int k = 0; k < kScriptLines; ++k) {
-    char* line = visualState().VisualScript[k];
+    char* line = v.VisualScript[k];
     if (!readWord(t, line, kLineSize)) {
       std::strcpy(line, keyword::kEnd);
       return;
@@ -117,20 +118,22 @@ void readScriptLines(ScriptText& t) {
 
 // Reads the picture file into VisualPicture: read, or the file cannot be opened, or it is empty.
 PictureRead readPicture() {
-  FILE* f = platform::openDataFile(visualState().VisualPicturePath, "rb");
+  VisualState& v = visualState();
+  FILE* f = platform::openDataFile(v.VisualPicturePath, "rb");
   if (!f) return PictureRead::kNoFile;
   uint8_t* bits = nullptr;
-  visualState().VisualPicture->lock(&bits);
-  visualState().VisualPicture->unlock();
+  v.VisualPicture->lock(&bits);
+  v.VisualPicture->unlock();
   const size_t got = std::fread(bits, 1, common::kCutScenePictureBytes, f);
   std::fclose(f);
   return got > 0 ? PictureRead::kRead : PictureRead::kEmpty;
 }
 
 VisualLoad loadVisualScene(const char* name) {
+  VisualState& v = visualState();
   // A scene left by the key 1 is still marked as playing: a failed load must not replay it.
-  visualState().VisualPlaying = 0;
-  visualState().PaletteSaved = false;
+  v.VisualPlaying = 0;
+  v.PaletteSaved = false;
   char path[512];
   std::snprintf(path, sizeof path, "visual\\%s.if", name);
   FILE* script = platform::openDataFile(path, "rb");
@@ -142,17 +145,15 @@ VisualLoad loadVisualScene(const char* name) {
   readWord(text, picture, sizeof picture);
   if (display::displayState().DisplayDevice->createSurface(
           common::kCutScenePictureWidth, common::kCutScenePictureHeight,
-          platform::SurfaceKind::OffscreenPlain, visualState().VisualPicture) != platform::DD_OK) {
+          platform::SurfaceKind::OffscreenPlain, v.VisualPicture) != platform::DD_OK) {
     std::fclose(script);
     return failWith(keyword::kNoSurface, gfx::text::kErrorTitle), VisualLoad::kNoSurface;
   }
-  std::snprintf(visualState().VisualPicturePath, sizeof visualState().VisualPicturePath,
-                "grim\\%s.res", picture);
+  std::snprintf(v.VisualPicturePath, sizeof v.VisualPicturePath, "grim\\%s.res", picture);
   switch (readPicture()) {
     case PictureRead::kNoFile:
       std::fclose(script);
-      return failWith(keyword::kNoPicture, visualState().VisualPicturePath),
-             VisualLoad::kNoPictureFile;
+      return failWith(keyword::kNoPicture, v.VisualPicturePath), VisualLoad::kNoPictureFile;
     case PictureRead::kEmpty:
       std::fclose(script);
       return failWith(keyword::kEmptyPicture, gfx::text::kErrorTitle), VisualLoad::kEmptyPicture;
@@ -163,28 +164,27 @@ VisualLoad loadVisualScene(const char* name) {
   std::fclose(script);
   // The scene still plays what was read, as a malformed map is played as far as it was read.
   if (text.fault) reportFault(path, text);
-  visualState().VisualRect = pictureRect();
+  v.VisualRect = pictureRect();
 
   std::snprintf(path, sizeof path, "grim\\%s.pal", picture);
   FILE* palette = platform::openDataFile(path, "rb");
   if (!palette) return VisualLoad::kNoPalette;
   auto& d = display::displayState();
   for (int i = 0; i < common::kPaletteColours; ++i) {
-    visualState().SavedBasePalette[i] = d.BasePalette[i];
+    v.SavedBasePalette[i] = d.BasePalette[i];
     // Bytes past the end of a short file read as 255, as the game palette's do.
     d.WorkingPalette[i].red = d.BasePalette[i].red = uint8_t(std::fgetc(palette));
     d.WorkingPalette[i].green = d.BasePalette[i].green = uint8_t(std::fgetc(palette));
     d.WorkingPalette[i].blue = d.BasePalette[i].blue = uint8_t(std::fgetc(palette));
   }
   std::fclose(palette);
-  visualState().PaletteSaved = true;
+  v.PaletteSaved = true;
   display::SendPalette();
 
-  std::memset(visualState().VisualText, 0, sizeof visualState().VisualText);
-  visualState().VisualLine = visualState().VisualChar = visualState().VisualRow =
-      visualState().VisualRowPos = 0;
-  visualState().VisualTextX = visualState().VisualTextY = visualState().VisualWaiting = 0;
-  visualState().VisualPlaying = 1;
+  std::memset(v.VisualText, 0, sizeof v.VisualText);
+  v.VisualLine = v.VisualChar = v.VisualRow = v.VisualRowPos = 0;
+  v.VisualTextX = v.VisualTextY = v.VisualWaiting = 0;
+  v.VisualPlaying = 1;
   return VisualLoad::kLoaded;
 }
 

@@ -36,38 +36,37 @@ int readNumber(const char*& p) {
 }
 
 void setTextPosition(const char* line) {
+  VisualState& v = visualState();
   // X starts after the keyword and its one separator and runs to the next space.
   const char* p = std::strlen(line) > 9 ? line + 10 : line + std::strlen(line);
-  visualState().VisualTextX = readNumber(p);
+  v.VisualTextX = readNumber(p);
   while (*p && *p != ' ') ++p;
-  visualState().VisualTextY = readNumber(p);
+  v.VisualTextY = readNumber(p);
 }
 
 // One character of the text line into the current row; rows past the last are typed
 // into nothing, so the script still runs on.
 void typeCharacter(const char* line) {
-  char* row = visualState().VisualRow >= 0 && visualState().VisualRow < kTextRows
-                  ? visualState().VisualText[visualState().VisualRow]
-                  : nullptr;
+  VisualState& v = visualState();
+  char* row = v.VisualRow >= 0 && v.VisualRow < kTextRows ? v.VisualText[v.VisualRow] : nullptr;
   const auto put = [&](char c) {
-    if (row && visualState().VisualRowPos >= 0 && visualState().VisualRowPos < kLineSize - 1)
-      row[visualState().VisualRowPos] = c;
+    if (row && v.VisualRowPos >= 0 && v.VisualRowPos < kLineSize - 1) row[v.VisualRowPos] = c;
   };
-  const unsigned char c = static_cast<unsigned char>(line[visualState().VisualChar]);
+  const unsigned char c = static_cast<unsigned char>(line[v.VisualChar]);
   put(char(c));
   // A two-byte character is typed whole; a lead byte at the very end stays alone.
-  if (c >= 0x80 && line[visualState().VisualChar + 1] != '\0') {
-    ++visualState().VisualChar;
-    ++visualState().VisualRowPos;
-    put(line[visualState().VisualChar]);
+  if (c >= 0x80 && line[v.VisualChar + 1] != '\0') {
+    ++v.VisualChar;
+    ++v.VisualRowPos;
+    put(line[v.VisualChar]);
   }
-  ++visualState().VisualChar;
-  ++visualState().VisualRowPos;
-  if (line[visualState().VisualChar] == '\0') {
-    visualState().VisualChar = 0;
-    visualState().VisualRowPos = 0;
-    ++visualState().VisualRow;
-    ++visualState().VisualLine;
+  ++v.VisualChar;
+  ++v.VisualRowPos;
+  if (line[v.VisualChar] == '\0') {
+    v.VisualChar = 0;
+    v.VisualRowPos = 0;
+    ++v.VisualRow;
+    ++v.VisualLine;
   }
 }
 
@@ -82,65 +81,65 @@ void drawOutlined(int x, int y, const char* text) {
 }
 
 void copyPicture() {
+  VisualState& v = visualState();
   using namespace display;
-  if (displayState().DrawSurface->bltFast(0, 0, *visualState().VisualPicture,
-                                          visualState().VisualRect,
-                                          false) == platform::DDERR_SURFACELOST) {
-    visualState().VisualPicture->restore();
+  if (displayState().DrawSurface->bltFast(0, 0, *v.VisualPicture, v.VisualRect, false) ==
+      platform::DDERR_SURFACELOST) {
+    v.VisualPicture->restore();
     readPicture();
-    displayState().DrawSurface->bltFast(0, 0, *visualState().VisualPicture,
-                                        visualState().VisualRect, false);
+    displayState().DrawSurface->bltFast(0, 0, *v.VisualPicture, v.VisualRect, false);
   }
 }
 
 }  // namespace
 
 void stepVisualScript() {
-  if (visualState().VisualWaiting) return;
-  if (visualState().VisualLine < 0 || visualState().VisualLine >= kScriptLines) {
-    visualState().VisualPlaying = 0;
+  VisualState& v = visualState();
+  if (v.VisualWaiting) return;
+  if (v.VisualLine < 0 || v.VisualLine >= kScriptLines) {
+    v.VisualPlaying = 0;
     return;
   }
-  const char* line = visualState().VisualScript[visualState().VisualLine];
+  const char* line = v.VisualScript[v.VisualLine];
   if (std::strcmp(line, keyword::kEnd) == 0) {
-    visualState().VisualPlaying = 0;
+    v.VisualPlaying = 0;
   } else if (std::strcmp(line, keyword::kWaitKey) == 0) {
-    visualState().VisualWaiting = 1;
-    ++visualState().VisualLine;
+    v.VisualWaiting = 1;
+    ++v.VisualLine;
   } else if (std::strcmp(line, keyword::kBlankRow) == 0) {
-    ++visualState().VisualRow;
-    ++visualState().VisualLine;
+    ++v.VisualRow;
+    ++v.VisualLine;
   } else if (std::strcmp(line, keyword::kClearText) == 0) {
-    std::memset(visualState().VisualText, 0, sizeof visualState().VisualText);
-    visualState().VisualRow = 0;
-    visualState().VisualRowPos = 0;
-    ++visualState().VisualLine;
+    std::memset(v.VisualText, 0, sizeof v.VisualText);
+    v.VisualRow = 0;
+    v.VisualRowPos = 0;
+    ++v.VisualLine;
   } else if (std::strncmp(line, keyword::kTextPosition, 9) == 0) {
     setTextPosition(line);
-    ++visualState().VisualLine;
+    ++v.VisualLine;
   } else {
     typeCharacter(line);
   }
 }
 
 void drawVisualFrame() {
+  VisualState& v = visualState();
   copyPicture();
   uint8_t* bits = nullptr;
   display::displayState().DrawSurface->lock(&bits);
-  const int lastRow = visualState().VisualRow < kTextRows ? visualState().VisualRow : kTextRows - 1;
+  const int lastRow = v.VisualRow < kTextRows ? v.VisualRow : kTextRows - 1;
   for (int i = 0; i <= lastRow; ++i)
-    drawOutlined(visualState().VisualTextX, visualState().VisualTextY + 16 * i,
-                 visualState().VisualText[i]);
-  if (visualState().VisualWaiting)
-    drawOutlined(visualState().VisualTextX,
-                 visualState().VisualTextY + 16 * visualState().VisualRow, keyword::kPrompt);
+    drawOutlined(v.VisualTextX, v.VisualTextY + 16 * i, v.VisualText[i]);
+  if (v.VisualWaiting)
+    drawOutlined(v.VisualTextX, v.VisualTextY + 16 * v.VisualRow, keyword::kPrompt);
   display::displayState().DrawSurface->unlock();
 }
 
 void presentVisualFrame() { display::PresentRect(visualState().VisualRect); }
 
 void playVisualScene() {
-  if (!visualState().VisualPlaying || !visualState().VisualPicture) return;
+  VisualState& v = visualState();
+  if (!v.VisualPlaying || !v.VisualPicture) return;
   int level = 0;
   do {
     if (level < 100) display::SetBrightness(level += 2);
@@ -148,7 +147,7 @@ void playVisualScene() {
     if (platform::quitRequested()) return;
     if (display::displayState().KeyState[KEY_1]) break;
     if (display::displayState().KeyState[SPACE]) {
-      visualState().VisualWaiting = 0;
+      v.VisualWaiting = 0;
       // Held space freezes the scene until it is released.
       while (display::ReadKeyboard()[SPACE] && !platform::quitRequested()) platform::sleepMs(1);
       if (platform::quitRequested()) return;
@@ -156,21 +155,22 @@ void playVisualScene() {
     stepVisualScript();
     drawVisualFrame();
     presentVisualFrame();
-  } while (visualState().VisualPlaying && !platform::quitRequested());
+  } while (v.VisualPlaying && !platform::quitRequested());
   if (platform::quitRequested()) return;
   for (; level != 0; level -= 2) display::SetBrightness(level);
 }
 
 void finishVisualScene() {
+  VisualState& v = visualState();
   using namespace display;
   uint8_t* bits = nullptr;
   displayState().PrimarySurface->lock(&bits);
   std::memset(bits, 0, size_t(common::kScreenWidth) * common::kScreenHeight);
   displayState().PrimarySurface->unlock();
-  visualState().VisualPicture.reset();
+  v.VisualPicture.reset();
   LoadPalette("grim\\pal.pal");
-  if (visualState().PaletteSaved)
-    std::copy(std::begin(visualState().SavedBasePalette), std::end(visualState().SavedBasePalette),
+  if (v.PaletteSaved)
+    std::copy(std::begin(v.SavedBasePalette), std::end(v.SavedBasePalette),
               displayState().BasePalette);
 }
 

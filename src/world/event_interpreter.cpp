@@ -97,20 +97,19 @@ actors::Actor* sceneActor(int32_t slot) {
 }
 
 bool runEventStep() {
-  if (worldState().CurrentEvent == 0 || worldState().TextIndex != -1 ||
-      worldState().WarpPending != 0)
-    return true;
+  WorldState& w = worldState();
+  if (w.CurrentEvent == 0 || w.TextIndex != -1 || w.WarpPending != 0) return true;
   for (;;) {
     int op = 0;
-    const Step step = stepAt(worldState().CurrentEvent, worldState().CurrentStep, op);
+    const Step step = stepAt(w.CurrentEvent, w.CurrentStep, op);
     if (op < kOpLowest || op > kOpHighest) {
-      ++worldState().CurrentStep;
+      ++w.CurrentStep;
       return true;
     }
     const Handler handler = handlerFor(op);
     const Flow flow = handler ? handler(step) : Flow::kNext;
     if (flow == Flow::kStay) return true;
-    ++worldState().CurrentStep;
+    ++w.CurrentStep;
     if (flow == Flow::kGameEnds) return false;
     if (flow == Flow::kNext) return true;
   }

@@ -29,27 +29,32 @@ Flow scriptedWalk(Actor* c, int action, int32_t frames) {
 }  // namespace
 
 Flow heroHold(const Step&) {
-  if (actors::actorsState().Hero) actors::actorsState().Hero->busy = 1;
+  actors::ActorsState& a = actors::actorsState();
+  if (a.Hero) a.Hero->busy = 1;
   return Flow::kNext;
 }
 
 Flow heroRelease(const Step&) {
-  if (actors::actorsState().Hero) actors::actorsState().Hero->busy = 0;
+  actors::ActorsState& a = actors::actorsState();
+  if (a.Hero) a.Hero->busy = 0;
   return Flow::kNext;
 }
 
 Flow heroFaceLeft(const Step&) {
-  if (actors::actorsState().Hero) actors::actorsState().Hero->facing = 0;
+  actors::ActorsState& a = actors::actorsState();
+  if (a.Hero) a.Hero->facing = 0;
   return Flow::kNext;
 }
 
 Flow heroFaceRight(const Step&) {
-  if (actors::actorsState().Hero) actors::actorsState().Hero->facing = 1;
+  actors::ActorsState& a = actors::actorsState();
+  if (a.Hero) a.Hero->facing = 1;
   return Flow::kNext;
 }
 
 Flow heroMove(const Step& s) {
-  if (actors::actorsState().Hero) actors::actorsState().Hero->x = float(s.a1);
+  actors::ActorsState& a = actors::actorsState();
+  if (a.Hero) a.Hero->x = float(s.a1);
   return Flow::kNext;
 }
 
@@ -62,12 +67,14 @@ Flow heroWalkRight(const Step& s) {
 
 // Poses are allowed while the hero is held.
 Flow heroLookDown(const Step&) {
-  if (actors::actorsState().Hero) actors::actorsState().Hero->act(actors::kActLookDown);
+  actors::ActorsState& a = actors::actorsState();
+  if (a.Hero) a.Hero->act(actors::kActLookDown);
   return Flow::kNext;
 }
 
 Flow heroLookUp(const Step&) {
-  if (actors::actorsState().Hero) actors::actorsState().Hero->act(actors::kActLookUp);
+  actors::ActorsState& a = actors::actorsState();
+  if (a.Hero) a.Hero->act(actors::kActLookUp);
   return Flow::kNext;
 }
 

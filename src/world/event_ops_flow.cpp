@@ -18,11 +18,12 @@ int32_t* flagNamedBy(const char* text) {
 
 // Releases the hero and the talked-to actor; a touch event has no actor (-1).
 Flow endEvent(const Step&) {
-  worldState().CurrentEvent = 0;
-  worldState().CurrentStep = 0;
+  WorldState& w = worldState();
+  w.CurrentEvent = 0;
+  w.CurrentStep = 0;
   if (actors::actorsState().Hero) actors::actorsState().Hero->busy = 0;
-  if (worldState().EventActor != -1) {
-    if (actors::Actor* a = sceneActor(worldState().EventActor)) a->busy = 0;
+  if (w.EventActor != -1) {
+    if (actors::Actor* a = sceneActor(w.EventActor)) a->busy = 0;
   }
   return Flow::kStay;
 }
@@ -35,10 +36,11 @@ Flow setFlag(const Step& s) {
 // The jump keeps EventActor; the target's step 0 runs at the next call. A jump
 // to 0 stops the interpreter without releasing anyone.
 Flow jumpIfFlag(const Step& s) {
+  WorldState& w = worldState();
   const int32_t* flag = flagNamedBy(s.str);
   if (!flag || *flag != s.a1 || s.a2 < 0 || s.a2 >= kEventCount) return Flow::kNext;
-  worldState().CurrentEvent = s.a2;
-  worldState().CurrentStep = 0;
+  w.CurrentEvent = s.a2;
+  w.CurrentStep = 0;
   return Flow::kStay;
 }
 

@@ -24,33 +24,35 @@ constexpr int kVisualVolume = -600;
 
 // The following steps wait until the balloon is closed by the talk key.
 Flow openText(const Step& s) {
+  WorldState& w = worldState();
   const int32_t row = decimalValue(s.str);
   if (row < 0 || row >= kTextLineCount) return Flow::kNext;
-  worldState().TextIndex = row;
-  worldState().TextTicker = 0;
-  worldState().TextShown = 0;
+  w.TextIndex = row;
+  w.TextTicker = 0;
+  w.TextShown = 0;
   return Flow::kNext;
 }
 
 // 0 puts the balloon over the hero, k over the actor in slot k - 1. The
 // script does not wait for it.
 Flow openIcon(const Step& s) {
+  WorldState& w = worldState();
   const bool carrier =
       s.a1 == 0 ? actors::actorsState().Hero != nullptr : sceneActor(s.a1 - 1) != nullptr;
   if (!carrier || s.a2 < 0 || s.a2 >= kIconKinds) return Flow::kNext;
-  worldState().IconTicker = 0;
-  worldState().IconOwner = s.a1;
-  worldState().IconKind = s.a2;
+  w.IconTicker = 0;
+  w.IconOwner = s.a1;
+  w.IconKind = s.a2;
   return Flow::kNext;
 }
 
 // Onto the hero at once, with the far layer at half its place; the next step
 // runs in the same call.
 Flow setCamera(const Step&) {
-  if (worldState().CurrentScene) {
-    actors::centreCamera(*worldState().CurrentScene);
-    if (gfx::gfxState().FarLayer)
-      gfx::gfxState().FarLayer->scrollX = worldState().CurrentScene->cameraX >> 1;
+  WorldState& w = worldState();
+  if (w.CurrentScene) {
+    actors::centreCamera(*w.CurrentScene);
+    if (gfx::gfxState().FarLayer) gfx::gfxState().FarLayer->scrollX = w.CurrentScene->cameraX >> 1;
   }
   return Flow::kGoOn;
 }
