@@ -1,15 +1,12 @@
 // message_box.cpp -- message boxes through the backend, each one recorded
 #include "platform/message_box.h"
 
-#include <mutex>
-
 #include "platform/backend.h"
 #include "platform/encoding.h"
 #include "platform/quit.h"
 
 namespace platform {
 namespace {
-std::mutex m;
 std::vector<ShownMessage>& shown() {
   static std::vector<ShownMessage> list;
   return list;
@@ -19,18 +16,12 @@ std::vector<ShownMessage>& shown() {
 void messageBox(const std::string& title, const std::string& text) {
   // Once the game is to stop, no box is shown any more.
   if (quitRequested()) return;
-  {
-    std::lock_guard lock(m);
-    shown().push_back({title, text});
-  }
+  shown().push_back({title, text});
   if (hasBackend()) backend().messageBox(cp949ToUtf8(title), cp949ToUtf8(text));
 }
 
 const std::vector<ShownMessage>& shownMessages() { return shown(); }
 
-void clearShownMessages() {
-  std::lock_guard lock(m);
-  shown().clear();
-}
+void clearShownMessages() { shown().clear(); }
 
 }  // namespace platform

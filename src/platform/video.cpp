@@ -2,9 +2,7 @@
 #include "platform/video.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstring>
-#include <mutex>
 
 #include "platform/faults.h"
 #include "platform/pixel_rows.h"
@@ -13,13 +11,14 @@
 namespace platform {
 namespace {
 
-// Never destroyed: surfaces held by globals are released after static destructors run.
-std::mutex& registryMutex = *new std::mutex;
+// Never destroyed: a game object kept to the end of the process (the fuzz targets' and the
+// benchmarks') releases its surfaces after static destructors run.
 std::vector<Surface*>& registry() {
   static auto* surfaces = new std::vector<Surface*>;
   return *surfaces;
 }
-std::atomic<bool> loseRequested{false};
+// Asked for by the window's event handling; taken at the next video call.
+bool loseRequested = false;
 Surface* primary = nullptr;
 
 // A lost surface holds garbage; a fixed pattern keeps headless runs repeatable.
@@ -34,7 +33,9 @@ void fillGarbage(std::vector<uint8_t>& pixels) {
 }
 
 void takePendingLoss() {
-  if (loseRequested.exchange(false)) loseAllSurfaces();
+  if (!loseRequested) return;
+  loseRequested = false;
+  loseAllSurfaces();
 }
 
 Rect wholeOf(const Surface& s) { return Rect{0, 0, s.width(), s.height()}; }
@@ -59,12 +60,10 @@ HRESULT PaletteObject::setEntries(uint32_t, int first, int count, const PaletteE
 
 Surface::Surface(int width, int height, SurfaceKind kind)
     : width_(width), height_(height), kind_(kind), pixels_(size_t(width) * size_t(height), 0) {
-  std::lock_guard lock(registryMutex);
   registry().push_back(this);
 }
 
 Surface::~Surface() {
-  std::lock_guard lock(registryMutex);
   auto& r = registry();
   r.erase(std::remove(r.begin(), r.end(), this), r.end());
   if (primary == this) primary = nullptr;
@@ -185,7 +184,6 @@ HRESULT VideoDevice::createPalette(const PaletteEntry* initial,
 }
 
 void loseAllSurfaces() {
-  std::lock_guard lock(registryMutex);
   for (Surface* s : registry()) s->lose();
 }
 
