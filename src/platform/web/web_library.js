@@ -4,7 +4,8 @@
 
 var PelmoWebLibrary = {
   $PelmoWeb: {
-    keys: new Uint8Array(256),
+    keys: null,  // made in pelmo_web_open: the library's objects are written out as literals
+    listeners: [],  // [target, type, function], removed when the game ends
     image: null,
     context: null,
     audio: null,  // {context, gain, buffer, source, startedAt}
@@ -35,6 +36,11 @@ var PelmoWebLibrary = {
                'Numpad4', 'Numpad6', 'F1', 'F2', 'ControlLeft', 'AltLeft', 'Enter'],
 
     page: function() { return Module['pelmo'] || {}; },
+
+    listen: function(target, type, handler, capture) {
+      target.addEventListener(type, handler, capture);
+      PelmoWeb.listeners.push([target, type, handler, capture]);
+    },
 
     onKey: function(event, down) {
       var code = event.code;
@@ -68,8 +74,8 @@ var PelmoWebLibrary = {
           PelmoWeb.audio.context.resume();
         }
       };
-      document.addEventListener('keydown', resume, true);
-      document.addEventListener('pointerdown', resume, true);
+      PelmoWeb.listen(document, 'keydown', resume, true);
+      PelmoWeb.listen(document, 'pointerdown', resume, true);
       return PelmoWeb.audio.context;
     },
 
@@ -86,12 +92,13 @@ var PelmoWebLibrary = {
   pelmo_web_open: function() {
     var canvas = Module['canvas'];
     if (!canvas || !canvas.getContext) return 0;
+    PelmoWeb.keys = new Uint8Array(256);
     PelmoWeb.context = canvas.getContext('2d');
     PelmoWeb.image = PelmoWeb.context.createImageData(640, 480);
-    canvas.addEventListener('keydown', function(e) { PelmoWeb.onKey(e, true); });
-    canvas.addEventListener('keyup', function(e) { PelmoWeb.onKey(e, false); });
+    PelmoWeb.listen(canvas, 'keydown', function(e) { PelmoWeb.onKey(e, true); });
+    PelmoWeb.listen(canvas, 'keyup', function(e) { PelmoWeb.onKey(e, false); });
     // Keys released while another element has the focus are never reported.
-    canvas.addEventListener('blur', function() { PelmoWeb.keys.fill(0); });
+    PelmoWeb.listen(canvas, 'blur', function() { PelmoWeb.keys.fill(0); });
     return PelmoWeb.page().clock === 'virtual' ? 2 : 1;
   },
 
@@ -150,6 +157,9 @@ var PelmoWebLibrary = {
 
   pelmo_web_ended__deps: ['$PelmoWeb'],
   pelmo_web_ended: function() {
+    // The page may start another game on the same canvas.
+    PelmoWeb.listeners.forEach(function(l) { l[0].removeEventListener(l[1], l[2], l[3]); });
+    PelmoWeb.listeners = [];
     PelmoWeb.stopSource();
     var page = PelmoWeb.page();
     if (page.ended) setTimeout(page.ended, 0);
@@ -216,7 +226,9 @@ var PelmoWebLibrary = {
   pelmo_web_music_close__deps: ['$PelmoWeb'],
   pelmo_web_music_close: function() {
     PelmoWeb.stopSource();
-    if (PelmoWeb.audio) PelmoWeb.audio.buffer = null;
+    if (!PelmoWeb.audio) return;
+    PelmoWeb.audio.context.close();
+    PelmoWeb.audio = null;
   }
 };
 
