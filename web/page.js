@@ -247,9 +247,10 @@
     if (game && !testMode) game.run.failed();
   }
 
-  // Errors thrown from the module's callbacks reach no promise; the game is stuck then.
+  // Errors thrown from the module's callbacks reach no promise. A player's game may well go
+  // on after one (the console has it); a check wants to hear of it at once.
   function onUncaught(error) {
-    if (!running) return;
+    if (!running || !testMode) return;
     const text = error && error.message ? error.message : String(error);
     // emscripten's own ways of leaving main() are no failures.
     if (/^unwind$|ExitStatus|Program terminated with exit\(0\)/.test(text)) return;
