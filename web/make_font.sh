@@ -16,7 +16,7 @@ source_font=/usr/share/fonts/truetype/nanum/NanumGothic.ttf
 licence_source=/usr/share/doc/fonts-nanum/copyright
 
 mkdir -p "$out"
-rm -f "$out"/page-gothic.woff "$out"/page-gothic.woff2
+rm -f "$out"/page-gothic.woff "$out"/page-gothic.woff2 "$out"/OFL.txt
 
 fallback() {
   echo "make_font.sh: $1; the page uses the system's Korean fonts" >&2
