@@ -8,6 +8,7 @@
 #include "platform/keyboard.h"
 #include "platform/quit.h"
 #include "platform/screen.h"
+#include "platform/settings.h"
 #include "platform/window_backend.h"
 #include "shell/command_line.h"
 #include "shell/game.h"
@@ -22,14 +23,29 @@ int usageError(const std::string& message) {
   return 2;
 }
 
-bool chooseBackend(const shell::Options& o, std::string& error) {
+// The player's settings under the command line's options. A headless run reads settings
+// only from a file that --settings names, so that no test depends on a player's own.
+platform::Settings loadSettings(const shell::Options& o, platform::SettingsStore& store,
+                                std::string& path) {
+  platform::Settings settings;
+  path = o.settingsPath.empty() && !o.headless ? platform::settingsPath() : o.settingsPath;
+  std::string error;
+  if (!path.empty() && !store.load(path, settings, error))
+    std::fprintf(stderr, "game: %s\n", error.c_str());
+  platform::WindowOptions& w = settings.window;
+  if (o.window || o.fullScreen) w.fullScreen = o.fullScreen;
+  if (o.scale > 0) {
+    w.scale = o.scale;
+    w.windowWidth = w.windowHeight = 0;
+  }
+  return settings;
+}
+
+bool chooseBackend(const shell::Options& o, platform::WindowOptions window, std::string& error) {
   if (o.headless) {
     platform::setBackend(platform::makeHeadlessBackend());
     return true;
   }
-  platform::WindowOptions window;
-  window.fullScreen = !o.window;
-  window.scale = o.scale;
   auto b = platform::makeWindowBackend(window, error);
   if (!b) return false;
   platform::setBackend(std::move(b));
@@ -57,7 +73,21 @@ int main(int argc, char** argv) {
   if (!o.recordScript.empty() && !platform::recordKeyScript(o.recordScript, error))
     return usageError(error);
   platform::quitOnSignals();
-  if (!chooseBackend(o, error)) return usageError(error);
+  platform::SettingsStore store;
+  std::string settingsPath;
+  const platform::Settings settings = loadSettings(o, store, settingsPath);
+  platform::WindowOptions window = settings.window;
+  if (!settingsPath.empty()) {
+    // The player's changes in play are kept at once; a file that cannot take them is
+    // told about once.
+    window.changed = [&store, told = false](bool fullScreen, int w, int h) mutable {
+      std::string why;
+      if (!store.storeWindow(fullScreen, w, h, why) && !told)
+        std::fprintf(stderr, "game: settings not kept: %s\n", why.c_str());
+      told = told || !why.empty();
+    };
+  }
+  if (!chooseBackend(o, window, error)) return usageError(error);
 
   platform::ScreenHooks hooks;
   hooks.shots = o.shots;
@@ -67,6 +97,7 @@ int main(int argc, char** argv) {
   // The game and its state from here on; the start's settings are part of that state.
   shell::Game game;
   shell::shellState().SeedOverride = o.seed;
+  shell::shellState().frameCounterShown = settings.frameCounterShown;
   if (o.mapName) shell::shellState().FirstMapName = *o.mapName;
   if (o.heroX) shell::shellState().FirstHeroX = *o.heroX;
 

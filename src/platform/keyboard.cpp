@@ -1,6 +1,7 @@
 // keyboard.cpp -- the keyboard device: the backend's keys, or a key script, and the recorder
 #include "platform/keyboard.h"
 
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -10,6 +11,7 @@
 #include "platform/faults.h"
 #include "platform/key_script.h"
 #include "platform/quit.h"
+#include "platform/screenshot.h"
 
 namespace platform {
 namespace {
@@ -19,6 +21,22 @@ std::unique_ptr<KeyScriptPlayer> player;
 std::unique_ptr<KeyRecorder> recorder;
 std::string recordPath;
 KeyProvider provider;
+bool screenshotKeyDown = false;
+
+// One screenshot a press, taken before the game draws the next frame: the picture is the
+// one the player saw when pressing the key.
+void takeScreenshotOnPress(uint8_t state[256]) {
+  const bool down = state[dik::F12] != 0;
+  state[dik::F12] = 0;
+  if (down && !screenshotKeyDown) {
+    std::string path, error;
+    if (saveScreenshot(path, error))
+      std::fprintf(stderr, "game: screenshot %s\n", path.c_str());
+    else
+      std::fprintf(stderr, "game: no screenshot: %s\n", error.c_str());
+  }
+  screenshotKeyDown = down;
+}
 }  // namespace
 
 bool createKeyboardDevice() {
@@ -44,6 +62,7 @@ void readKeyboardState(uint8_t state[256]) {
   } else {
     std::memcpy(state, device, 256);
   }
+  takeScreenshotOnPress(state);
   if (recorder) recorder->observe(reads, state);
   ++reads;
 }
@@ -90,6 +109,7 @@ void resetKeyboard() {
   deviceExists = false;
   provider = nullptr;
   reads = 0;
+  screenshotKeyDown = false;
   player.reset();
   recorder.reset();
   recordPath.clear();

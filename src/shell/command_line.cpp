@@ -41,8 +41,11 @@ const char* usageText() {
   return "usage: game [options]\n"
          "  --data DIR          run on the data in DIR (default: the current folder)\n"
          "  --window            a window instead of full screen\n"
+         "  --fullscreen        full screen, whatever the settings say\n"
          "  --scale N           window scale: the 640 x 480 screen times N\n"
          "  --headless          no window and no sound; message boxes go to stderr\n"
+         "  --settings FILE     read and keep the settings in FILE (headless runs read\n"
+         "                      settings only from here)\n"
          "  --frames N          stop after the Nth presented frame\n"
          "  --input FILE        play the key script FILE instead of the keyboard\n"
          "  --record FILE       write the keys of this run as a key script\n"
@@ -54,7 +57,7 @@ const char* usageText() {
          "  --hero-x X          start with the hero at x X (default 10)\n"
          "  --help, --version\n"
          "Keys: arrows or keypad 4/6 walk, Space talks, Escape quits, F1/F2 stop/run the music,\n"
-         "Left Control fast-forwards, Alt+Enter toggles full screen.\n";
+         "Left Control fast-forwards, Alt+Enter toggles full screen, F12 takes a screenshot.\n";
 }
 
 bool parseCommandLine(int argc, const char* const* argv, Options& o, std::string& error) {
@@ -82,8 +85,11 @@ bool parseCommandLine(int argc, const char* const* argv, Options& o, std::string
     std::string text;
     if (arg == "--data") {
       if (!value(o.dataDir)) return false;
-    } else if (arg == "--window") {
-      o.window = true;
+    } else if (arg == "--window" || arg == "--fullscreen") {
+      o.window = arg == "--window";
+      o.fullScreen = !o.window;
+    } else if (arg == "--settings") {
+      if (!value(o.settingsPath)) return false;
     } else if (arg == "--scale") {
       if (!number(16, n)) return false;
       if (n == 0) return error = "option --scale needs a whole number from 1 to 16, not '0'", false;

@@ -12,7 +12,9 @@ namespace shell {
 struct Options {
   std::string dataDir;
   bool window = false;
-  int scale = 0;  // 0: the largest whole scale that fits the desktop
+  bool fullScreen = false;   // the last of --window and --fullscreen wins
+  int scale = 0;             // 0: the largest whole scale that fits the desktop
+  std::string settingsPath;  // the settings file in place of the player's own
   bool headless = false;
   uint64_t frames = 0;  // 0: no limit
   std::string inputScript;

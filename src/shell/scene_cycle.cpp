@@ -126,7 +126,8 @@ void drawFrame() {
   if (scene && scene->captionTimer != 0) scene->drawCaption();
   actors::drawBalloons();
   // The frame counter, top left of the view.
-  gfx::drawText(d.APAGE.get(), common::kViewLeft, common::kViewTop, shellState().FrameText, 90);
+  if (shellState().frameCounterShown)
+    gfx::drawText(d.APAGE.get(), common::kViewLeft, common::kViewTop, shellState().FrameText, 90);
   d.DrawSurface->unlock();
 }
 

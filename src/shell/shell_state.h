@@ -22,8 +22,9 @@ struct ShellState {
   char MapName[256] = {};
   std::string FirstMapName = kFirstMap;
   float FirstHeroX = kFirstHeroX;
-  // The frame-counter text drawn every frame.
+  // The frame-counter text drawn every frame, unless the player's settings hide it.
   char FrameText[256] = {};
+  bool frameCounterShown = true;
   // The frame loop runs while non-zero; the game-end command clears it for good.
   int GameRunning = 1;
   // The seed given on the command line; without it the clock seeds the generator.

@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -12,8 +13,10 @@
 
 #include "platform/argb_frame.h"
 #include "platform/frame_clock.h"
+#include "platform/picture_fit.h"
 #include "platform/quit.h"
 #include "platform/sdl/display_loss.h"
+#include "platform/sdl/sdl_gamepad.h"
 #include "platform/sdl/sdl_music.h"
 #include "platform/window_scale.h"
 
@@ -37,24 +40,20 @@ bool hasGraphicsDevice() {
 #endif
 }
 
-// Where the 640 x 480 picture lands in an output of w x h pixels. A whole-number
-// scale keeps every pixel the same size; it is used unless it would waste much
-// of the screen, in which case the picture fills the height (or width) at 4:3.
-SDL_Rect pictureRect(int w, int h) {
-  const double fit = std::min(w / double(kScreenWidth), h / double(kScreenHeight));
-  const int whole = int(fit);
-  const double scale = (whole >= 1 && whole >= 0.85 * fit) ? whole : fit;
-  const int pw = int(kScreenWidth * scale), ph = int(kScreenHeight * scale);
-  return SDL_Rect{(w - pw) / 2, (h - ph) / 2, pw, ph};
-}
+SDL_Rect sdlRect(const PictureRect& r) { return SDL_Rect{r.x, r.y, r.w, r.h}; }
+
+// A window resized by the player is kept once it has been left alone this long: a drag
+// sends many sizes, the file is written for the last.
+constexpr Uint32 kResizeSettleMs = 500;
 
 class SdlBackend final : public Backend {
  public:
-  explicit SdlBackend(const SdlOptions& options) : options_(options) {}
+  explicit SdlBackend(const WindowOptions& options) : options_(options) {}
 
   // Runs when the program releases the backend, before main returns.
   ~SdlBackend() override {
     destroyWindow();
+    pads_.closeAll();
     SDL_Quit();
   }
 
@@ -68,14 +67,12 @@ class SdlBackend final : public Backend {
       SDL_SetHintWithPriority(SDL_HINT_RENDER_DRIVER, "software", SDL_HINT_DEFAULT);
       SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     }
-    int scale = options_.scale;
-    if (scale <= 0) scale = defaultScale();
-    windowW_ = kScreenWidth * scale;
-    windowH_ = kScreenHeight * scale;
+    const int display = std::clamp(options_.display, 0, SDL_GetNumVideoDisplays() - 1);
+    chooseWindowSize(display);
     Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     if (options_.fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    window_ = SDL_CreateWindow(caption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, windowW_,
-                               windowH_, flags);
+    window_ = SDL_CreateWindow(caption, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
+                               SDL_WINDOWPOS_CENTERED_DISPLAY(display), windowW_, windowH_, flags);
     if (!window_) {
       std::fprintf(stderr, "game: cannot open a window: %s\n", SDL_GetError());
       return false;
@@ -92,6 +89,9 @@ class SdlBackend final : public Backend {
   }
 
   void destroyWindow() override {
+    if (resizedAt_) reportChange();
+    if (sharpTexture_) SDL_DestroyTexture(sharpTexture_);
+    sharpTexture_ = nullptr;
     if (texture_) SDL_DestroyTexture(texture_);
     if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
@@ -109,7 +109,9 @@ class SdlBackend final : public Backend {
 
   void readKeys(uint8_t state[256]) override {
     pumpEvents();
-    std::memcpy(state, keys_.data(), 256);
+    if (resizedAt_ && SDL_GetTicks() - resizedAt_ >= kResizeSettleMs) reportChange();
+    options_.keys.apply(keys_.data(), state);
+    pads_.merge(state);
   }
 
   void messageBox(const std::string& title, const std::string& text) override {
@@ -135,10 +137,21 @@ class SdlBackend final : public Backend {
     });
   }
 
-  int defaultScale() const {
+  // The window's size: the player's own, else the scale asked for, else the largest whole
+  // scale that fits the desktop of the display.
+  void chooseWindowSize(int display) {
+    if (options_.windowWidth > 0 && options_.windowHeight > 0) {
+      windowW_ = options_.windowWidth;
+      windowH_ = options_.windowHeight;
+      return;
+    }
+    int scale = options_.scale;
     SDL_DisplayMode mode;
-    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return 1;
-    return largestWindowScale(mode.w, mode.h);
+    if (scale <= 0)
+      scale =
+          SDL_GetDesktopDisplayMode(display, &mode) == 0 ? largestWindowScale(mode.w, mode.h) : 1;
+    windowW_ = kScreenWidth * scale;
+    windowH_ = kScreenHeight * scale;
   }
 
   bool createTexture() {
@@ -156,7 +169,54 @@ class SdlBackend final : public Backend {
     if (!texture_) return false;
     // Every pixel is opaque: copied, not blended (a texture with alpha blends by default).
     SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
+    SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
+    if (sharpTexture_) SDL_DestroyTexture(sharpTexture_);
+    sharpTexture_ = nullptr;
+    sharpScale_ = 0;
     return true;
+  }
+
+  // The sharp filter's middle step: a texture of the picture at a whole scale, drawn into
+  // with nearest sampling and smoothed on from there. Null when the renderer cannot draw
+  // into textures.
+  SDL_Texture* sharpTarget(int scale) {
+    if (sharpTexture_ && sharpScale_ == scale) return sharpTexture_;
+    if (sharpTexture_) SDL_DestroyTexture(sharpTexture_);
+    sharpTexture_ = nullptr;
+    sharpScale_ = 0;
+    if (!SDL_RenderTargetSupported(renderer_)) return nullptr;
+    sharpTexture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                                      kScreenWidth * scale, kScreenHeight * scale);
+    if (!sharpTexture_) return nullptr;
+    SDL_SetTextureBlendMode(sharpTexture_, SDL_BLENDMODE_NONE);
+    SDL_SetTextureScaleMode(sharpTexture_, SDL_ScaleModeLinear);
+    sharpScale_ = scale;
+    return sharpTexture_;
+  }
+
+  // Copies area of the picture's texture to dst of the output: straight at a whole scale,
+  // or through the sharp filter's middle step when it is asked for and the whole scale
+  // would leave bars.
+  void copyPicture(const SDL_Rect& area, int w, int h) {
+    const int scale = wholeScaleFitting(w, h);
+    const SDL_Rect whole = sdlRect(wholeScaleRect(w, h));
+    const SDL_Rect filled = sdlRect(filledRect(w, h));
+    const bool sharp = options_.filter == ScaleFilter::sharp && scale >= 1 &&
+                       (filled.w != whole.w || filled.h != whole.h);
+    SDL_Texture* middle = sharp ? sharpTarget(scale) : nullptr;
+    const SDL_Rect& dst = middle ? filled : whole;
+    // Bars only where the picture leaves room for them.
+    if (dst.x > 0 || dst.y > 0 || dst.w < w || dst.h < h) {
+      SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+      SDL_RenderClear(renderer_);
+    }
+    if (middle && SDL_SetRenderTarget(renderer_, middle) == 0) {
+      SDL_RenderCopy(renderer_, texture_, &area, nullptr);
+      SDL_SetRenderTarget(renderer_, nullptr);
+      SDL_RenderCopy(renderer_, middle, nullptr, &dst);
+    } else {
+      SDL_RenderCopy(renderer_, texture_, &area, &whole);
+    }
   }
 
   // Converts the newest indices through their palette and presents them.
@@ -164,7 +224,7 @@ class SdlBackend final : public Backend {
     if (!renderer_ || !texture_) return;
     int w = 0, h = 0;
     SDL_GetRendererOutputSize(renderer_, &w, &h);
-    const SDL_Rect dst = pictureRect(w, h);
+    const SDL_Rect dst = sdlRect(wholeScaleRect(w, h));
     // The stretched view goes up at half size, a quarter of the work and of the upload,
     // whenever the renderer scales anyway; nearest sampling doubles it again exactly as
     // the blitter did. A software renderer showing it one to one copies it unscaled.
@@ -178,12 +238,7 @@ class SdlBackend final : public Backend {
       convertScreenToArgb(shownPixels_.data(), shownPalette_.data(), out, pitch, halved);
       SDL_UnlockTexture(texture_);
     }
-    // Bars only where the picture leaves room for them.
-    if (dst.x > 0 || dst.y > 0 || dst.w < w || dst.h < h) {
-      SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-      SDL_RenderClear(renderer_);
-    }
-    SDL_RenderCopy(renderer_, texture_, &area, &dst);
+    copyPicture(area, w, h);
     SDL_RenderPresent(renderer_);
   }
 
@@ -193,9 +248,34 @@ class SdlBackend final : public Backend {
 
   void toggleFullScreen() {
     fullScreen_ = !fullScreen_;
+    const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
     SDL_SetWindowFullscreen(window_, fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    if (!fullScreen_) SDL_SetWindowSize(window_, windowW_, windowH_);
+    if (!fullScreen_) {
+      // Unless the player sized the window, it fits the desktop it comes back to.
+      if (!resized_) chooseWindowSize(display);
+      SDL_SetWindowSize(window_, windowW_, windowH_);
+      SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
+                            SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+    }
+    reportChange();
     render();
+  }
+
+  void windowResized(int w, int h) {
+    if (fullScreen_ || (w == windowW_ && h == windowH_)) return;
+    windowW_ = w;
+    windowH_ = h;
+    resized_ = true;
+    resizedAt_ = std::max<Uint32>(1, SDL_GetTicks());
+  }
+
+  void reportChange() {
+    resizedAt_ = 0;
+    if (!options_.changed) return;
+    if (resized_)
+      options_.changed(fullScreen_, windowW_, windowH_);
+    else
+      options_.changed(fullScreen_, 0, 0);
   }
 
   void handleKey(const SDL_KeyboardEvent& k) {
@@ -222,8 +302,11 @@ class SdlBackend final : public Backend {
       case SDL_WINDOWEVENT_MINIMIZED:
         if (fullScreen_) requestLoseAllSurfaces();
         break;
-      case SDL_WINDOWEVENT_EXPOSED:
       case SDL_WINDOWEVENT_SIZE_CHANGED:
+        windowResized(w.data1, w.data2);
+        render();
+        break;
+      case SDL_WINDOWEVENT_EXPOSED:
         render();
         break;
       default:
@@ -232,6 +315,7 @@ class SdlBackend final : public Backend {
   }
 
   void handle(const SDL_Event& e) {
+    if (pads_.handle(e)) return;
     switch (e.type) {
       case SDL_QUIT:
         requestQuit();  // a close request, as WM_CLOSE
@@ -254,13 +338,19 @@ class SdlBackend final : public Backend {
     }
   }
 
-  SdlOptions options_;
+  WindowOptions options_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
+  SDL_Texture* sharpTexture_ = nullptr;
+  int sharpScale_ = 0;
   bool fullScreen_ = true;
   bool accelerated_ = true;
+  // The window's size when not in full screen, and whether the player chose it.
   int windowW_ = kScreenWidth, windowH_ = kScreenHeight;
+  bool resized_ = false;
+  Uint32 resizedAt_ = 0;  // when a resize not yet reported came; 0: none
+  SdlGamepads pads_;
   FrameClock frameClock_;
   std::array<uint8_t, kScreenWidth * kScreenHeight> shownPixels_{};
   std::array<PaletteEntry, 256> shownPalette_{};
@@ -269,7 +359,7 @@ class SdlBackend final : public Backend {
 
 }  // namespace
 
-std::unique_ptr<Backend> makeSdlBackend(const SdlOptions& options, std::string& error) {
+std::unique_ptr<Backend> makeSdlBackend(const WindowOptions& options, std::string& error) {
   const auto noDisplay = [&error](const std::string& why) {
     error = "no display (" + why + "); run with --headless to play without a window";
     return nullptr;
@@ -283,6 +373,8 @@ std::unique_ptr<Backend> makeSdlBackend(const SdlOptions& options, std::string& 
     SDL_Quit();
     return noDisplay("the video driver '" + driver + "' shows nothing");
   }
+  // Without controllers the game still runs: the keyboard is enough.
+  if (options.gamepad) SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
   endOnDisplayLoss();
   return std::make_unique<SdlBackend>(options);
 }

@@ -5,10 +5,7 @@
 namespace platform {
 
 std::unique_ptr<Backend> makeWindowBackend(const WindowOptions& options, std::string& error) {
-  SdlOptions sdl;
-  sdl.fullScreen = options.fullScreen;
-  sdl.scale = options.scale;
-  return makeSdlBackend(sdl, error);
+  return makeSdlBackend(options, error);
 }
 
 }  // namespace platform
