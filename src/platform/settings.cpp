@@ -72,7 +72,9 @@ std::string readValue(const std::string& key, const std::string& value, Settings
     if (key != std::string("key.") + g.name) continue;
     std::vector<uint8_t> codes;
     std::string token;
-    std::istringstream words(value);
+    std::string names = value;
+    std::replace(names.begin(), names.end(), ',', ' ');
+    std::istringstream words(names);
     while (words >> token) {
       for (char& c : token) c = char(std::toupper(static_cast<unsigned char>(c)));
       uint8_t code = 0;
@@ -113,6 +115,7 @@ std::string settingsPath() {
 
 bool SettingsStore::load(const std::string& path, Settings& settings, std::string& error) {
   path_ = path;
+  file_ = SettingsFile{};
   writable_ = false;
   std::ifstream in(path, std::ios::binary);
   if (!in) {
