@@ -34,6 +34,14 @@ TEST(CommandLine, every_option) {
   EXPECT_EQ(o.shots[1].second, "b:c.png");
   EXPECT_EQ(o.dumpPath, "s.json");
   EXPECT_EQ(o.loseSurfacesAt, 7u);
+  EXPECT_FALSE(o.fullScreen);
+
+  // Of --window and --fullscreen, the last one counts.
+  shell::Options f;
+  ASSERT_TRUE(parse({"--window", "--fullscreen", "--settings", "my.ini"}, f, error)) << error;
+  EXPECT_TRUE(f.fullScreen);
+  EXPECT_FALSE(f.window);
+  EXPECT_EQ(f.settingsPath, "my.ini");
 }
 
 TEST(CommandLine, bad_options_say_why) {
