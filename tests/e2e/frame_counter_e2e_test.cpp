@@ -1,6 +1,8 @@
 // frame_counter_e2e_test.cpp -- the settings' frame_counter = hidden takes the counter away
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "common/png_image.h"
 #include "support/game_run.h"
 #include "support/test_maps.h"
@@ -30,6 +32,12 @@ TEST_F(FrameCounter, hidden_leaves_the_view_as_it_is_without_the_counter) {
   const common::RgbaImage shown = shot({"--settings", "shown.ini"});
   const common::RgbaImage hidden = shot({"--settings", "hidden.ini"});
   EXPECT_EQ(shown.rgba, plain.rgba);
+  // A headless run leaves the player's own settings alone.
+  writeFile("config/pelmo/settings.ini", "frame_counter = hidden\n");
+  setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
+  const common::RgbaImage headless = shot({});
+  unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(headless.rgba, plain.rgba);
   // The counter is drawn at the view's top left: the rest of the screen is the same.
   int inBox = 0, outside = 0;
   for (int y = 0; y < 480; ++y)
