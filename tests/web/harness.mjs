@@ -126,14 +126,16 @@ export class WebSession {
   }
 }
 
-// Polls fn in the page until it returns something true, and returns that; a page error
-// ends the wait at once.
+// Polls fn in the page until it returns something true, and returns that; a page error or
+// the page's own failure ends the wait at once.
 export async function waitFor(page, what, timeoutMs, fn, ...args) {
   const started = Date.now();
   for (;;) {
     const value = await page.evaluate(fn, ...args);
     if (value) return value;
-    const problem = page.problems.find((p) => p.startsWith('page error'));
+    // In test mode the page shows its own failures with the title 'error'.
+    const shown = await page.evaluate(() => document.title === 'error' && document.body.innerText);
+    const problem = page.problems.find((p) => p.startsWith('page error')) ?? (shown && `the page shows: ${shown}`);
     if (problem) throw new Error(`${page.url()} failed before ${what}: ${problem}`);
     if (Date.now() - started > timeoutMs)
       throw new Error(`${page.url()}: no ${what} after ${timeoutMs} ms, ` +

@@ -92,7 +92,7 @@ for (const { file, frames } of missingFiles) {
       const message = document.getElementById('message');
       return message?.checkVisibility() && message.textContent;
     });
-    assert.ok(dialog.includes(text), `the page's message "${dialog}" is not "${text}"`);
+    assert.equal(dialog, text);
     assert.ok(
       await page.evaluate((t) => document.body.innerText.includes(t), title),
       `the dialog lacks its title "${title}"`,

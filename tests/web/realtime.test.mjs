@@ -11,7 +11,7 @@ before(async () => {
 after(() => web?.close());
 
 // On map 21 no event stops the hero: every frame Right is held moves him one step right.
-test('Right held in the browser walks the hero right for as long as it is held', { timeout: 60_000 }, async () => {
+test('Right held in the browser walks the hero right for as long as it is held', { timeout: 60_000 }, async (t) => {
   const start = 100;
   let held;
   const { page, dump } = await web.play({ clock: 'real', map: 21, hero: start, frames: 200 }, {
@@ -27,6 +27,7 @@ test('Right held in the browser walks the hero right for as long as it is held',
   await page.close();
   const { hero } = JSON.parse(dump);
   const walked = hero.x - start;
+  t.diagnostic(`Right held ${held} frames, the hero walked ${walked.toFixed(1)} px`);
   // A key reaches the game at its next frame; the polls above may each miss a few frames.
   const slack = 8 * hero.speed;
   assert.ok(
@@ -35,7 +36,7 @@ test('Right held in the browser walks the hero right for as long as it is held',
   );
 });
 
-test('300 frames on the real clock take 5 s of wall time, within 10 %', { timeout: 60_000 }, async () => {
+test('300 frames on the real clock take 5 s of wall time, within 10 %', { timeout: 60_000 }, async (t) => {
   const page = await web.open({ play: true, clock: 'real', frames: 300 });
   // Polled in the page, so that the end is seen within milliseconds.
   const ended = page.evaluate(
@@ -48,6 +49,7 @@ test('300 frames on the real clock take 5 s of wall time, within 10 %', { timeou
   );
   await waitDone(page, 30_000);
   const ms = await ended;
+  t.diagnostic(`300 frames took ${Math.round(ms)} ms`);
   await page.close();
   assert.ok(Math.abs(ms - 5000) <= 500, `300 frames took ${Math.round(ms)} ms`);
 });
