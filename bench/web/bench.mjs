@@ -68,9 +68,11 @@ try {
     budget: 1.5,
   });
 
-  // 3. The CPU time of the page's scripts (the game's code, its drawing into the canvas and
-  // the page's own) counts in the browser, not the waits between frames; against the
-  // native game's time over the same frames, less its start-up (a run of one frame).
+  // 3. The CPU time of the page's scripts (the game's code and the page's own) counts in the
+  // browser, not the waits between frames; against the native game's time over the same
+  // frames, less its start-up (a run of one frame). On the virtual clock the canvas is drawn
+  // at the page's turns only, as the headless game draws no window: both count the game's
+  // drawing of its frames, neither their showing.
   const walk = ['--seed', '1', '--input', walkthroughKeys];
   const native = [];
   const browser = [];

@@ -26,10 +26,10 @@ after(() => web?.close());
 const walkthrough = { seed: 1, input: 'walkthrough.keys' };
 const linuxWalkthrough = ['--seed', '1', '--input', walkthroughKeys];
 
-test('the demo walkthrough ends with the dump of the Linux game', { timeout: 600_000 }, async () => {
+test('the demo walkthrough ends with the dump of the Linux game', { timeout: 180_000 }, async () => {
   const [linux, browser] = await Promise.all([
     runLinux(linuxWalkthrough),
-    web.play(walkthrough, { timeoutMs: 540_000 }),
+    web.play(walkthrough, { timeoutMs: 150_000 }),
   ]);
   assert.equal(browser.dump, linux.dump);
   await browser.page.close();
