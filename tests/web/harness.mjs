@@ -56,8 +56,9 @@ export async function pngRgb(file) {
 }
 
 // The build-web folder and the key scripts, served, and one headless Chromium with a profile
-// of its own. Each open() is a new tab; its page errors and console errors are kept for the
-// messages of failing checks.
+// of its own. Each open() is a new tab; its page errors, failed requests and console errors
+// and warnings (emscripten warns there, for one, when game.wasm cannot be compiled as it
+// streams in) are kept in page.problems.
 export class WebSession {
   static async start() {
     const s = new WebSession();
@@ -97,7 +98,7 @@ export class WebSession {
     page.problems = [];
     page.on('pageerror', (e) => page.problems.push(`page error: ${e.message}`));
     page.on('console', (m) => {
-      if (m.type() === 'error') page.problems.push(`console: ${m.text()}`);
+      if (m.type() === 'error' || m.type() === 'warn') page.problems.push(`console ${m.type()}: ${m.text()}`);
     });
     page.on('requestfailed', (r) => page.problems.push(`request failed: ${r.url()}`));
     page.on('response', (r) => {

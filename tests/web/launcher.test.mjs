@@ -1,4 +1,5 @@
-// launcher.test.mjs -- the page as players open it: the launcher's first button starts the game.
+// launcher.test.mjs -- the page as players open it: the launcher's first button starts the
+// game, with nothing missing on the way.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { WebSession, waitFor } from './harness.mjs';
@@ -26,5 +27,7 @@ test('"게임 시작 !!" starts the game in the canvas, which takes the keys', {
     await page.evaluate(() => document.activeElement === document.querySelector('canvas')),
     'the canvas does not have the focus',
   );
+  // Every file the page and the game ask for is in build-web and comes as it should.
+  assert.deepEqual(page.problems, []);
   await page.close();
 });
