@@ -87,11 +87,6 @@ export class WebSession {
     return this.server.url;
   }
 
-  // A key script beside the page, for input=NAME.
-  addKeys(name, text) {
-    fs.writeFileSync(path.join(this.fixtures, name), text);
-  }
-
   // Opens index.html with the query made of params: true stands for a bare name (play).
   async open(params = {}) {
     const page = await this.browser.newPage();
