@@ -32,7 +32,7 @@ export function tempDir(prefix) {
 export async function runLinux(options, { data = linuxData } = {}) {
   const dir = tempDir('linux');
   const dump = path.join(dir, 'dump.json');
-  const args = ['--headless', '--data', data, ...options, '--dump', dump];
+  const args = ['--headless', '--data', data, ...options.map(String), '--dump', dump];
   const started = performance.now();
   let stderr;
   try {

@@ -85,7 +85,7 @@ for (const { file, frames } of missingFiles) {
     fs.rmSync(data, { recursive: true });
     const shown = linux.stderr.trim().split('\n');
     assert.equal(shown.length, 1, `the Linux game printed ${linux.stderr}`);
-    const [title, text] = [shown[0].slice(0, shown[0].indexOf(': ')), shown[0].slice(shown[0].indexOf(': ') + 2)];
+    const [, title, text] = shown[0].match(/^(.*?): (.*)$/);
 
     const page = await web.open({ play: true, ...walkthrough, missing: file, ...(frames && { frames }) });
     const dialog = await waitFor(page, 'message box', 60_000, () => {
