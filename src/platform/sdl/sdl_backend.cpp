@@ -194,29 +194,31 @@ class SdlBackend final : public Backend {
     return sharpTexture_;
   }
 
-  // Copies area of the picture's texture to dst of the output: straight at a whole scale,
-  // or through the sharp filter's middle step when it is asked for and the whole scale
-  // would leave bars.
+  // Shows area of the picture's texture in an output of w x h: straight at a whole scale,
+  // or, when the sharp filter is asked for and the whole scale leaves bars, at that scale
+  // into the middle step and smoothed on from there to fill the output at 4:3.
   void copyPicture(const SDL_Rect& area, int w, int h) {
     const int scale = wholeScaleFitting(w, h);
     const SDL_Rect whole = sdlRect(wholeScaleRect(w, h));
     const SDL_Rect filled = sdlRect(filledRect(w, h));
-    const bool sharp = options_.filter == ScaleFilter::sharp && scale >= 1 &&
-                       (filled.w != whole.w || filled.h != whole.h);
-    SDL_Texture* middle = sharp ? sharpTarget(scale) : nullptr;
+    SDL_Texture* middle = nullptr;
+    if (options_.filter == ScaleFilter::sharp && scale >= 1 &&
+        (filled.w != whole.w || filled.h != whole.h))
+      middle = sharpTarget(scale);
+    if (middle) {
+      if (SDL_SetRenderTarget(renderer_, middle) == 0)
+        SDL_RenderCopy(renderer_, texture_, &area, nullptr);
+      else
+        middle = nullptr;
+      SDL_SetRenderTarget(renderer_, nullptr);
+    }
     const SDL_Rect& dst = middle ? filled : whole;
     // Bars only where the picture leaves room for them.
     if (dst.x > 0 || dst.y > 0 || dst.w < w || dst.h < h) {
       SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
       SDL_RenderClear(renderer_);
     }
-    if (middle && SDL_SetRenderTarget(renderer_, middle) == 0) {
-      SDL_RenderCopy(renderer_, texture_, &area, nullptr);
-      SDL_SetRenderTarget(renderer_, nullptr);
-      SDL_RenderCopy(renderer_, middle, nullptr, &dst);
-    } else {
-      SDL_RenderCopy(renderer_, texture_, &area, &whole);
-    }
+    SDL_RenderCopy(renderer_, middle ? middle : texture_, middle ? nullptr : &area, &dst);
   }
 
   // Converts the newest indices through their palette and presents them.
