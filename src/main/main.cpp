@@ -1,12 +1,8 @@
 // main.cpp -- the `game` program: options, backend choice, start
-#include <unistd.h>
-
 #include <cstdio>
 
+#include "main/data_folder_entry.h"
 #include "platform/backend.h"
-#include "platform/data_file.h"
-#include "platform/data_folder.h"
-#include "platform/encoding.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/keyboard.h"
 #include "platform/quit.h"
@@ -23,21 +19,6 @@ namespace {
 int usageError(const std::string& message) {
   std::fprintf(stderr, "game: %s\n", message.c_str());
   return 2;
-}
-
-// The working folder, to name in messages about the data.
-std::string workingFolder() {
-  char path[4096];
-  return getcwd(path, sizeof path) ? path : ".";
-}
-
-// A map asked for on the command line is looked for where the game will open it, so that a
-// misspelt name is told at once and not after a window has opened.
-std::string missingMapError(const std::string& cp949Name) {
-  const std::string path = platform::nativePath(("map\\" + cp949Name + ".if").c_str());
-  if (access(path.c_str(), R_OK) == 0) return {};
-  const std::string name = platform::cp949ToUtf8(cp949Name);
-  return "no map " + name + " (map/" + name + ".if not found in " + workingFolder() + ")";
 }
 
 bool chooseBackend(const shell::Options& o, std::string& error) {
@@ -68,14 +49,7 @@ int main(int argc, char** argv) {
     std::printf("game (Pelmo engine) %s\n", PELMO_VERSION);
     return 0;
   }
-  const std::string dataDir =
-      platform::chooseDataFolder(o.dataDir, platform::installedDataFolder());
-  if (dataDir != "." && chdir(dataDir.c_str()) != 0)
-    return usageError("cannot change to the data folder '" + dataDir + "'");
-  if (o.mapName) {
-    error = missingMapError(*o.mapName);
-    if (!error.empty()) return usageError(error);
-  }
+  if (!game_main::enterDataFolder(o, error)) return usageError(error);
   if (!o.inputScript.empty() && !platform::useKeyScript(o.inputScript, error))
     return usageError(error);
   if (!o.recordScript.empty() && !platform::recordKeyScript(o.recordScript, error))
