@@ -71,4 +71,13 @@ TEST_F(StartOptions, a_map_the_data_lacks_is_told_before_any_window) {
   unsetenv("SDL_VIDEODRIVER");
 }
 
+// With the data elsewhere, a file named on the command line is still the caller's.
+TEST_F(StartOptions, files_named_on_the_command_line_stay_the_callers_with_data_elsewhere) {
+  std::filesystem::create_directory("caller");
+  const std::string dump = dumpOfCleanRun(
+      dir_ / "caller", {"--data", dir_.string(), "--headless", "--frames", "3"}, "s.json");
+  EXPECT_EQ(dumpValue(dump, "mapName"), "\"20\"");
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "s.json"));
+}
+
 }  // namespace
