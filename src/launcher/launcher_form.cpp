@@ -18,6 +18,7 @@
 #include "launcher/launcher_texts.h"
 #include "launcher/process_start.h"
 #include "launcher/readme_text.h"
+#include "platform/data_folder.h"
 #include "platform/encoding.h"
 
 namespace launcher {
@@ -29,7 +30,9 @@ void startCommand(const StartCommand& command, const char* failedMessage) {
   if (startDetached(command, &error) < 0) showMessage(failedMessage, error.c_str());
 }
 
-void onStartGame(Fl_Widget*, void*) { startCommand(gameCommand(), GameStartFailedMessage); }
+void onStartGame(Fl_Widget*, void*) {
+  startCommand(gameCommandIn(platform::programFolder()), GameStartFailedMessage);
+}
 
 void onHomePage(Fl_Widget*, void*) { startCommand(homePageCommand(), HomePageFailedMessage); }
 

@@ -8,6 +8,9 @@ namespace launcher {
 
 // The game is installed under this name beside the launcher's read-me.
 inline constexpr char GameCommandLine[] = "game.ex";
+// A system-wide install puts the game beside the launcher under this name, and the read-me
+// in a data folder of its own.
+inline constexpr char InstalledGameName[] = "pelmo";
 // The makers have no page of their own yet; example.org is reserved for such stand-ins.
 inline constexpr char HomePageAddress[] = "https://example.org/";
 // The desktop's default handler for a web address.
@@ -21,6 +24,9 @@ struct StartCommand {
 
 // The game in the working directory: never a program of the same name found in PATH.
 StartCommand gameCommand(const std::string& commandLine = GameCommandLine);
+// game.ex from the working directory when it is there; else the installed game in
+// programFolder, the launcher's own folder.
+StartCommand gameCommandIn(const std::string& programFolder);
 // The address opener with the address as its single argument, whatever characters it holds.
 StartCommand homePageCommand(const std::string& address = HomePageAddress);
 

@@ -1,8 +1,8 @@
 // main.cpp -- the `game` program: options, backend choice, start
-#include <unistd.h>
-
 #include <cstdio>
+#include <filesystem>
 
+#include "main/data_folder_entry.h"
 #include "platform/backend.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/keyboard.h"
@@ -23,12 +23,20 @@ int usageError(const std::string& message) {
   return 2;
 }
 
-// The player's settings under the command line's options. A headless run reads settings
-// only from a file that --settings names, so that no test depends on a player's own.
+// The settings file of this run, named before the game moves to its data folder. A
+// headless run reads settings only from a file that --settings names, so that no test
+// depends on a player's own.
+std::string settingsFileOf(const shell::Options& o) {
+  if (o.settingsPath.empty()) return o.headless ? "" : platform::settingsPath();
+  std::error_code failed;
+  const auto path = std::filesystem::absolute(o.settingsPath, failed);
+  return failed ? o.settingsPath : path.string();
+}
+
+// The player's settings under the command line's options.
 platform::Settings loadSettings(const shell::Options& o, platform::SettingsStore& store,
-                                std::string& path) {
+                                const std::string& path) {
   platform::Settings settings;
-  path = o.settingsPath.empty() && !o.headless ? platform::settingsPath() : o.settingsPath;
   std::string error;
   if (!path.empty() && !store.load(path, settings, error))
     std::fprintf(stderr, "game: %s\n", error.c_str());
@@ -66,15 +74,14 @@ int main(int argc, char** argv) {
     std::printf("game (Pelmo engine) %s\n", PELMO_VERSION);
     return 0;
   }
-  if (!o.dataDir.empty() && chdir(o.dataDir.c_str()) != 0)
-    return usageError("cannot change to the data folder '" + o.dataDir + "'");
+  const std::string settingsPath = settingsFileOf(o);
+  if (!game_main::enterDataFolder(o, error)) return usageError(error);
   if (!o.inputScript.empty() && !platform::useKeyScript(o.inputScript, error))
     return usageError(error);
   if (!o.recordScript.empty() && !platform::recordKeyScript(o.recordScript, error))
     return usageError(error);
   platform::quitOnSignals();
   platform::SettingsStore store;
-  std::string settingsPath;
   const platform::Settings settings = loadSettings(o, store, settingsPath);
   platform::WindowOptions window = settings.window;
   if (!settingsPath.empty()) {

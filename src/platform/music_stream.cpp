@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "platform/backend.h"
 #include "platform/faults.h"
@@ -11,7 +12,11 @@ namespace platform {
 
 std::unique_ptr<MusicStream> createMusicStream() {
   if (faults().soundDevice || !hasBackend()) return nullptr;
-  return backend().createMusicStream();
+  auto stream = backend().createMusicStream();
+  // Without a sound device the game plays on in silence; one line tells the player why
+  // (the game makes its stream once, at its start).
+  if (!stream) std::fputs("game: no sound device; the music is off\n", stderr);
+  return stream;
 }
 
 int mixerVolume(int v) {

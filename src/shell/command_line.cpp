@@ -39,7 +39,8 @@ bool mapNameOf(const std::string& utf8, std::string& cp949) {
 
 const char* usageText() {
   return "usage: game [options]\n"
-         "  --data DIR          run on the data in DIR (default: the current folder)\n"
+         "  --data DIR          run on the data in DIR (default: the current folder when it\n"
+         "                      holds grim/pal.pal, else the installed share/pelmo)\n"
          "  --window            a window instead of full screen\n"
          "  --fullscreen        full screen, whatever the settings say\n"
          "  --scale N           window scale: the 640 x 480 screen times N\n"

@@ -1,4 +1,7 @@
 // start_options_e2e_test.cpp -- `game --map NAME --hero-x X`: where the game starts
+#include <cstdlib>
+#include <filesystem>
+
 #include "support/game_run.h"
 #include "support/state_dump.h"
 #include "support/test_maps.h"
@@ -50,6 +53,31 @@ TEST_F(StartOptions, map_and_hero_x_replace_map_20_and_x_10_each_on_its_own) {
 TEST_F(StartOptions, a_korean_map_name_is_looked_up_in_code_page_949) {
   writeEmptyMap("\xB4\xAB\xB0\xF1");  // 눈골
   EXPECT_EQ(run({"--map", "눈골"}).map, "\"눈골\"");
+}
+
+// A map the data lacks ends the game before it starts, status 2 and one line naming the
+// data folder: even where no window could open, so the check comes before the backend.
+TEST_F(StartOptions, a_map_the_data_lacks_is_told_before_any_window) {
+  setenv("SDL_VIDEODRIVER", "no-such-video-driver", 1);
+  std::string errors;
+  const std::string folder = std::filesystem::canonical(dir_).string();
+  EXPECT_EQ(runGame(dir_, {"--map", "31"}, &errors), 2);
+  EXPECT_EQ(errors, "game: no map 31 (map/31.if not found in " + folder + ")\n");
+
+  // From another folder, by --data, and a Korean name shown as it was typed.
+  std::filesystem::create_directory("elsewhere");
+  EXPECT_EQ(runGame(dir_ / "elsewhere", {"--data", folder, "--map", "눈골"}, &errors), 2);
+  EXPECT_EQ(errors, "game: no map 눈골 (map/눈골.if not found in " + folder + ")\n");
+  unsetenv("SDL_VIDEODRIVER");
+}
+
+// With the data elsewhere, a file named on the command line is still the caller's.
+TEST_F(StartOptions, files_named_on_the_command_line_stay_the_callers_with_data_elsewhere) {
+  std::filesystem::create_directory("caller");
+  const std::string dump = dumpOfCleanRun(
+      dir_ / "caller", {"--data", dir_.string(), "--headless", "--frames", "3"}, "s.json");
+  EXPECT_EQ(dumpValue(dump, "mapName"), "\"20\"");
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "s.json"));
 }
 
 }  // namespace

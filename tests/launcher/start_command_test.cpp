@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "temp_folder.h"
+
 namespace launcher {
 namespace {
 
@@ -21,6 +23,20 @@ TEST(GameCommand, NameWithAFolderIsTakenAsItIs) {
   StartCommand command = gameCommand("bin/game.ex");
   EXPECT_EQ(command.program, "bin/game.ex");
   EXPECT_THAT(command.args, ElementsAre("bin/game.ex"));
+}
+
+// A data folder with game.ex keeps it, runnable or not; an installed data folder has none, and
+// the game is the one installed beside the launcher.
+using GameCommandIn = TempFolderTest;
+
+TEST_F(GameCommandIn, TakesGameExWhenItIsThereElseTheInstalledGameBesideTheLauncher) {
+  StartCommand installed = gameCommandIn("/opt/x/bin");
+  EXPECT_EQ(installed.program, "/opt/x/bin/pelmo");
+  EXPECT_THAT(installed.args, ElementsAre("pelmo"));
+  EXPECT_FALSE(installed.searchPath);
+
+  writeFile("game.ex", "not a program");
+  EXPECT_EQ(gameCommandIn("/opt/x/bin").program, "./game.ex");
 }
 
 TEST(HomePageCommand, PassesTheAddressAsOneArgumentToTheOpener) {
