@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -97,10 +98,12 @@ int main(int argc, char** argv) {
   mapview::DrawOptions options;
   options.caption = !args.has("--no-caption");
   if (args.has("--hero")) {
-    int x = 0;
-    if (!tools::parseInt(args.value("--hero"), -10000, 10000, x))
-      return tools::usageError(kTool, "--hero takes a whole number such as 10 or 1200");
-    options.heroX = float(x);
+    const std::string text = args.value("--hero");
+    char* end = nullptr;
+    const float x = std::strtof(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !(x > -10000.0f && x < 10000.0f))
+      return tools::usageError(kTool, "--hero takes a map x such as 10 or 612.5");
+    options.heroX = x;
   }
   // The output is the caller's path, wherever the data folder lies.
   const std::string output =
