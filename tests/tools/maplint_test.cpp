@@ -217,7 +217,7 @@ TEST_F(MapLint, each_fault_is_reported_at_its_line) {
       {{{24, kDelete}}, 22, "error: text block is not closed"},
       {{{17, "플러그 3 x1"}}, 17, "error: '플러그' needs a number (value), not 'x1'"},
       {{{4, "영희 ,abc ,288 ,1.3 ,girl ,5 ,0 ,0"}}, 4, "error: actor 0 (영희): x: 'abc' is not"},
-      {{{4, "영희 ,100 ,288 ,1.3 ,girl ,5 ,0"}}, 5, "error: actor 0 (영희): missing ',' after"},
+      {{{4, "영희 ,100 ,288 ,1.3 ,girl ,5 ,0"}}, 4, "error: actor 0 (영희): missing ',' after the facing"},
       {{{9, "x3"}}, 9, "error: actor 1 (철수): behaviour count: 'x3' is not a number"},
       {{{4, "영희 ,100 ,288 ,1.3 ,girl ,101 ,0 ,0"}}, 4, "event 101 is outside 0..100"},
       {{{41, "120"}, {43, "120"}}, 41, "error: label '120' gives event 120, outside 0..100"},
@@ -246,6 +246,11 @@ TEST_F(MapLint, each_fault_is_reported_at_its_line) {
   for (const Case& c : cases) {
     std::string output;
     EXPECT_EQ(lint(edited(c.changes), output), 1) << c.message;
+    size_t errors = 0;
+    for (size_t at = output.find(": error: "); at != std::string::npos;
+         at = output.find(": error: ", at + 1))
+      ++errors;
+    EXPECT_EQ(errors, 1u) << output;
     EXPECT_TRUE(reports(output, c.line, c.message))
         << "want line " << c.line << ": " << c.message << "\ngot\n"
         << output;

@@ -6,6 +6,7 @@
 
 #include "maplint/lint_context.h"
 #include "maplint/map_words.h"
+#include "maplint/near_words.h"
 #include "world/event_language.h"
 
 namespace maplint {
@@ -18,8 +19,8 @@ struct Word {
   int line = 0;
 };
 
-// How the reading of an event goes on.
-enum class Flow { kGoOn, kFileEnded, kStopped };
+// How the reading of an event goes on. kClosed: a word read as the event's closing label.
+enum class Flow { kGoOn, kFileEnded, kStopped, kClosed };
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -34,6 +35,23 @@ bool wholeNumber(const std::string& text) {
 }
 
 std::string quoted(const std::string& cp949) { return "'" + shown(cp949) + "'"; }
+
+bool allDigits(const std::string& text) {
+  for (char c : text)
+    if (!isDigit(c)) return false;
+  return !text.empty();
+}
+
+// Keeps the findings quiet while the reading guesses what a faulty word meant.
+class Quiet {
+ public:
+  explicit Quiet(Findings& f) : f_(f), was_(f.quiet) { f_.quiet = true; }
+  ~Quiet() { f_.quiet = was_; }
+
+ private:
+  Findings& f_;
+  bool was_;
+};
 
 class EventReader {
  public:
@@ -71,18 +89,37 @@ class EventReader {
  private:
   // The next token; a number's unread rest comes first, as the game reads it again.
   bool next(Word& w) {
+    previousLine_ = lastLine_;
     if (!pending_.text.empty()) {
       w = pending_;
       pending_ = {};
-      return true;
+    } else if (!c_.scan.token(w.text, w.line)) {
+      return false;
     }
-    return c_.scan.token(w.text, w.line);
+    lastLine_ = w.line;
+    return true;
+  }
+
+  // After a fault the reading goes on at the next line: the rest of this one is passed
+  // over, unless it holds the event's closing label.
+  void skipRestOfLine() {
+    pending_ = {};
+    std::string word;
+    const int line = c_.scan.line();
+    while (c_.scan.tokenOnLine(word))
+      if (word == label_) {
+        pending_ = {word, line};
+        return;
+      }
   }
 
   bool event(const Word& label) {
-    c_.checkLength("label", label.text, kLabelBytes, label.line);
+    label_ = label.text;
+    const bool fits = c_.checkLength("label", label.text, kLabelBytes, label.line);
     number_ = world::decimalValue(label.text.c_str());
-    if (number_ < 0 || number_ > kMaxEvent) {
+    if (!fits) {
+      // Said once: the label's number is no help while the label does not fit.
+    } else if (number_ < 0 || number_ > kMaxEvent) {
       c_.findings.error(label.line, "label " + quoted(label.text) + " gives event " +
                                         std::to_string(number_) + ", outside 0..100");
     } else {
@@ -106,6 +143,7 @@ class EventReader {
       const Flow flow = command(w);
       if (flow == Flow::kFileEnded) return unclosed(label);
       if (flow == Flow::kStopped) return false;
+      if (flow == Flow::kClosed) return true;
     }
   }
 
@@ -116,15 +154,67 @@ class EventReader {
     return false;
   }
 
-  // How many words a keyword takes comes with it; what they mean follows from what it does.
-  Flow command(const Word& w) {
-    const world::EventKeyword* cmd = world::findEventKeyword(w.text);
-    if (!cmd) {
-      c_.findings.error(
-          w.line, "unknown command " + quoted(w.text) + " (the event ends here when it runs)");
+  // A number alone on its line where a command should be is a label: this event's closing
+  // label mistyped when another label or the end follows, else the next event's opening
+  // label after a closing label that is missing.
+  Flow labelInPlaceOfCommand(const Word& w) {
+    const MapScanner::Mark mark = c_.scan.mark();
+    std::string after;
+    int afterLine = 0;
+    const bool more = c_.scan.token(after, afterLine);
+    c_.scan.reset(mark);
+    if (!more || allDigits(after)) {
+      c_.findings.error(w.line, "event " + std::to_string(number_) + " is closed by " +
+                                    quoted(w.text) + ", not by its label " + quoted(label_));
+      return Flow::kClosed;
+    }
+    c_.findings.error(w.line, "event " + std::to_string(number_) + " is not closed: " +
+                                  quoted(w.text) + " starts another event before its closing label " +
+                                  quoted(label_));
+    pending_ = w;
+    return Flow::kClosed;
+  }
+
+  // A word that is no keyword: said once, and the reading goes on at the next line, or
+  // after the text block when the word looks like '글씨찍기'.
+  Flow unknownCommand(const Word& w) {
+    if (allDigits(w.text) && previousLine_ < w.line && pending_.text.empty()) {
+      std::string rest;
+      const MapScanner::Mark mark = c_.scan.mark();
+      const bool alone = !c_.scan.tokenOnLine(rest);
+      c_.scan.reset(mark);
+      if (alone) return labelInPlaceOfCommand(w);
+    }
+    const std::string meant = nearestWord(w.text, eventKeywords());
+    c_.findings.error(w.line,
+                      "unknown command " + quoted(w.text) + " (the event ends here when it runs)",
+                      meant.empty() ? "" : shown(meant));
+    if (meant.empty()) {
+      skipRestOfLine();
       return Flow::kGoOn;
     }
+    // Read as the keyword meant, so that what it names (flags, jumps, maps) counts.
+    const world::EventKeyword* cmd = world::findEventKeyword(meant);
+    Flow flow;
+    {
+      Quiet quiet(c_.findings);
+      flow = command(*cmd, w);
+    }
+    if (flow == Flow::kGoOn && cmd->op != world::kOpText) skipRestOfLine();
+    return flow;
+  }
+
+  Flow command(const Word& w) {
+    const world::EventKeyword* cmd = world::findEventKeyword(w.text);
+    if (!cmd) return unknownCommand(w);
+    return command(*cmd, w);
+  }
+
+  // How many words a keyword takes comes with it; what they mean follows from what it does.
+  Flow command(const world::EventKeyword& keyword, const Word& w) {
+    const world::EventKeyword* cmd = &keyword;
     cmd_ = shown(cmd->word);
+    cmdLine_ = w.line;
     switch (cmd->op) {
       case world::kOpHeroMove: {
         int32_t x = 0;
@@ -139,8 +229,9 @@ class EventReader {
         return actorSlot();
       case world::kOpActorWalkLeft:
       case world::kOpActorWalkRight: {
-        const Flow flow = actorSlot();
-        return flow == Flow::kGoOn ? walkFrames() : flow;
+        bool ok = false;
+        const Flow flow = actorSlot(&ok);
+        return flow == Flow::kGoOn && ok ? walkFrames() : flow;
       }
       case world::kOpIcon:
         return icon();
@@ -150,11 +241,8 @@ class EventReader {
         return condition();
       case world::kOpVisual:
         return fileName(c_.facts.visuals, "cut-scene name");
-      case world::kOpWarp: {
-        const Flow flow = fileName(c_.facts.warps, "map name");
-        int32_t x = 0;
-        return flow == Flow::kGoOn ? argument("the hero's x", x) : flow;
-      }
+      case world::kOpWarp:
+        return warp();
       case world::kOpText:
         return textBlock(w);
       default:
@@ -176,13 +264,19 @@ class EventReader {
     if (end == digits) {
       c_.findings.error(w.line, "'" + cmd_ + "' needs a number (" + what + "), not " + quoted(t) +
                                     ", which is read as the next command");
-      pending_ = w;
+      // On a line of its own the word is most likely the next command, left without the
+      // number before it; on the command's line it is taken for the number.
+      if (w.line > cmdLine_ && !w.text.empty())
+        pending_ = w;
+      else
+        skipRestOfLine();
       return Flow::kGoOn;
     }
     errno = 0;
     const long long v = std::strtoll(t.c_str(), nullptr, 10);
     if (errno == ERANGE || v < INT32_MIN || v > INT32_MAX) {
       c_.findings.error(w.line, std::string(what) + " " + quoted(t) + " is out of range");
+      skipRestOfLine();
       return Flow::kGoOn;
     }
     out = int32_t(v);
@@ -192,10 +286,11 @@ class EventReader {
     return Flow::kGoOn;
   }
 
-  Flow actorSlot() {
+  Flow actorSlot(bool* read = nullptr) {
     int32_t slot = 0;
     bool ok = false;
     const Flow flow = argument("actor slot", slot, &ok);
+    if (read) *read = ok;
     const int count = int(c_.facts.actors.size());
     if (ok && (slot < 0 || slot >= count))
       c_.findings.error(
@@ -242,6 +337,7 @@ class EventReader {
     const Flow flow = argument("flag number", number, &ok);
     if (ok) checkFlag(number, line_);
     if (flow != Flow::kGoOn || !ok) return flow;
+    c_.facts.flagsSet.insert(number);
     return argument("value", value);
   }
 
@@ -250,10 +346,23 @@ class EventReader {
     Word w;
     if (!next(w)) return Flow::kFileEnded;
     if (w.text != world::kIfFlagWord) {
-      c_.findings.error(w.line, "'만약' must be followed by '플러그', not " + quoted(w.text) +
-                                    " (the event ends here when it runs)");
-      return Flow::kGoOn;
+      const bool near = !nearestWord(w.text, {world::kIfFlagWord}).empty();
+      c_.findings.error(w.line,
+                        "'만약' must be followed by '플러그', not " + quoted(w.text) +
+                            " (the event ends here when it runs)",
+                        near ? shown(world::kIfFlagWord) : "");
+      if (!near) {
+        skipRestOfLine();
+        return Flow::kGoOn;
+      }
+      Quiet quiet(c_.findings);
+      return conditionParts();
     }
+    return conditionParts();
+  }
+
+  // The flag, value and event tokens after "만약 플러그".
+  Flow conditionParts() {
     Word parts[3];
     const char* names[3] = {"flag", "value", "event"};
     for (int i = 0; i < 3; ++i) {
@@ -262,14 +371,28 @@ class EventReader {
         c_.findings.error(parts[i].line, std::string("'만약 플러그' ") + names[i] + " " +
                                              quoted(parts[i].text) + " is not a whole number");
     }
-    checkFlag(world::decimalValue(parts[0].text.c_str()), parts[0].line);
+    const int32_t flag = world::decimalValue(parts[0].text.c_str());
+    checkFlag(flag, parts[0].line);
+    if (flag >= 0 && flag < kFlagCount) c_.facts.flagsRead.emplace_back(flag, parts[0].line);
     const int32_t target = world::decimalValue(parts[2].text.c_str());
     if (target < 0 || target > kMaxEvent)
       c_.findings.error(parts[2].line,
                         "jump to event " + std::to_string(target) + ", outside 0..100");
     else
-      c_.facts.jumps.emplace_back(target, parts[2].line);
+      c_.facts.jumps.push_back({number_, target, parts[2].line});
     return Flow::kGoOn;
+  }
+
+  Flow warp() {
+    Word w;
+    if (!next(w)) return Flow::kFileEnded;
+    c_.checkLength("map name", w.text, kCellBytes, w.line);
+    Warp warp;
+    warp.map = {w.text, w.line};
+    const Flow flow = argument("the hero's x", warp.x, &warp.hasX);
+    warp.xLine = line_;
+    c_.facts.warps.push_back(warp);
+    return flow;
   }
 
   Flow fileName(std::vector<NamedFile>& names, const char* what) {
@@ -339,8 +462,12 @@ class EventReader {
   LintContext& c_;
   Word pending_;
   int32_t number_ = 0;  // the event being read
+  std::string label_;   // its label
   std::string cmd_;     // the command being read, UTF-8
+  int cmdLine_ = 0;     // its line
   int line_ = 0;        // the line of the last number read
+  int lastLine_ = 0;    // the line of the last token read
+  int previousLine_ = 0;  // and of the one before it
   int textCells_ = 0;
   bool cellsReported_ = false;
 };
