@@ -65,11 +65,17 @@ class EventReader {
     const int line = c_.scan.line();
     const std::string text = c_.scan.peekWord();
     int32_t count = 0;
-    if (c_.scan.integer(count) != MapScanner::Number::kOk) {
+    const bool known = c_.scan.integer(count) == MapScanner::Number::kOk;
+    if (!known) {
+      // Said once; the events are read on to the end of the file.
       c_.findings.error(line, "event count: " + quoted(text) + " is not a number");
-      return false;
+      c_.scan.skipLine();
+    } else if (count < 0) {
+      c_.findings.error(line, "event count " + std::to_string(count) + " is negative");
+    } else if (firstLabelInstead(text, line)) {
+      return readToTheEnd();
     }
-    if (count < 0) c_.findings.error(line, "event count " + std::to_string(count) + " is negative");
+    if (!known) return readToTheEnd();
     for (int32_t e = 0; e < count; ++e) {
       Word label;
       if (!next(label)) {
@@ -87,6 +93,30 @@ class EventReader {
   }
 
  private:
+  // A command right after the count: the count is missing and the number read for it
+  // is the first event's label.
+  bool firstLabelInstead(const std::string& count, int line) {
+    const MapScanner::Mark mark = c_.scan.mark();
+    std::string after;
+    int afterLine = 0;
+    const bool command = c_.scan.token(after, afterLine) && world::findEventKeyword(after);
+    c_.scan.reset(mark);
+    if (!command) return false;
+    c_.findings.error(line, "the event count is missing: " + quoted(count) +
+                                " is read as the count, and " + quoted(after) +
+                                " as the first event's label");
+    pending_ = {count, line};
+    return true;
+  }
+
+  // With the count unknown, every event up to the end of the file.
+  bool readToTheEnd() {
+    Word label;
+    while (next(label))
+      if (!event(label)) return false;
+    return true;
+  }
+
   // The next token; a number's unread rest comes first, as the game reads it again.
   bool next(Word& w) {
     previousLine_ = lastLine_;
@@ -168,9 +198,9 @@ class EventReader {
                                     quoted(w.text) + ", not by its label " + quoted(label_));
       return Flow::kClosed;
     }
-    c_.findings.error(w.line, "event " + std::to_string(number_) + " is not closed: " +
-                                  quoted(w.text) + " starts another event before its closing label " +
-                                  quoted(label_));
+    c_.findings.error(w.line,
+                      "event " + std::to_string(number_) + " is not closed: " + quoted(w.text) +
+                          " starts another event before its closing label " + quoted(label_));
     pending_ = w;
     return Flow::kClosed;
   }
@@ -190,6 +220,10 @@ class EventReader {
                       "unknown command " + quoted(w.text) + " (the event ends here when it runs)",
                       meant.empty() ? "" : shown(meant));
     if (meant.empty()) {
+      if (looksLikeTextBlock()) {
+        Quiet quiet(c_.findings);
+        return textBlock(w);
+      }
       skipRestOfLine();
       return Flow::kGoOn;
     }
@@ -202,6 +236,31 @@ class EventReader {
     }
     if (flow == Flow::kGoOn && cmd->op != world::kOpText) skipRestOfLine();
     return flow;
+  }
+
+  // Two words after the unknown one, then lines up to a '}' line before any command or
+  // the closing label: a text block under a keyword that is far off.
+  bool looksLikeTextBlock() {
+    const MapScanner::Mark mark = c_.scan.mark();
+    std::string word;
+    int words = 0;
+    while (c_.scan.tokenOnLine(word)) ++words;
+    bool block = false;
+    if (words == 2 && pending_.text.empty()) {
+      c_.scan.skipLine();
+      for (std::string row; c_.scan.restOfLine(row) != LineEnd::kEnd;) {
+        if (row == "}") {
+          block = true;
+          break;
+        }
+        MapScanner rowScan(row);
+        int ignored = 0;
+        if (rowScan.token(word, ignored) && (world::findEventKeyword(word) || word == label_))
+          break;
+      }
+    }
+    c_.scan.reset(mark);
+    return block;
   }
 
   Flow command(const Word& w) {
@@ -461,12 +520,12 @@ class EventReader {
 
   LintContext& c_;
   Word pending_;
-  int32_t number_ = 0;  // the event being read
-  std::string label_;   // its label
-  std::string cmd_;     // the command being read, UTF-8
-  int cmdLine_ = 0;     // its line
-  int line_ = 0;        // the line of the last number read
-  int lastLine_ = 0;    // the line of the last token read
+  int32_t number_ = 0;    // the event being read
+  std::string label_;     // its label
+  std::string cmd_;       // the command being read, UTF-8
+  int cmdLine_ = 0;       // its line
+  int line_ = 0;          // the line of the last number read
+  int lastLine_ = 0;      // the line of the last token read
   int previousLine_ = 0;  // and of the one before it
   int textCells_ = 0;
   bool cellsReported_ = false;

@@ -49,7 +49,8 @@ void printJson(const std::vector<std::pair<std::string, const Findings*>>& files
   const char* separator = "\n";
   for (const auto& [file, findings] : files)
     for (const Finding& f : findings->sorted()) {
-      std::fprintf(out, "%s  {\"file\": %s, \"line\": %d, \"severity\": \"%s\", \"message\": %s, "
+      std::fprintf(out,
+                   "%s  {\"file\": %s, \"line\": %d, \"severity\": \"%s\", \"message\": %s, "
                    "\"suggestion\": %s}",
                    separator, jsonString(file).c_str(), f.line, f.error ? "error" : "warning",
                    jsonString(f.message).c_str(),

@@ -14,13 +14,11 @@ void checkFlags(const MapFacts& facts, const std::set<int>& flagsSet, Findings& 
   std::set<int> said;
   for (const auto& [flag, line] : facts.flagsRead)
     if (!flagsSet.count(flag) && said.insert(flag).second)
-      findings.warning(line, "flag " + std::to_string(flag) +
-                                 " is read but never set ('플러그 " + std::to_string(flag) +
-                                 " V' in no map): it stays 0");
+      findings.warning(line, "flag " + std::to_string(flag) + " is read but never set ('플러그 " +
+                                 std::to_string(flag) + " V' in no map): it stays 0");
 }
 
-void checkWarps(const MapFacts& facts, const std::set<std::string>* mapNames,
-                Findings& findings) {
+void checkWarps(const MapFacts& facts, const std::set<std::string>* mapNames, Findings& findings) {
   for (const Warp& w : facts.warps) {
     if (mapNames && !mapNames->count(w.map.name))
       findings.warning(w.map.line,
@@ -36,7 +34,8 @@ void checkWarps(const MapFacts& facts, const std::set<std::string>* mapNames,
 void checkStarts(const MapFacts& facts, Findings& findings) {
   std::set<int> started = {world::ENTRY_EVENT, world::EDGE_EVENT_LEFT, world::EDGE_EVENT_RIGHT};
   for (const ActorFacts& a : facts.actors)
-    if (a.event > 0 && (a.mode == actors::kModeTalk || a.mode == actors::kModeTouch)) started.insert(a.event);
+    if (a.event > 0 && (a.mode == actors::kModeTalk || a.mode == actors::kModeTouch))
+      started.insert(a.event);
   for (bool grew = true; grew;) {
     grew = false;
     for (const Jump& j : facts.jumps)

@@ -158,8 +158,9 @@ void lintAmongMaps(Linted& map, const std::vector<Linted>& all, const tools::Par
   if (!map.dataDir.empty() || beside) {
     const fs::path folder =
         beside ? fs::absolute(map.path).parent_path() : fs::path(map.dataDir) / "map";
-    const GameMaps& game = gameMaps(folder, beside ? fs::path(map.path).extension().string() : ".if",
-                                    beside && args.has("--utf8"));
+    const GameMaps& game =
+        gameMaps(folder, beside ? fs::path(map.path).extension().string() : ".if",
+                 beside && args.has("--utf8"));
     flagsSet.insert(game.flagsSet.begin(), game.flagsSet.end());
     names.insert(game.names.begin(), game.names.end());
   }

@@ -18,8 +18,10 @@ std::string notNumber(const std::string& text, MapScanner::Number result) {
          (result == MapScanner::Number::kOutOfRange ? "out of range" : "not a number");
 }
 
-// What a line of the actor section looks like, for reading on when a count is wrong.
-enum class Shape { kEnd, kActor, kEntry, kNumber };
+// What a line of the actor section looks like, for reading on when a count is wrong:
+// kKeyword an entry with a behaviour keyword or a word near one, kEntry any other word
+// that could be an entry's.
+enum class Shape { kEnd, kActor, kKeyword, kEntry, kNumber };
 
 Shape shapeOf(const std::string& line) {
   if (line.empty()) return Shape::kEnd;
@@ -30,7 +32,7 @@ Shape shapeOf(const std::string& line) {
   const size_t comma = first.find(',');
   const std::string word = first.substr(0, comma);
   if (findBehaviour(word) != Behaviour::kNone || !nearestWord(word, behaviourKeywords()).empty())
-    return Shape::kEntry;
+    return Shape::kKeyword;
   // An actor's line holds eight fields between seven commas.
   size_t commas = 0;
   for (char c : line) commas += c == ',';
@@ -173,9 +175,11 @@ class ActorReader {
     } else {
       reported = false;
     }
+    // Within the count any word may be an entry's; beyond it only a keyword shows one.
     int32_t read = 0;
-    for (; !known || read < count; ++read) {
-      if (shapeOf(c_.scan.peekLine()) != Shape::kEntry) break;
+    for (; known && read < count; ++read) {
+      const Shape shape = shapeOf(c_.scan.peekLine());
+      if (shape != Shape::kKeyword && shape != Shape::kEntry) break;
       if (!step()) return ended("behaviour list");
     }
     if (known && read < count && !reported) {
@@ -183,7 +187,7 @@ class ActorReader {
                                   ", but " + std::to_string(read) + " entries follow");
       reported = true;
     }
-    for (; shapeOf(c_.scan.peekLine()) == Shape::kEntry; ++read) {
+    for (; shapeOf(c_.scan.peekLine()) == Shape::kKeyword; ++read) {
       if (!reported)
         c_.findings.error(line, who_ + ": the behaviour count is " + std::to_string(count) +
                                     ", but more entries follow");
@@ -318,8 +322,8 @@ bool actors(LintContext& c) {
   }
   for (; shapeOf(c.scan.peekLine()) == Shape::kActor; ++i) {
     if (!reported)
-      c.findings.error(line, "the actor count is " + std::to_string(count) +
-                                 ", but more actor records follow");
+      c.findings.error(
+          line, "the actor count is " + std::to_string(count) + ", but more actor records follow");
     reported = true;
     if (!ActorReader(c, i, c.scan.line()).read()) return false;
   }
