@@ -23,6 +23,8 @@ constexpr const char* kUsage =
     "\n"
     "Checks map files (map/NAME.if) the way the game reads them and reports every\n"
     "problem as FILE:LINE: error: ... or FILE:LINE: warning: ..., one a line on stdout.\n"
+    "After a fault the checking goes on at the next line or event, so that one fault\n"
+    "gives one error; a misspelt keyword names the keyword it is near (\"did you mean\").\n"
     "\n"
     "Options:\n"
     "  --utf8       the maps are UTF-8 text (the sources under content/maps) with LF or\n"
@@ -30,7 +32,10 @@ constexpr const char* kUsage =
     "               they are code page 949 with CR LF, as the game reads them\n"
     "  --data DIR   the game's data folder, to check that the files a map names are there\n"
     "               (default: the map's folder's parent when that folder is named map)\n"
-    "  --no-data    do not check the data folder's files\n"
+    "  --no-data    do not check the data folder's files, nor look at other maps\n"
+    "  --format=F   text (the default) or json: one array of {file, line, severity,\n"
+    "               message, suggestion}, suggestion null when no keyword is near\n"
+    "  --werror     warnings count as errors for the exit status\n"
     "  --help       this text\n"
     "\n"
     "Errors: unknown command or behaviour keywords; an event without its closing label or\n"
@@ -50,9 +55,15 @@ constexpr const char* kUsage =
     "characters), text blocks of more than 4 body lines, body lines that start with '}',\n"
     "events defined twice or numbered 0, actors whose event the map does not define or\n"
     "whose facing is not 0 or 1, walks that never end, and text after the last event.\n"
+    "Among the game's maps (those of the data folder, or without one those beside the\n"
+    "map, and the maps named together): flags read ('만약 플러그') that no map sets;\n"
+    "warps to an x outside 0..1280 and, without a data folder, to maps that are not\n"
+    "there; events that nothing starts (not 97, 98 or 99, carried by no actor that can\n"
+    "be talked to or touched, and reached by no jump from an event that starts). With\n"
+    "--no-data only the map's own flags count.\n"
     "\n"
-    "Exit status: 0 no errors (warnings allowed), 1 errors found, 2 bad usage or a file\n"
-    "that cannot be read.\n";
+    "Exit status: 0 no errors (warnings allowed, unless --werror), 1 errors found, 2 bad\n"
+    "usage or a file that cannot be read.\n";
 
 // The data folder that a map's own path implies: the parent of a folder named map.
 std::string impliedDataDir(const std::string& mapPath) {
