@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "maplint/lint_context.h"
 #include "maplint/map_words.h"
@@ -40,6 +41,42 @@ bool allDigits(const std::string& text) {
   for (char c : text)
     if (!isDigit(c)) return false;
   return !text.empty();
+}
+
+// Whether a line of text reads as one whole command: a keyword followed by just the words
+// it takes. A text line may start with a keyword's word ("만약 ..."), but hardly like this.
+bool looksLikeCommand(const std::string& row) {
+  MapScanner scan(row);
+  std::vector<std::string> words;
+  std::string word;
+  int ignored = 0;
+  while (scan.token(word, ignored)) words.push_back(word);
+  if (words.empty()) return false;
+  const world::EventKeyword* k = world::findEventKeyword(words[0]);
+  if (!k) return false;
+  const auto numbers = [&](size_t from) {
+    for (size_t i = from; i < words.size(); ++i)
+      if (!wholeNumber(words[i])) return false;
+    return true;
+  };
+  switch (k->args) {
+    case world::EventArgs::kNone:
+      return words.size() == 1;
+    case world::EventArgs::kArg1:
+      return words.size() == 2 && numbers(1);
+    case world::EventArgs::kArg1Arg2:
+    case world::EventArgs::kFlag:
+      return words.size() == 3 && numbers(1);
+    case world::EventArgs::kIf:
+      return words.size() == 5 && words[1] == world::kIfFlagWord && numbers(2);
+    case world::EventArgs::kStr:
+      return words.size() == 2;
+    case world::EventArgs::kStrArg1:
+      return words.size() == 3 && numbers(2);
+    case world::EventArgs::kText:
+      return words.size() == 3;
+  }
+  return false;
 }
 
 // Keeps the findings quiet while the reading guesses what a faulty word meant.
@@ -130,12 +167,14 @@ class EventReader {
     return true;
   }
 
-  // After a fault the reading goes on at the next line: the rest of this one is passed
-  // over, unless it holds the event's closing label.
-  void skipRestOfLine() {
+  // After a fault on this line the reading goes on at the next: the rest of this one is
+  // passed over, unless it holds the event's closing label. A word already read from a
+  // later line is kept.
+  void skipRestOfLine(int line) {
+    if (!pending_.text.empty() && pending_.line > line) return;
     pending_ = {};
+    if (c_.scan.line() != line) return;
     std::string word;
-    const int line = c_.scan.line();
     while (c_.scan.tokenOnLine(word))
       if (word == label_) {
         pending_ = {word, line};
@@ -143,7 +182,32 @@ class EventReader {
       }
   }
 
+  // A command where a label should be: the event's opening label is missing. Its commands
+  // are read up to the next number alone on its line, taken for its closing label.
+  bool eventWithoutLabel(const Word& first) {
+    c_.findings.error(first.line, "an event's label is missing: " + quoted(first.text) +
+                                      " stands where its label should");
+    label_.clear();
+    number_ = -1;
+    for (Word w = first;;) {
+      const Flow flow = command(w);
+      if (flow == Flow::kFileEnded) return false;
+      if (flow == Flow::kStopped) return false;
+      if (!next(w)) return false;
+      std::string rest;
+      const MapScanner::Mark mark = c_.scan.mark();
+      const bool alone = pending_.text.empty() && !c_.scan.tokenOnLine(rest);
+      c_.scan.reset(mark);
+      if (allDigits(w.text) && alone) {
+        const int32_t n = world::decimalValue(w.text.c_str());
+        if (n <= kMaxEvent) c_.facts.events.emplace(n, w.line);
+        return true;
+      }
+    }
+  }
+
   bool event(const Word& label) {
+    if (world::findEventKeyword(label.text)) return eventWithoutLabel(label);
     label_ = label.text;
     const bool fits = c_.checkLength("label", label.text, kLabelBytes, label.line);
     number_ = world::decimalValue(label.text.c_str());
@@ -166,7 +230,13 @@ class EventReader {
     for (int commands = 0;;) {
       Word w;
       if (!next(w)) return unclosed(label);
-      if (w.text == label.text) return true;
+      if (w.text == label.text) {
+        if (commands > 0 || !commandFollows()) return true;
+        // An empty event with commands after it: the label is written twice.
+        c_.findings.error(w.line, "label " + quoted(label.text) +
+                                      " is given twice: the game closes the event here");
+        continue;
+      }
       if (++commands == kMaxCommands + 1)
         c_.findings.error(w.line,
                           "event " + std::to_string(number_) + " has more than 199 commands");
@@ -194,6 +264,13 @@ class EventReader {
     const bool more = c_.scan.token(after, afterLine);
     c_.scan.reset(mark);
     if (!more || allDigits(after)) {
+      if (!allDigits(label_)) {
+        // The opening label is the one mistyped: the closing one gives the event's number.
+        c_.findings.error(w.line, "event " + quoted(w.text) + " is opened by " + quoted(label_) +
+                                      ", not by its number");
+        c_.facts.events.emplace(world::decimalValue(w.text.c_str()), w.line);
+        return Flow::kClosed;
+      }
       c_.findings.error(w.line, "event " + std::to_string(number_) + " is closed by " +
                                     quoted(w.text) + ", not by its label " + quoted(label_));
       return Flow::kClosed;
@@ -208,23 +285,36 @@ class EventReader {
   // A word that is no keyword: said once, and the reading goes on at the next line, or
   // after the text block when the word looks like '글씨찍기'.
   Flow unknownCommand(const Word& w) {
-    if (allDigits(w.text) && previousLine_ < w.line && pending_.text.empty()) {
+    if (previousLine_ < w.line && pending_.text.empty()) {
       std::string rest;
       const MapScanner::Mark mark = c_.scan.mark();
       const bool alone = !c_.scan.tokenOnLine(rest);
       c_.scan.reset(mark);
-      if (alone) return labelInPlaceOfCommand(w);
+      if (alone && allDigits(w.text)) return labelInPlaceOfCommand(w);
+      if (alone && nearestWord(w.text, eventKeywords()).empty() &&
+          ((label_.size() > 1 && editDistance(w.text, label_) == 1) || labelFollows())) {
+        c_.findings.error(w.line, "event " + std::to_string(number_) + " is closed by " +
+                                      quoted(w.text) + ", not by its label " + quoted(label_));
+        return Flow::kClosed;
+      }
     }
     const std::string meant = nearestWord(w.text, eventKeywords());
+    const bool block = meant.empty() && textBlockFollows(w.line);
     c_.findings.error(w.line,
-                      "unknown command " + quoted(w.text) + " (the event ends here when it runs)",
+                      "unknown command " + quoted(w.text) +
+                          (block ? " (the lines after it, up to the '}' line, are taken for a "
+                                   "text block)"
+                                 : " (the event ends here when it runs)"),
                       meant.empty() ? "" : shown(meant));
-    if (meant.empty()) {
-      if (looksLikeTextBlock()) {
-        Quiet quiet(c_.findings);
-        return textBlock(w);
+    if (block) {
+      // The lines up to and with the '}' line are passed over.
+      for (std::string row; c_.scan.restOfLine(row) != LineEnd::kEnd && row != "}";) {
       }
-      skipRestOfLine();
+      pending_ = {};
+      return Flow::kGoOn;
+    }
+    if (meant.empty()) {
+      skipRestOfLine(w.line);
       return Flow::kGoOn;
     }
     // Read as the keyword meant, so that what it names (flags, jumps, maps) counts.
@@ -234,30 +324,47 @@ class EventReader {
       Quiet quiet(c_.findings);
       flow = command(*cmd, w);
     }
-    if (flow == Flow::kGoOn && cmd->op != world::kOpText) skipRestOfLine();
+    if (flow == Flow::kGoOn && cmd->op != world::kOpText) skipRestOfLine(w.line);
     return flow;
   }
 
-  // Two words after the unknown one, then lines up to a '}' line before any command or
-  // the closing label: a text block under a keyword that is far off.
-  bool looksLikeTextBlock() {
+  bool commandFollows() {
+    if (!pending_.text.empty()) return false;
     const MapScanner::Mark mark = c_.scan.mark();
-    std::string word;
-    int words = 0;
-    while (c_.scan.tokenOnLine(word)) ++words;
+    std::string after;
+    int line = 0;
+    const bool found = c_.scan.token(after, line) && world::findEventKeyword(after);
+    c_.scan.reset(mark);
+    return found;
+  }
+
+  // The next word is a number alone on its line and a command follows it: an event's
+  // label, so the unknown word alone on its line before it is this event's closing label.
+  bool labelFollows() {
+    const MapScanner::Mark mark = c_.scan.mark();
+    std::string label, rest, after;
+    int line = 0;
+    const bool found = c_.scan.token(label, line) && allDigits(label) &&
+                       !c_.scan.tokenOnLine(rest) && c_.scan.token(after, line) &&
+                       world::findEventKeyword(after);
+    c_.scan.reset(mark);
+    return found;
+  }
+
+  // Lines up to a '}' line before any command or the closing label: the word is the
+  // keyword or a word of a text block whose keyword is far off or missing.
+  bool textBlockFollows(int line) {
+    if (!pending_.text.empty() || c_.scan.line() != line) return false;
+    const MapScanner::Mark mark = c_.scan.mark();
+    c_.scan.skipLine();
     bool block = false;
-    if (words == 2 && pending_.text.empty()) {
-      c_.scan.skipLine();
-      for (std::string row; c_.scan.restOfLine(row) != LineEnd::kEnd;) {
-        if (row == "}") {
-          block = true;
-          break;
-        }
-        MapScanner rowScan(row);
-        int ignored = 0;
-        if (rowScan.token(word, ignored) && (world::findEventKeyword(word) || word == label_))
-          break;
+    for (std::string row;;) {
+      const LineEnd end = c_.scan.restOfLine(row);
+      if (row == "}") {
+        block = true;
+        break;
       }
+      if (end == LineEnd::kEnd || row == label_ || looksLikeCommand(row)) break;
     }
     c_.scan.reset(mark);
     return block;
@@ -325,17 +432,17 @@ class EventReader {
                                     ", which is read as the next command");
       // On a line of its own the word is most likely the next command, left without the
       // number before it; on the command's line it is taken for the number.
-      if (w.line > cmdLine_ && !w.text.empty())
+      if (w.line > cmdLine_)
         pending_ = w;
       else
-        skipRestOfLine();
+        skipRestOfLine(w.line);
       return Flow::kGoOn;
     }
     errno = 0;
     const long long v = std::strtoll(t.c_str(), nullptr, 10);
     if (errno == ERANGE || v < INT32_MIN || v > INT32_MAX) {
       c_.findings.error(w.line, std::string(what) + " " + quoted(t) + " is out of range");
-      skipRestOfLine();
+      skipRestOfLine(w.line);
       return Flow::kGoOn;
     }
     out = int32_t(v);
@@ -411,7 +518,7 @@ class EventReader {
                             " (the event ends here when it runs)",
                         near ? shown(world::kIfFlagWord) : "");
       if (!near) {
-        skipRestOfLine();
+        skipRestOfLine(w.line);
         return Flow::kGoOn;
       }
       Quiet quiet(c_.findings);
@@ -426,9 +533,19 @@ class EventReader {
     const char* names[3] = {"flag", "value", "event"};
     for (int i = 0; i < 3; ++i) {
       if (!next(parts[i])) return Flow::kFileEnded;
-      if (!wholeNumber(parts[i].text))
+      if (wholeNumber(parts[i].text)) continue;
+      if (parts[i].line > cmdLine_) {
+        // A word on a later line is most likely the next command.
+        c_.findings.error(cmdLine_, std::string("'만약 플러그' needs a flag, a value and an "
+                                                "event: the ") +
+                                        names[i] + " is missing");
+        pending_ = parts[i];
+      } else {
         c_.findings.error(parts[i].line, std::string("'만약 플러그' ") + names[i] + " " +
                                              quoted(parts[i].text) + " is not a whole number");
+        skipRestOfLine(parts[i].line);
+      }
+      return Flow::kGoOn;
     }
     const int32_t flag = world::decimalValue(parts[0].text.c_str());
     checkFlag(flag, parts[0].line);
@@ -482,7 +599,19 @@ class EventReader {
     for (;;) {
       std::string row;
       const int line = c_.scan.line();
+      const MapScanner::Mark mark = c_.scan.mark();
       const LineEnd rowEnd = c_.scan.restOfLine(row);
+      if (row == label_ || looksLikeCommand(row)) {
+        // The block is read on to the end as the game does, but its '}' line is most
+        // likely missing here, and the reading goes on with this line.
+        c_.findings.error(keyword.line,
+                          "text block is not closed: its '}' line is missing "
+                          "before line " +
+                              std::to_string(line) + ", which reads as " +
+                              (row == label_ ? "the closing label" : "a command"));
+        c_.scan.reset(mark);
+        break;
+      }
       if (!c_.lineEndFault(rowEnd, line)) {
         c_.findings.error(keyword.line,
                           "text block is not closed: the file ends before its '}' line");

@@ -20,6 +20,9 @@ class Findings {
     add({line, true, message, suggestion});
   }
   void warning(int line, const std::string& message) { add({line, false, message, ""}); }
+  void add(const Finding& f) {
+    if (!quiet) list_.push_back(f);
+  }
   int errors() const;
   int warnings() const { return int(list_.size()) - errors(); }
   // Ordered by line; checks made after the reading (jump targets, files) come in among
@@ -33,9 +36,6 @@ class Findings {
   bool quiet = false;
 
  private:
-  void add(const Finding& f) {
-    if (!quiet) list_.push_back(f);
-  }
   std::vector<Finding> list_;
 };
 

@@ -47,6 +47,26 @@ class ActorReader {
   ActorReader(LintContext& c, int slot, int line)
       : c_(c), line_(line), who_("actor " + std::to_string(slot)) {}
 
+  // An actor whose line is missing: a behaviour count and keywords stand where it should.
+  static bool lineMissing(MapScanner& scan) {
+    if (shapeOf(scan.peekLine()) != Shape::kNumber) return false;
+    const MapScanner::Mark mark = scan.mark();
+    scan.skipBlanks();
+    scan.skipLine();
+    const bool entries = shapeOf(scan.peekLine()) == Shape::kKeyword;
+    scan.reset(mark);
+    return entries;
+  }
+
+  // Its behaviour list alone, when its line is missing.
+  bool readWithoutLine() {
+    c_.findings.error(line_, who_ +
+                                 ": its line is missing: a behaviour count stands where the "
+                                 "line with its eight fields should");
+    c_.facts.actors.push_back(facts_);
+    return steps();
+  }
+
   // False at the end of the file.
   bool read() {
     // The eight fields are read from the record's line alone, so that a fault in them
@@ -55,23 +75,32 @@ class ActorReader {
     const int line = c_.scan.line();
     c_.scan.restOfLine(text);
     MapScanner scan(text, line);
-    LintContext lineContext{scan, c_.findings, c_.facts};
+    Findings lineFindings;
+    LintContext lineContext{scan, lineFindings, c_.facts};
     at_ = &lineContext;
     actorLine();
     std::string extra;
     int extraLine = 0;
     if (!short_ && scan.token(extra, extraLine))
-      c_.findings.error(extraLine, who_ + ": " + quotedWord(extra) +
-                                       " after the mode (the game reads it as the behaviour "
-                                       "count)");
+      at_->findings.error(extraLine, who_ + ": " + quotedWord(extra) +
+                                         " after the mode (the game reads it as the behaviour "
+                                         "count)");
     at_ = &c_;
+    // One fault of the line is said: the fields after a bad one are read as well as they
+    // can be, for what the map's other checks need, but their errors would only echo it.
+    bool said = false;
+    for (const Finding& f : lineFindings.sorted())
+      if (!f.error || !said) {
+        c_.findings.add(f);
+        said = said || f.error;
+      }
     c_.facts.actors.push_back(facts_);
     return steps();
   }
 
  private:
   bool ended(const std::string& where) {
-    c_.findings.error(line_, "the file ends inside " + who_ + "'s " + where);
+    at_->findings.error(line_, "the file ends inside " + who_ + "'s " + where);
     return false;
   }
 
@@ -80,8 +109,8 @@ class ActorReader {
   // The record's line ended before this field.
   bool lineEnded(const char* what) {
     if (!short_)
-      c_.findings.error(line_, who_ + ": the line ends before the " + what +
-                                   " (an actor's line holds eight fields)");
+      at_->findings.error(line_, who_ + ": the line ends before the " + what +
+                                     " (an actor's line holds eight fields)");
     short_ = true;
     return false;
   }
@@ -92,9 +121,9 @@ class ActorReader {
     if (!at_->scan.token(out, line)) return lineEnded(what);
     const size_t comma = out.find(',');
     if (comma != std::string::npos) {
-      c_.findings.error(line, who_ + ": put a blank between the " + what +
-                                  " and the comma after it (a " + what +
-                                  " runs up to the next blank)");
+      at_->findings.error(line, who_ + ": put a blank between the " + what +
+                                    " and the comma after it (a " + what +
+                                    " runs up to the next blank)");
       at_->scan.unread(out.size() - comma);
       out.resize(comma);
     }
@@ -105,12 +134,12 @@ class ActorReader {
   bool comma(const char* after) {
     if (at_->scan.expect(',')) return true;
     if (!at_->scan.skipBlanks()) {
-      c_.findings.error(line_, who_ + ": missing ',' after the " + after +
-                                   ": the line ends there (an actor's line holds eight fields)");
+      at_->findings.error(line_, who_ + ": missing ',' after the " + after +
+                                     ": the line ends there (an actor's line holds eight fields)");
       short_ = true;
       return false;
     }
-    c_.findings.error(at_->scan.line(), who_ + ": missing ',' after the " + after);
+    at_->findings.error(at_->scan.line(), who_ + ": missing ',' after the " + after);
     return true;
   }
 
@@ -126,7 +155,7 @@ class ActorReader {
     else
       result = at_->scan.integer(out);
     if (result == Number::kOk) return true;
-    c_.findings.error(line, who_ + ": " + what + ": " + notNumber(text, result));
+    at_->findings.error(line, who_ + ": " + what + ": " + notNumber(text, result));
     at_->scan.skipWord();
     return true;
   }
@@ -149,11 +178,11 @@ class ActorReader {
       return false;
     facts_.mode = mode;
     if (facts_.event < 0 || facts_.event > kMaxEvent)
-      c_.findings.error(facts_.eventLine,
-                        who_ + ": event " + std::to_string(facts_.event) + " is outside 0..100");
+      at_->findings.error(facts_.eventLine,
+                          who_ + ": event " + std::to_string(facts_.event) + " is outside 0..100");
     if (facing != 0 && facing != 1)
-      c_.findings.warning(facts_.eventLine, who_ + ": facing " + std::to_string(facing) +
-                                                " is neither 0 (left) nor 1 (right)");
+      at_->findings.warning(facts_.eventLine, who_ + ": facing " + std::to_string(facing) +
+                                                  " is neither 0 (left) nor 1 (right)");
     return true;
   }
 
@@ -164,11 +193,14 @@ class ActorReader {
     const int line = c_.scan.line();
     const std::string text = c_.scan.peekWord();
     int32_t count = 0;
-    const bool known = c_.scan.integer(count) == Number::kOk;
+    bool known = c_.scan.integer(count) == Number::kOk;
     bool reported = true;
     if (!known) {
       c_.findings.error(line, who_ + ": behaviour count: " + notNumber(text, Number::kNone));
       c_.scan.skipLine();
+      // A line too many before the count (an actor's line given twice): the count follows.
+      if (shapeOf(c_.scan.peekLine()) == Shape::kNumber)
+        known = c_.scan.integer(count) == Number::kOk && count >= 0 && count <= kMaxSteps;
     } else if (count < 0 || count > kMaxSteps) {
       c_.findings.error(
           line, who_ + ": " + std::to_string(count) + " behaviour entries; the list holds 0 to 29");
@@ -177,6 +209,15 @@ class ActorReader {
     }
     // Within the count any word may be an entry's; beyond it only a keyword shows one.
     int32_t read = 0;
+    if (known && count > 0 && !reported && lineMissing(c_.scan)) {
+      // No entry yet, but a number and entries: the count is given twice.
+      c_.findings.error(line, who_ +
+                                  ": the behaviour count is given twice (on the next line "
+                                  "again)");
+      reported = true;
+      c_.scan.skipBlanks();
+      c_.scan.skipLine();
+    }
     for (; known && read < count; ++read) {
       const Shape shape = shapeOf(c_.scan.peekLine());
       if (shape != Shape::kKeyword && shape != Shape::kEntry) break;
@@ -203,16 +244,17 @@ class ActorReader {
     if (!c_.scan.token(keyword, line)) return false;
     switch (findBehaviour(keyword)) {
       case Behaviour::kNumber: {
-        // Its number belongs on its line: a keyword on the next is the next entry.
+        // A word that is no number on a later line is the next entry, not this one's number.
         const MapScanner::Mark mark = c_.scan.mark();
         std::string next;
-        const bool onLine = c_.scan.tokenOnLine(next);
+        int nextLine = 0;
+        int32_t param = 0;
+        const bool more = c_.scan.token(next, nextLine);
         c_.scan.reset(mark);
-        if (!onLine) {
-          c_.findings.error(line, who_ + ": '" + shown(keyword) + "' needs a number on its line");
+        if (more && nextLine > line && MapScanner(next).integer(param) != Number::kOk) {
+          c_.findings.error(line, who_ + ": '" + shown(keyword) + "' needs a number");
           return true;
         }
-        int32_t param = 0;
         return number(("'" + shown(keyword) + "'").c_str(), param);
       }
       case Behaviour::kSpeak: {
@@ -293,11 +335,15 @@ bool actors(LintContext& c) {
   const int line = c.scan.line();
   const std::string text = c.scan.peekWord();
   int32_t count = 0;
-  const bool known = c.scan.integer(count) == Number::kOk;
+  bool known = c.scan.integer(count) == Number::kOk;
   bool reported = true;
   if (!known) {
     c.findings.error(line, "actor count: " + notNumber(text, Number::kNone));
     c.scan.skipLine();
+    // A line too many before the count (the background name or the caption given twice):
+    // the count follows.
+    if (shapeOf(c.scan.peekLine()) == Shape::kNumber)
+      known = c.scan.integer(count) == Number::kOk && count >= 0 && count <= kMaxActors;
   } else if (count < 0 || count > kMaxActors) {
     c.findings.error(line, "actor count " + std::to_string(count) + " is outside 0..50");
   } else {
@@ -312,8 +358,14 @@ bool actors(LintContext& c) {
                                             " of the " + std::to_string(count));
       return false;
     }
+    ActorReader actor(c, i, c.scan.line());
+    if (known && !reported && ActorReader::lineMissing(c.scan)) {
+      reported = true;
+      if (!actor.readWithoutLine()) return false;
+      continue;
+    }
     if (shapeOf(c.scan.peekLine()) != Shape::kActor) break;
-    if (!ActorReader(c, i, c.scan.line()).read()) return false;
+    if (!actor.read()) return false;
   }
   if (known && i < count && !reported) {
     c.findings.error(line, "the actor count is " + std::to_string(count) + ", but " +
@@ -321,6 +373,7 @@ bool actors(LintContext& c) {
     reported = true;
   }
   for (; shapeOf(c.scan.peekLine()) == Shape::kActor; ++i) {
+    c.scan.skipBlanks();
     if (!reported)
       c.findings.error(
           line, "the actor count is " + std::to_string(count) + ", but more actor records follow");

@@ -43,7 +43,7 @@ std::string nearestWord(const std::string& word, const std::vector<std::string>&
   std::string best;
   int bestDistance = 0;
   for (const std::string& c : candidates) {
-    const int most = characters(c).size() <= 3 ? 1 : 2;
+    const int most = characters(c).size() <= 4 ? 1 : 2;
     const int d = editDistance(word, c);
     if (d > 0 && d <= most && (best.empty() || d < bestDistance)) best = c, bestDistance = d;
   }

@@ -11,7 +11,7 @@ namespace maplint {
 int editDistance(const std::string& a, const std::string& b);
 
 // The candidate nearest to word (code page 949) if it is near enough to be what was
-// meant: one character off for words of up to three characters, two for longer ones.
+// meant: one character off for keywords of up to four characters, two for longer ones.
 // The first of equally near candidates wins; empty when none is near.
 std::string nearestWord(const std::string& word, const std::vector<std::string>& candidates);
 
