@@ -107,12 +107,12 @@ class EventReader {
       // Said once; the events are read on to the end of the file.
       c_.findings.error(line, "event count: " + quoted(text) + " is not a number");
       c_.scan.skipLine();
-    } else if (count < 0) {
-      c_.findings.error(line, "event count " + std::to_string(count) + " is negative");
-    } else if (firstLabelInstead(text, line)) {
       return readToTheEnd();
     }
-    if (!known) return readToTheEnd();
+    if (count < 0)
+      c_.findings.error(line, "event count " + std::to_string(count) + " is negative");
+    else if (firstLabelInstead(text, line))
+      return readToTheEnd();
     for (int32_t e = 0; e < count; ++e) {
       Word label;
       if (!next(label)) {
@@ -283,7 +283,8 @@ class EventReader {
   }
 
   // A word that is no keyword: said once, and the reading goes on at the next line, or
-  // after the text block when the word looks like '글씨찍기'.
+  // after the text block that follows it, or as the keyword it is near, so that what the
+  // command names still counts.
   Flow unknownCommand(const Word& w) {
     if (previousLine_ < w.line && pending_.text.empty()) {
       std::string rest;
@@ -317,7 +318,7 @@ class EventReader {
       skipRestOfLine(w.line);
       return Flow::kGoOn;
     }
-    // Read as the keyword meant, so that what it names (flags, jumps, maps) counts.
+    // Flags, jumps and maps that it names count for the checks after the reading.
     const world::EventKeyword* cmd = world::findEventKeyword(meant);
     Flow flow;
     {
