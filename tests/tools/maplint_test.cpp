@@ -288,6 +288,14 @@ TEST_F(MapLint, after_a_fault_the_reading_goes_on_at_the_next_line_or_event) {
             "m.map:22: error: unknown command '글씨찍가' (the event ends here when it runs); did "
             "you mean '글씨찍기'?\n");
 
+  // With the data folder: the typo hides no missing warp target.
+  writeFile("m.map", edited({{7, "말하가 어서 오게, 젊은 나그네."}, {39, "워프 29 600"}}));
+  ASSERT_EQ(runTool("txt2cp949", {"m.map", "data/map/m.if"}), 0);
+  EXPECT_EQ(runLint({"data/map/m.if"}, output), 1);
+  EXPECT_NE(output.find("m.if:7: error: actor 0 (영희): unknown behaviour keyword '말하가'"),
+            std::string::npos);
+  EXPECT_NE(output.find("m.if:39: error: warp target map/29.if is missing"), std::string::npos);
+
   // Counts that do not match the lines after them, and a missing event count.
   EXPECT_EQ(lintOutput(edited({{3, "3"}, {5, "1"}, {13, kDelete}})),
             "m.map:3: error: the actor count is 3, but 2 actor records follow\n"
