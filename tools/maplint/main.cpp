@@ -60,7 +60,7 @@ constexpr const char* kUsage =
     "warps to an x outside 0..1280 and, without a data folder, to maps that are not\n"
     "there; events that nothing starts (not 97, 98 or 99, carried by no actor that can\n"
     "be talked to or touched, and reached by no jump from an event that starts). With\n"
-    "--no-data only the map's own flags count.\n"
+    "--no-data only the flags of the maps named count.\n"
     "\n"
     "Exit status: 0 no errors (warnings allowed, unless --werror), 1 errors found, 2 bad\n"
     "usage or a file that cannot be read.\n";
