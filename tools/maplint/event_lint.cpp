@@ -613,6 +613,20 @@ class EventReader {
         c_.scan.reset(mark);
         break;
       }
+      if (row.size() > 2 && row[0] == '}' && isBlank(uint8_t(row[1]))) {
+        // A '}' line joined with the next: the block ends, and the rest is read on.
+        MapScanner rest(row.substr(1));
+        std::string first;
+        int ignored = 0;
+        rest.token(first, ignored);
+        if (first == label_ || allDigits(first) || looksLikeCommand(row.substr(1))) {
+          c_.findings.error(line, "the '}' line must hold '}' alone: " + quoted(first) +
+                                      " belongs on the next line");
+          c_.scan.reset(mark);
+          c_.scan.expect('}');
+          break;
+        }
+      }
       if (!c_.lineEndFault(rowEnd, line)) {
         c_.findings.error(keyword.line,
                           "text block is not closed: the file ends before its '}' line");

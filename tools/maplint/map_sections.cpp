@@ -42,21 +42,24 @@ Shape shapeOf(const std::string& line) {
   return Shape::kEntry;
 }
 
+// The next line is a number alone and the one after it has this shape.
+bool numberThen(MapScanner& scan, Shape then) {
+  if (shapeOf(scan.peekLine()) != Shape::kNumber) return false;
+  const MapScanner::Mark mark = scan.mark();
+  scan.skipBlanks();
+  scan.skipLine();
+  const bool found = shapeOf(scan.peekLine()) == then;
+  scan.reset(mark);
+  return found;
+}
+
 class ActorReader {
  public:
   ActorReader(LintContext& c, int slot, int line)
       : c_(c), line_(line), who_("actor " + std::to_string(slot)) {}
 
   // An actor whose line is missing: a behaviour count and keywords stand where it should.
-  static bool lineMissing(MapScanner& scan) {
-    if (shapeOf(scan.peekLine()) != Shape::kNumber) return false;
-    const MapScanner::Mark mark = scan.mark();
-    scan.skipBlanks();
-    scan.skipLine();
-    const bool entries = shapeOf(scan.peekLine()) == Shape::kKeyword;
-    scan.reset(mark);
-    return entries;
-  }
+  static bool lineMissing(MapScanner& scan) { return numberThen(scan, Shape::kKeyword); }
 
   // Its behaviour list alone, when its line is missing.
   bool readWithoutLine() {
@@ -339,7 +342,8 @@ bool actors(LintContext& c) {
   bool reported = true;
   if (!known) {
     c.findings.error(line, "actor count: " + notNumber(text, Number::kNone));
-    c.scan.skipLine();
+    // An actor's line where the count should be is read as the first record.
+    if (shapeOf(c.scan.peekLine()) != Shape::kActor) c.scan.skipLine();
     // A line too many before the count (the background name or the caption given twice):
     // the count follows.
     if (shapeOf(c.scan.peekLine()) == Shape::kNumber)
@@ -348,6 +352,12 @@ bool actors(LintContext& c) {
     c.findings.error(line, "actor count " + std::to_string(count) + " is outside 0..50");
   } else {
     reported = false;
+  }
+  if (!reported && count > 0 && numberThen(c.scan, Shape::kActor)) {
+    c.findings.error(line, "the actor count is given twice (on the next line again)");
+    reported = true;
+    c.scan.skipBlanks();
+    c.scan.skipLine();
   }
   // As with behaviour lists, the records are read as far as the lines look like them.
   int32_t i = 0;
