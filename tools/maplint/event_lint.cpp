@@ -115,7 +115,7 @@ class EventReader {
       return readToTheEnd();
     for (int32_t e = 0; e < count; ++e) {
       Word label;
-      if (!next(label)) {
+      if (!nextLabel(label)) {
         c_.findings.error(line, "the event count is " + std::to_string(count) +
                                     ", but the file ends after " + std::to_string(e) + " events");
         return false;
@@ -130,15 +130,26 @@ class EventReader {
   }
 
  private:
-  // A command right after the count: the count is missing and the number read for it
-  // is the first event's label.
+  // A command right after the count, and the count's number closing the first event: the
+  // count is missing and the number read for it is the first event's label. (With another
+  // number closing it, the first event's label is missing instead.)
   bool firstLabelInstead(const std::string& count, int line) {
     const MapScanner::Mark mark = c_.scan.mark();
     std::string after;
     int afterLine = 0;
-    const bool command = c_.scan.token(after, afterLine) && world::findEventKeyword(after);
+    bool closedByCount = false;
+    if (c_.scan.token(after, afterLine) && world::findEventKeyword(after))
+      for (std::string row; c_.scan.restOfLine(row) != LineEnd::kEnd;) {
+        MapScanner words(row);
+        std::string first, second;
+        int ignored = 0;
+        if (words.token(first, ignored) && allDigits(first) && !words.token(second, ignored)) {
+          closedByCount = first == count;
+          break;
+        }
+      }
     c_.scan.reset(mark);
-    if (!command) return false;
+    if (!closedByCount) return false;
     c_.findings.error(line, "the event count is missing: " + quoted(count) +
                                 " is read as the count, and " + quoted(after) +
                                 " as the first event's label");
@@ -146,10 +157,30 @@ class EventReader {
     return true;
   }
 
+  // The next event's label; the last one's closing label given twice is said and passed.
+  bool nextLabel(Word& label) {
+    if (!next(label)) return false;
+    if (label.text != closedLabel_ || label.line != closedLine_ + 1 || !labelFollowsAlone())
+      return true;
+    c_.findings.error(label.line, "closing label " + quoted(label.text) + " is given twice");
+    return next(label);
+  }
+
+  // The next word is a number alone on its line.
+  bool labelFollowsAlone() {
+    if (!pending_.text.empty()) return false;
+    const MapScanner::Mark mark = c_.scan.mark();
+    std::string word, rest;
+    int line = 0;
+    const bool found = c_.scan.token(word, line) && allDigits(word) && !c_.scan.tokenOnLine(rest);
+    c_.scan.reset(mark);
+    return found;
+  }
+
   // With the count unknown, every event up to the end of the file.
   bool readToTheEnd() {
     Word label;
-    while (next(label))
+    while (nextLabel(label))
       if (!event(label)) return false;
     return true;
   }
@@ -231,6 +262,8 @@ class EventReader {
       Word w;
       if (!next(w)) return unclosed(label);
       if (w.text == label.text) {
+        closedLabel_ = w.text;
+        closedLine_ = w.line;
         if (commands > 0 || !commandFollows()) return true;
         // An empty event with commands after it: the label is written twice.
         c_.findings.error(w.line, "label " + quoted(label.text) +
@@ -293,7 +326,8 @@ class EventReader {
       c_.scan.reset(mark);
       if (alone && allDigits(w.text)) return labelInPlaceOfCommand(w);
       if (alone && nearestWord(w.text, eventKeywords()).empty() &&
-          ((label_.size() > 1 && editDistance(w.text, label_) == 1) || labelFollows())) {
+          ((label_.size() > 1 && editDistance(w.text, label_) == 1) || labelFollows() ||
+           atTheEnd())) {
         c_.findings.error(w.line, "event " + std::to_string(number_) + " is closed by " +
                                       quoted(w.text) + ", not by its label " + quoted(label_));
         return Flow::kClosed;
@@ -327,6 +361,14 @@ class EventReader {
     }
     if (flow == Flow::kGoOn && cmd->op != world::kOpText) skipRestOfLine(w.line);
     return flow;
+  }
+
+  bool atTheEnd() {
+    if (!pending_.text.empty()) return false;
+    const MapScanner::Mark mark = c_.scan.mark();
+    const bool end = !c_.scan.skipBlanks();
+    c_.scan.reset(mark);
+    return end;
   }
 
   bool commandFollows() {
@@ -664,13 +706,15 @@ class EventReader {
 
   LintContext& c_;
   Word pending_;
-  int32_t number_ = 0;    // the event being read
-  std::string label_;     // its label
-  std::string cmd_;       // the command being read, UTF-8
-  int cmdLine_ = 0;       // its line
-  int line_ = 0;          // the line of the last number read
-  int lastLine_ = 0;      // the line of the last token read
-  int previousLine_ = 0;  // and of the one before it
+  int32_t number_ = 0;  // the event being read
+  std::string label_;   // its label
+  std::string cmd_;     // the command being read, UTF-8
+  int cmdLine_ = 0;     // its line
+  int line_ = 0;        // the line of the last number read
+  int lastLine_ = 0;
+  std::string closedLabel_;  // the last closing label read
+  int closedLine_ = 0;       // the line of the last token read
+  int previousLine_ = 0;     // and of the one before it
   int textCells_ = 0;
   bool cellsReported_ = false;
 };

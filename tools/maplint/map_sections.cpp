@@ -84,10 +84,20 @@ class ActorReader {
     actorLine();
     std::string extra;
     int extraLine = 0;
-    if (!short_ && scan.token(extra, extraLine))
-      at_->findings.error(extraLine, who_ + ": " + quotedWord(extra) +
-                                         " after the mode (the game reads it as the behaviour "
-                                         "count)");
+    if (!short_ && scan.token(extra, extraLine)) {
+      // A number there with entries on the next line is the behaviour count, joined.
+      int32_t joined = 0;
+      if (MapScanner(extra).integer(joined) == Number::kOk && !scan.token(extra, extraLine) &&
+          shapeOf(c_.scan.peekLine()) == Shape::kKeyword) {
+        at_->findings.error(extraLine, who_ + ": the behaviour count " + std::to_string(joined) +
+                                           " belongs on the next line, after the mode's");
+        joinedCount_ = joined;
+      } else {
+        at_->findings.error(extraLine, who_ + ": " + quotedWord(extra) +
+                                           " after the mode (the game reads it as the behaviour "
+                                           "count)");
+      }
+    }
     at_ = &c_;
     // One fault of the line is said: the fields after a bad one are read as well as they
     // can be, for what the map's other checks need, but their errors would only echo it.
@@ -195,10 +205,12 @@ class ActorReader {
     if (!c_.scan.skipBlanks()) return ended("behaviour list");
     const int line = c_.scan.line();
     const std::string text = c_.scan.peekWord();
-    int32_t count = 0;
-    bool known = c_.scan.integer(count) == Number::kOk;
+    int32_t count = joinedCount_;
+    bool known = joinedCount_ >= 0 || c_.scan.integer(count) == Number::kOk;
     bool reported = true;
-    if (!known) {
+    if (joinedCount_ >= 0) {
+      // Said with the actor's line.
+    } else if (!known) {
       c_.findings.error(line, who_ + ": behaviour count: " + notNumber(text, Number::kNone));
       c_.scan.skipLine();
       // A line too many before the count (an actor's line given twice): the count follows.
@@ -293,20 +305,24 @@ class ActorReader {
   const int line_;
   std::string who_;
   ActorFacts facts_;
-  bool short_ = false;  // the actor's line has been found short
+  bool short_ = false;    // the actor's line has been found short
+  int joinedCount_ = -1;  // the behaviour count found at the end of the actor's line
 };
 
-bool header(LintContext& c) {
+// How the reading goes on after the background name's line.
+enum class Header { kStop, kCaptionNext, kCaptionTaken };
+
+Header header(LintContext& c) {
   NamedFile& bg = c.facts.background;
   if (!c.scan.token(bg.name, bg.line)) {
     c.findings.error(1, "the file is empty");
-    return false;
+    return Header::kStop;
   }
   c.checkLength("background name", bg.name, kCellBytes, bg.line);
   const LineEnd end = c.scan.lineEnd();
   if (end == LineEnd::kEnd) {
     c.findings.error(bg.line, "the file ends after the background name");
-    return false;
+    return Header::kStop;
   }
   if (end == LineEnd::kOther) {
     // The game skips the two bytes after the name unread: nothing may stand between.
@@ -314,10 +330,13 @@ bool header(LintContext& c) {
                      "the background name must end its line: nothing may follow it, not even "
                      "a blank");
     c.scan.skipLine();
+    // The count and the actors right after it: the caption stands on this line (or the
+    // background name's line is missing), and the reading goes on at the count.
+    if (numberThen(c.scan, Shape::kActor)) return Header::kCaptionTaken;
   } else {
     c.lineEndFault(end, bg.line);
   }
-  return true;
+  return Header::kCaptionNext;
 }
 
 bool caption(LintContext& c) {
@@ -395,6 +414,10 @@ bool actors(LintContext& c) {
 
 }  // namespace
 
-bool lintHeaderAndActors(LintContext& c) { return header(c) && caption(c) && actors(c); }
+bool lintHeaderAndActors(LintContext& c) {
+  const Header h = header(c);
+  if (h == Header::kStop) return false;
+  return (h == Header::kCaptionTaken || caption(c)) && actors(c);
+}
 
 }  // namespace maplint
