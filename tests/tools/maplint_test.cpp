@@ -1,6 +1,7 @@
 // maplint_test.cpp -- maplint on small maps, one fault each, and txt2cp949
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -308,6 +309,35 @@ TEST_F(MapLint, after_a_fault_the_reading_goes_on_at_the_next_line_or_event) {
             "closing label '99'\n"
             "m.map:28: error: '주인공-이동' needs a number (the hero's x), not '주인공-좌로가', "
             "which is read as the next command\n");
+}
+
+// The slips of an editor: a line lost, doubled or joined to the next.
+TEST_F(MapLint, a_line_lost_doubled_or_joined_gives_one_error) {
+  const struct {
+    std::map<int, std::string> changes;
+    int line;
+    std::string message;
+  } cases[] = {
+      {{{1, kDelete}}, 1, "the background name must end its line"},
+      {{{3, "2\n2"}}, 3, "the actor count is given twice"},
+      {{{5, "2\n2"}}, 5, "actor 0 (영희): the behaviour count is given twice"},
+      {{{4, "영희 ,100 ,288 ,1.3 ,girl ,5 ,0 ,0 2"}, {5, kDelete}},
+       4,
+       "actor 0 (영희): the behaviour count 2 belongs on the next line"},
+      {{{8, kDelete}}, 8, "actor 1: its line is missing"},
+      {{{20, "99\n99"}}, 21, "closing label '99' is given twice"},
+      {{{20, "9x"}}, 20, "event 99 is closed by '9x', not by its label '99'"},
+      {{{21, kDelete}}, 21, "an event's label is missing: '글씨찍기'"},
+      {{{22, kDelete}}, 22, "unknown command '안녕하세요.' (the lines after it, up to the '}'"},
+      {{{24, "} 풍선찍기 2 7"}, {25, kDelete}},
+       24,
+       "the '}' line must hold '}' alone: '풍선찍기' belongs on the next line"},
+  };
+  for (const auto& c : cases) {
+    const std::string output = lintOutput(edited(c.changes));
+    EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
+    EXPECT_TRUE(reports(output, c.line, "error: " + c.message)) << output;
+  }
 }
 
 TEST_F(MapLint, limits_hold_exactly_at_their_bounds) {
