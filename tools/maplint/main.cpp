@@ -115,7 +115,7 @@ bool factsOf(const std::string& path, bool utf8, maplint::MapFacts& facts) {
 // when there is no data folder.
 struct GameMaps {
   std::set<int> flagsSet;
-  std::set<std::string> names;  // code page 949 (UTF-8 beside a UTF-8 map)
+  std::set<std::string> names;  // code page 949, as warps name them
 };
 
 const GameMaps& gameMaps(const fs::path& folder, const std::string& ext, bool utf8) {

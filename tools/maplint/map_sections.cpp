@@ -87,10 +87,11 @@ class ActorReader {
     if (!short_ && scan.token(extra, extraLine)) {
       // A number there with entries on the next line is the behaviour count, joined.
       int32_t joined = 0;
-      if (MapScanner(extra).integer(joined) == Number::kOk && !scan.token(extra, extraLine) &&
-          shapeOf(c_.scan.peekLine()) == Shape::kKeyword) {
-        at_->findings.error(extraLine, who_ + ": the behaviour count " + std::to_string(joined) +
-                                           " belongs on the next line, after the mode's");
+      std::string more;
+      if (MapScanner(extra).integer(joined) == Number::kOk && joined >= 0 &&
+          !scan.token(more, extraLine) && shapeOf(c_.scan.peekLine()) == Shape::kKeyword) {
+        at_->findings.error(line, who_ + ": the behaviour count " + std::to_string(joined) +
+                                      " belongs on the next line, not after the mode");
         joinedCount_ = joined;
       } else {
         at_->findings.error(extraLine, who_ + ": " + quotedWord(extra) +
