@@ -1,6 +1,7 @@
 // maplint_test.cpp -- maplint on small maps, one fault each, and txt2cp949
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -204,20 +205,27 @@ TEST_F(MapLint, every_keyword_of_the_correct_map_makes_its_own_step_in_the_game)
                                   actors::kStepWalkRight, actors::kStepEnd}));
 }
 
-TEST_F(MapLint, each_fault_is_reported_at_its_line) {
+// Each broken map gives one error, at its line, and the keyword meant when one is near.
+TEST_F(MapLint, each_fault_is_reported_once_at_its_line) {
   const std::string hangul = "가";
   struct Case {
     std::map<int, std::string> changes;
     int line;
     std::string message;
+    std::string meant = {};  // the keyword suggested, if any
   } cases[] = {
-      {{{16, "카메라셋"}}, 16, "error: unknown command '카메라셋'"},
-      {{{6, "서있다 30"}}, 6, "error: actor 0 (영희): unknown behaviour keyword '서있다'"},
+      {{{16, "카메라셋"}}, 16, "error: unknown command '카메라셋'", "카메라-셋"},
+      {{{6, "서있다 30"}},
+       6,
+       "error: actor 0 (영희): unknown behaviour keyword '서있다'",
+       "서있기"},
       {{{43, kDelete}}, 41, "error: event 98 is not closed"},
       {{{24, kDelete}}, 22, "error: text block is not closed"},
       {{{17, "플러그 3 x1"}}, 17, "error: '플러그' needs a number (value), not 'x1'"},
       {{{4, "영희 ,abc ,288 ,1.3 ,girl ,5 ,0 ,0"}}, 4, "error: actor 0 (영희): x: 'abc' is not"},
-      {{{4, "영희 ,100 ,288 ,1.3 ,girl ,5 ,0"}}, 5, "error: actor 0 (영희): missing ',' after"},
+      {{{4, "영희 ,100 ,288 ,1.3 ,girl ,5 ,0"}},
+       4,
+       "error: actor 0 (영희): missing ',' after the facing"},
       {{{9, "x3"}}, 9, "error: actor 1 (철수): behaviour count: 'x3' is not a number"},
       {{{4, "영희 ,100 ,288 ,1.3 ,girl ,101 ,0 ,0"}}, 4, "event 101 is outside 0..100"},
       {{{41, "120"}, {43, "120"}}, 41, "error: label '120' gives event 120, outside 0..100"},
@@ -246,9 +254,89 @@ TEST_F(MapLint, each_fault_is_reported_at_its_line) {
   for (const Case& c : cases) {
     std::string output;
     EXPECT_EQ(lint(edited(c.changes), output), 1) << c.message;
+    size_t errors = 0;
+    for (size_t at = output.find(": error: "); at != std::string::npos;
+         at = output.find(": error: ", at + 1))
+      ++errors;
+    EXPECT_EQ(errors, 1u) << output;
     EXPECT_TRUE(reports(output, c.line, c.message))
         << "want line " << c.line << ": " << c.message << "\ngot\n"
         << output;
+    EXPECT_EQ(output.find("did you mean"),
+              c.meant.empty() ? std::string::npos : output.find("did you mean '" + c.meant + "'?"))
+        << output;
+  }
+}
+
+TEST_F(MapLint, after_a_fault_the_reading_goes_on_at_the_next_line_or_event) {
+  // A misspelt keyword with words after it, a misspelt command with arguments, a text
+  // block under a misspelt keyword, a mistyped closing label, and a real fault found
+  // only once every event has been read.
+  const std::string map = edited({{7, "말하가 어서 오게, 젊은 나그네."},
+                                  {17, "플러그가 3 1"},
+                                  {18, "만약 플러그 3 1 42"},
+                                  {20, "9"},
+                                  {22, "글씨찍가 영희 -"}});
+  std::string output;
+  EXPECT_EQ(lint(map, output), 1);
+  EXPECT_EQ(output,
+            "m.map:7: error: actor 0 (영희): unknown behaviour keyword '말하가'; did you mean "
+            "'말하기'?\n"
+            "m.map:17: error: unknown command '플러그가' (the event ends here when it runs); did "
+            "you mean '플러그'?\n"
+            "m.map:18: error: jump to event 42, which the map does not define\n"
+            "m.map:20: error: event 99 is closed by '9', not by its label '99'\n"
+            "m.map:22: error: unknown command '글씨찍가' (the event ends here when it runs); did "
+            "you mean '글씨찍기'?\n");
+
+  // With the data folder: the typo hides no missing warp target.
+  writeFile("m.map", edited({{7, "말하가 어서 오게, 젊은 나그네."}, {39, "워프 29 600"}}));
+  ASSERT_EQ(runTool("txt2cp949", {"m.map", "data/map/m.if"}), 0);
+  EXPECT_EQ(runLint({"data/map/m.if"}, output), 1);
+  EXPECT_NE(output.find("m.if:7: error: actor 0 (영희): unknown behaviour keyword '말하가'"),
+            std::string::npos);
+  EXPECT_NE(output.find("m.if:39: error: warp target map/29.if is missing"), std::string::npos);
+
+  // Counts that do not match the lines after them, and a missing event count.
+  EXPECT_EQ(lintOutput(edited({{3, "3"}, {5, "1"}, {13, kDelete}})),
+            "m.map:3: error: the actor count is 3, but 2 actor records follow\n"
+            "m.map:5: error: actor 0 (영희): the behaviour count is 1, but more entries follow\n"
+            "m.map:13: error: the event count is missing: '99' is read as the count, and "
+            "'주인공-차렷' as the first event's label\n");
+  // A missing closing label, and a command without its number before the next command.
+  EXPECT_EQ(lintOutput(edited({{20, kDelete}, {28, "주인공-이동"}})),
+            "m.map:20: error: event 99 is not closed: '5' starts another event before its "
+            "closing label '99'\n"
+            "m.map:28: error: '주인공-이동' needs a number (the hero's x), not '주인공-좌로가', "
+            "which is read as the next command\n");
+}
+
+// The slips of an editor: a line lost, doubled or joined to the next.
+TEST_F(MapLint, a_line_lost_doubled_or_joined_gives_one_error) {
+  const struct {
+    std::map<int, std::string> changes;
+    int line;
+    std::string message;
+  } cases[] = {
+      {{{1, kDelete}}, 1, "the background name must end its line"},
+      {{{3, "2\n2"}}, 3, "the actor count is given twice"},
+      {{{5, "2\n2"}}, 5, "actor 0 (영희): the behaviour count is given twice"},
+      {{{4, "영희 ,100 ,288 ,1.3 ,girl ,5 ,0 ,0 2"}, {5, kDelete}},
+       4,
+       "actor 0 (영희): the behaviour count 2 belongs on the next line"},
+      {{{8, kDelete}}, 8, "actor 1: its line is missing"},
+      {{{20, "99\n99"}}, 21, "closing label '99' is given twice"},
+      {{{20, "9x"}}, 20, "event 99 is closed by '9x', not by its label '99'"},
+      {{{21, kDelete}}, 21, "an event's label is missing: '글씨찍기'"},
+      {{{22, kDelete}}, 22, "unknown command '안녕하세요.' (the lines after it, up to the '}'"},
+      {{{24, "} 풍선찍기 2 7"}, {25, kDelete}},
+       24,
+       "the '}' line must hold '}' alone: '풍선찍기' belongs on the next line"},
+  };
+  for (const auto& c : cases) {
+    const std::string output = lintOutput(edited(c.changes));
+    EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
+    EXPECT_TRUE(reports(output, c.line, "error: " + c.message)) << output;
   }
 }
 
@@ -326,6 +414,64 @@ TEST_F(MapLint, doubtful_but_loadable_things_are_warnings) {
             "overwrite those of the first\n");
 }
 
+TEST_F(MapLint, maps_are_checked_among_the_maps_of_their_game) {
+  // a sets flag 7; b reads it and flag 8, which no map sets. b warps to a map that is
+  // not there and off the map's width; its event 6 belongs to an actor that cannot be
+  // talked to or touched (mode 1), and event 8 is reached only from event 6.
+  writeFile("a.map", "bg\n\n0\n1\n99\n플러그 7 1\n워프 b 20\n99\n");
+  writeFile("b.map",
+            "bg\n\n1\nx ,0 ,288 ,1 ,p ,6 ,0 ,1\n0\n4\n"
+            "99\n만약 플러그 7 1 97\n만약 플러그 8 1 97\n워프 c 1300\n99\n"
+            "97\n주인공-차렷\n97\n"
+            "6\n만약 플러그 7 0 8\n6\n"
+            "8\n게임끝\n8\n");
+  const std::string warnings =
+      "b.map:9: warning: flag 8 is read but never set ('플러그 8 V' in no map): it stays 0\n"
+      "b.map:10: warning: warp to map 'c', which is not among the maps\n"
+      "b.map:10: warning: warp to x 1300, outside the map's 0..1280: the hero arrives off the "
+      "map\n"
+      "b.map:15: warning: event 6 never starts: no talkable or touchable actor carries it and no "
+      "event that starts jumps to it\n"
+      "b.map:18: warning: event 8 never starts: no talkable or touchable actor carries it and no "
+      "event that starts jumps to it\n";
+  // The maps beside b count, whether named or not.
+  std::string output;
+  EXPECT_EQ(runLint({"--utf8", "b.map"}, output), 0);
+  EXPECT_EQ(output, warnings);
+  EXPECT_EQ(runLint({"--utf8", "a.map", "b.map"}, output), 0);
+  EXPECT_EQ(output, warnings);
+  EXPECT_EQ(runLint({"--utf8", "--werror", "b.map"}, output), 1);
+  // Without the folder's files only b's own flags count, and warp targets are not known.
+  EXPECT_EQ(runLint({"--utf8", "--no-data", "b.map"}, output), 0);
+  EXPECT_NE(output.find("b.map:8: warning: flag 7 is read but never set"), std::string::npos);
+  EXPECT_EQ(output.find("'c'"), std::string::npos);
+  // In a data folder its maps count, and a missing warp target is an error.
+  ASSERT_EQ(runTool("txt2cp949", {"a.map", "data/map/a.if"}), 0);
+  ASSERT_EQ(runTool("txt2cp949", {"b.map", "data/map/b.if"}), 0);
+  EXPECT_EQ(runLint({"data/map/b.if"}, output), 1);
+  EXPECT_NE(output.find("data/map/b.if:9: warning: flag 8 is read"), std::string::npos);
+  EXPECT_EQ(output.find("flag 7"), std::string::npos);
+  EXPECT_NE(output.find("data/map/b.if:10: error: warp target map/c.if is missing"),
+            std::string::npos);
+}
+
+TEST_F(MapLint, json_output_holds_the_same_findings) {
+  writeFile("m.map", edited({{16, "카메라셋"}, {29, "주인공-좌로가 -1"}}));
+  std::string output;
+  EXPECT_EQ(runLint({"--utf8", "--no-data", "--format=json", "m.map"}, output), 1);
+  EXPECT_EQ(output,
+            "[\n"
+            "  {\"file\": \"m.map\", \"line\": 16, \"severity\": \"error\", \"message\": "
+            "\"unknown command '카메라셋' (the event ends here when it runs)\", \"suggestion\": "
+            "\"카메라-셋\"},\n"
+            "  {\"file\": \"m.map\", \"line\": 29, \"severity\": \"warning\", \"message\": \"a "
+            "walk of -1 frames never ends (the event stops there)\", \"suggestion\": null}\n"
+            "]\n");
+  writeFile("m.map", kGoodMap);
+  EXPECT_EQ(runLint({"--utf8", "--no-data", "--format", "json", "m.map"}, output), 0);
+  EXPECT_EQ(output, "[]\n");
+}
+
 TEST_F(MapLint, missing_data_files_are_named_at_the_line_that_names_them) {
   writeFile("m.map", kGoodMap);
   ASSERT_EQ(runTool("txt2cp949", {"m.map", "data/map/m.if"}), 0);
@@ -380,6 +526,7 @@ TEST_F(MapLint, usage_errors_exit_2) {
   EXPECT_EQ(runLint({}, output), 2);
   EXPECT_EQ(runLint({"--utf8", "no-such.map"}, output), 2);
   EXPECT_EQ(runLint({"--data", "no-such-folder", "m.map"}, output), 2);
+  EXPECT_EQ(runLint({"--format=xml", "m.map"}, output), 2);
   EXPECT_EQ(runLint({"--help"}, output), 0);
   EXPECT_NE(output.find("--utf8"), std::string::npos);
 }

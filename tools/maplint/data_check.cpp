@@ -88,8 +88,8 @@ void checkDataFiles(const MapFacts& facts, const std::string& dataDir, Findings&
     data.need(data.path("grim", a.pack.name, ".res"), what, a.pack.line);
   }
   for (const NamedFile& v : facts.visuals) checkVisual(data, v);
-  for (const NamedFile& w : facts.warps)
-    data.need(data.path("map", w.name, ".if"), "warp target", w.line);
+  for (const Warp& w : facts.warps)
+    data.need(data.path("map", w.map.name, ".if"), "warp target", w.map.line);
 }
 
 }  // namespace maplint

@@ -3,9 +3,11 @@
 #include <climits>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "maplint/lint_context.h"
 #include "maplint/map_words.h"
+#include "maplint/near_words.h"
 #include "world/event_language.h"
 
 namespace maplint {
@@ -18,8 +20,8 @@ struct Word {
   int line = 0;
 };
 
-// How the reading of an event goes on.
-enum class Flow { kGoOn, kFileEnded, kStopped };
+// How the reading of an event goes on. kClosed: a word read as the event's closing label.
+enum class Flow { kGoOn, kFileEnded, kStopped, kClosed };
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -35,6 +37,59 @@ bool wholeNumber(const std::string& text) {
 
 std::string quoted(const std::string& cp949) { return "'" + shown(cp949) + "'"; }
 
+bool allDigits(const std::string& text) {
+  for (char c : text)
+    if (!isDigit(c)) return false;
+  return !text.empty();
+}
+
+// Whether a line of text reads as one whole command: a keyword followed by just the words
+// it takes. A text line may start with a keyword's word ("만약 ..."), but hardly like this.
+bool looksLikeCommand(const std::string& row) {
+  MapScanner scan(row);
+  std::vector<std::string> words;
+  std::string word;
+  int ignored = 0;
+  while (scan.token(word, ignored)) words.push_back(word);
+  if (words.empty()) return false;
+  const world::EventKeyword* k = world::findEventKeyword(words[0]);
+  if (!k) return false;
+  const auto numbers = [&](size_t from) {
+    for (size_t i = from; i < words.size(); ++i)
+      if (!wholeNumber(words[i])) return false;
+    return true;
+  };
+  switch (k->args) {
+    case world::EventArgs::kNone:
+      return words.size() == 1;
+    case world::EventArgs::kArg1:
+      return words.size() == 2 && numbers(1);
+    case world::EventArgs::kArg1Arg2:
+    case world::EventArgs::kFlag:
+      return words.size() == 3 && numbers(1);
+    case world::EventArgs::kIf:
+      return words.size() == 5 && words[1] == world::kIfFlagWord && numbers(2);
+    case world::EventArgs::kStr:
+      return words.size() == 2;
+    case world::EventArgs::kStrArg1:
+      return words.size() == 3 && numbers(2);
+    case world::EventArgs::kText:
+      return words.size() == 3;
+  }
+  return false;
+}
+
+// Keeps the findings quiet while the reading guesses what a faulty word meant.
+class Quiet {
+ public:
+  explicit Quiet(Findings& f) : f_(f), was_(f.quiet) { f_.quiet = true; }
+  ~Quiet() { f_.quiet = was_; }
+
+ private:
+  Findings& f_;
+  bool was_;
+};
+
 class EventReader {
  public:
   explicit EventReader(LintContext& c) : c_(c) {}
@@ -47,14 +102,20 @@ class EventReader {
     const int line = c_.scan.line();
     const std::string text = c_.scan.peekWord();
     int32_t count = 0;
-    if (c_.scan.integer(count) != MapScanner::Number::kOk) {
+    const bool known = c_.scan.integer(count) == MapScanner::Number::kOk;
+    if (!known) {
+      // Said once; the events are read on to the end of the file.
       c_.findings.error(line, "event count: " + quoted(text) + " is not a number");
-      return false;
+      c_.scan.skipLine();
+      return readToTheEnd();
     }
-    if (count < 0) c_.findings.error(line, "event count " + std::to_string(count) + " is negative");
+    if (count < 0)
+      c_.findings.error(line, "event count " + std::to_string(count) + " is negative");
+    else if (firstLabelInstead(text, line))
+      return readToTheEnd();
     for (int32_t e = 0; e < count; ++e) {
       Word label;
-      if (!next(label)) {
+      if (!nextLabel(label)) {
         c_.findings.error(line, "the event count is " + std::to_string(count) +
                                     ", but the file ends after " + std::to_string(e) + " events");
         return false;
@@ -69,20 +130,121 @@ class EventReader {
   }
 
  private:
+  // A command right after the count, and the count's number closing the first event: the
+  // count is missing and the number read for it is the first event's label. (With another
+  // number closing it, the first event's label is missing instead.)
+  bool firstLabelInstead(const std::string& count, int line) {
+    const MapScanner::Mark mark = c_.scan.mark();
+    std::string after;
+    int afterLine = 0;
+    bool closedByCount = false;
+    if (c_.scan.token(after, afterLine) && world::findEventKeyword(after))
+      for (std::string row; c_.scan.restOfLine(row) != LineEnd::kEnd;) {
+        MapScanner words(row);
+        std::string first, second;
+        int ignored = 0;
+        if (words.token(first, ignored) && allDigits(first) && !words.token(second, ignored)) {
+          closedByCount = first == count;
+          break;
+        }
+      }
+    c_.scan.reset(mark);
+    if (!closedByCount) return false;
+    c_.findings.error(line, "the event count is missing: " + quoted(count) +
+                                " is read as the count, and " + quoted(after) +
+                                " as the first event's label");
+    pending_ = {count, line};
+    return true;
+  }
+
+  // The next event's label; the last one's closing label given twice is said and passed.
+  bool nextLabel(Word& label) {
+    if (!next(label)) return false;
+    if (label.text != closedLabel_ || label.line != closedLine_ + 1 || !labelFollowsAlone())
+      return true;
+    c_.findings.error(label.line, "closing label " + quoted(label.text) + " is given twice");
+    return next(label);
+  }
+
+  // The next word is a number alone on its line.
+  bool labelFollowsAlone() {
+    if (!pending_.text.empty()) return false;
+    const MapScanner::Mark mark = c_.scan.mark();
+    std::string word, rest;
+    int line = 0;
+    const bool found = c_.scan.token(word, line) && allDigits(word) && !c_.scan.tokenOnLine(rest);
+    c_.scan.reset(mark);
+    return found;
+  }
+
+  // With the count unknown, every event up to the end of the file.
+  bool readToTheEnd() {
+    Word label;
+    while (nextLabel(label))
+      if (!event(label)) return false;
+    return true;
+  }
+
   // The next token; a number's unread rest comes first, as the game reads it again.
   bool next(Word& w) {
+    previousLine_ = lastLine_;
     if (!pending_.text.empty()) {
       w = pending_;
       pending_ = {};
-      return true;
+    } else if (!c_.scan.token(w.text, w.line)) {
+      return false;
     }
-    return c_.scan.token(w.text, w.line);
+    lastLine_ = w.line;
+    return true;
+  }
+
+  // After a fault on this line the reading goes on at the next: the rest of this one is
+  // passed over, unless it holds the event's closing label. A word already read from a
+  // later line is kept.
+  void skipRestOfLine(int line) {
+    if (!pending_.text.empty() && pending_.line > line) return;
+    pending_ = {};
+    if (c_.scan.line() != line) return;
+    std::string word;
+    while (c_.scan.tokenOnLine(word))
+      if (word == label_) {
+        pending_ = {word, line};
+        return;
+      }
+  }
+
+  // A command where a label should be: the event's opening label is missing. Its commands
+  // are read up to the next number alone on its line, taken for its closing label.
+  bool eventWithoutLabel(const Word& first) {
+    c_.findings.error(first.line, "an event's label is missing: " + quoted(first.text) +
+                                      " stands where its label should");
+    label_.clear();
+    number_ = -1;
+    for (Word w = first;;) {
+      const Flow flow = command(w);
+      if (flow == Flow::kFileEnded) return false;
+      if (flow == Flow::kStopped) return false;
+      if (!next(w)) return false;
+      std::string rest;
+      const MapScanner::Mark mark = c_.scan.mark();
+      const bool alone = pending_.text.empty() && !c_.scan.tokenOnLine(rest);
+      c_.scan.reset(mark);
+      if (allDigits(w.text) && alone) {
+        const int32_t n = world::decimalValue(w.text.c_str());
+        if (n <= kMaxEvent) c_.facts.events.emplace(n, w.line);
+        return true;
+      }
+    }
   }
 
   bool event(const Word& label) {
-    c_.checkLength("label", label.text, kLabelBytes, label.line);
+    if (world::findEventKeyword(label.text)) return eventWithoutLabel(label);
+    label_ = label.text;
+    const bool fits = c_.checkLength("label", label.text, kLabelBytes, label.line);
     number_ = world::decimalValue(label.text.c_str());
-    if (number_ < 0 || number_ > kMaxEvent) {
+    if (!fits) {
+      // Said once: the label's number is no help while the label does not fit.
+    } else if (number_ < 0 || number_ > kMaxEvent) {
       c_.findings.error(label.line, "label " + quoted(label.text) + " gives event " +
                                         std::to_string(number_) + ", outside 0..100");
     } else {
@@ -99,13 +261,22 @@ class EventReader {
     for (int commands = 0;;) {
       Word w;
       if (!next(w)) return unclosed(label);
-      if (w.text == label.text) return true;
+      if (w.text == label.text) {
+        closedLabel_ = w.text;
+        closedLine_ = w.line;
+        if (commands > 0 || !commandFollows()) return true;
+        // An empty event with commands after it: the label is written twice.
+        c_.findings.error(w.line, "label " + quoted(label.text) +
+                                      " is given twice: the game closes the event here");
+        continue;
+      }
       if (++commands == kMaxCommands + 1)
         c_.findings.error(w.line,
                           "event " + std::to_string(number_) + " has more than 199 commands");
       const Flow flow = command(w);
       if (flow == Flow::kFileEnded) return unclosed(label);
       if (flow == Flow::kStopped) return false;
+      if (flow == Flow::kClosed) return true;
     }
   }
 
@@ -116,15 +287,143 @@ class EventReader {
     return false;
   }
 
-  // How many words a keyword takes comes with it; what they mean follows from what it does.
-  Flow command(const Word& w) {
-    const world::EventKeyword* cmd = world::findEventKeyword(w.text);
-    if (!cmd) {
-      c_.findings.error(
-          w.line, "unknown command " + quoted(w.text) + " (the event ends here when it runs)");
+  // A number alone on its line where a command should be is a label: this event's closing
+  // label mistyped when another label or the end follows, else the next event's opening
+  // label after a closing label that is missing.
+  Flow labelInPlaceOfCommand(const Word& w) {
+    const MapScanner::Mark mark = c_.scan.mark();
+    std::string after;
+    int afterLine = 0;
+    const bool more = c_.scan.token(after, afterLine);
+    c_.scan.reset(mark);
+    if (!more || allDigits(after)) {
+      if (!allDigits(label_)) {
+        // The opening label is the one mistyped: the closing one gives the event's number.
+        c_.findings.error(w.line, "event " + quoted(w.text) + " is opened by " + quoted(label_) +
+                                      ", not by its number");
+        c_.facts.events.emplace(world::decimalValue(w.text.c_str()), w.line);
+        return Flow::kClosed;
+      }
+      c_.findings.error(w.line, "event " + std::to_string(number_) + " is closed by " +
+                                    quoted(w.text) + ", not by its label " + quoted(label_));
+      return Flow::kClosed;
+    }
+    c_.findings.error(w.line,
+                      "event " + std::to_string(number_) + " is not closed: " + quoted(w.text) +
+                          " starts another event before its closing label " + quoted(label_));
+    pending_ = w;
+    return Flow::kClosed;
+  }
+
+  // A word that is no keyword: said once, and the reading goes on at the next line, or
+  // after the text block that follows it, or as the keyword it is near, so that what the
+  // command names still counts.
+  Flow unknownCommand(const Word& w) {
+    if (previousLine_ < w.line && pending_.text.empty()) {
+      std::string rest;
+      const MapScanner::Mark mark = c_.scan.mark();
+      const bool alone = !c_.scan.tokenOnLine(rest);
+      c_.scan.reset(mark);
+      if (alone && allDigits(w.text)) return labelInPlaceOfCommand(w);
+      if (alone && nearestWord(w.text, eventKeywords()).empty() &&
+          ((label_.size() > 1 && editDistance(w.text, label_) == 1) || labelFollows() ||
+           atTheEnd())) {
+        c_.findings.error(w.line, "event " + std::to_string(number_) + " is closed by " +
+                                      quoted(w.text) + ", not by its label " + quoted(label_));
+        return Flow::kClosed;
+      }
+    }
+    const std::string meant = nearestWord(w.text, eventKeywords());
+    const bool block = meant.empty() && textBlockFollows(w.line);
+    c_.findings.error(w.line,
+                      "unknown command " + quoted(w.text) +
+                          (block ? " (the lines after it, up to the '}' line, are taken for a "
+                                   "text block)"
+                                 : " (the event ends here when it runs)"),
+                      meant.empty() ? "" : shown(meant));
+    if (block) {
+      // The lines up to and with the '}' line are passed over.
+      for (std::string row; c_.scan.restOfLine(row) != LineEnd::kEnd && row != "}";) {
+      }
+      pending_ = {};
       return Flow::kGoOn;
     }
+    if (meant.empty()) {
+      skipRestOfLine(w.line);
+      return Flow::kGoOn;
+    }
+    // Flags, jumps and maps that it names count for the checks after the reading.
+    const world::EventKeyword* cmd = world::findEventKeyword(meant);
+    Flow flow;
+    {
+      Quiet quiet(c_.findings);
+      flow = command(*cmd, w);
+    }
+    if (flow == Flow::kGoOn && cmd->op != world::kOpText) skipRestOfLine(w.line);
+    return flow;
+  }
+
+  bool atTheEnd() {
+    if (!pending_.text.empty()) return false;
+    const MapScanner::Mark mark = c_.scan.mark();
+    const bool end = !c_.scan.skipBlanks();
+    c_.scan.reset(mark);
+    return end;
+  }
+
+  bool commandFollows() {
+    if (!pending_.text.empty()) return false;
+    const MapScanner::Mark mark = c_.scan.mark();
+    std::string after;
+    int line = 0;
+    const bool found = c_.scan.token(after, line) && world::findEventKeyword(after);
+    c_.scan.reset(mark);
+    return found;
+  }
+
+  // The next word is a number alone on its line and a command follows it: an event's
+  // label, so the unknown word alone on its line before it is this event's closing label.
+  bool labelFollows() {
+    const MapScanner::Mark mark = c_.scan.mark();
+    std::string label, rest, after;
+    int line = 0;
+    const bool found = c_.scan.token(label, line) && allDigits(label) &&
+                       !c_.scan.tokenOnLine(rest) && c_.scan.token(after, line) &&
+                       world::findEventKeyword(after);
+    c_.scan.reset(mark);
+    return found;
+  }
+
+  // Lines up to a '}' line before any command or the closing label: the word is the
+  // keyword or a word of a text block whose keyword is far off or missing.
+  bool textBlockFollows(int line) {
+    if (!pending_.text.empty() || c_.scan.line() != line) return false;
+    const MapScanner::Mark mark = c_.scan.mark();
+    c_.scan.skipLine();
+    bool block = false;
+    for (std::string row;;) {
+      const LineEnd end = c_.scan.restOfLine(row);
+      if (row == "}") {
+        block = true;
+        break;
+      }
+      if (end == LineEnd::kEnd || row == label_ || looksLikeCommand(row)) break;
+    }
+    c_.scan.reset(mark);
+    return block;
+  }
+
+  Flow command(const Word& w) {
+    const world::EventKeyword* cmd = world::findEventKeyword(w.text);
+    if (!cmd) return unknownCommand(w);
+    return command(*cmd, w);
+  }
+
+  // How many words a keyword takes comes with it; what they mean follows from what it does.
+  Flow command(const world::EventKeyword& keyword, const Word& w) {
+    const world::EventKeyword* cmd = &keyword;
     cmd_ = shown(cmd->word);
+    cmdLine_ = w.line;
     switch (cmd->op) {
       case world::kOpHeroMove: {
         int32_t x = 0;
@@ -139,8 +438,9 @@ class EventReader {
         return actorSlot();
       case world::kOpActorWalkLeft:
       case world::kOpActorWalkRight: {
-        const Flow flow = actorSlot();
-        return flow == Flow::kGoOn ? walkFrames() : flow;
+        bool ok = false;
+        const Flow flow = actorSlot(&ok);
+        return flow == Flow::kGoOn && ok ? walkFrames() : flow;
       }
       case world::kOpIcon:
         return icon();
@@ -150,11 +450,8 @@ class EventReader {
         return condition();
       case world::kOpVisual:
         return fileName(c_.facts.visuals, "cut-scene name");
-      case world::kOpWarp: {
-        const Flow flow = fileName(c_.facts.warps, "map name");
-        int32_t x = 0;
-        return flow == Flow::kGoOn ? argument("the hero's x", x) : flow;
-      }
+      case world::kOpWarp:
+        return warp();
       case world::kOpText:
         return textBlock(w);
       default:
@@ -176,13 +473,19 @@ class EventReader {
     if (end == digits) {
       c_.findings.error(w.line, "'" + cmd_ + "' needs a number (" + what + "), not " + quoted(t) +
                                     ", which is read as the next command");
-      pending_ = w;
+      // On a line of its own the word is most likely the next command, left without the
+      // number before it; on the command's line it is taken for the number.
+      if (w.line > cmdLine_)
+        pending_ = w;
+      else
+        skipRestOfLine(w.line);
       return Flow::kGoOn;
     }
     errno = 0;
     const long long v = std::strtoll(t.c_str(), nullptr, 10);
     if (errno == ERANGE || v < INT32_MIN || v > INT32_MAX) {
       c_.findings.error(w.line, std::string(what) + " " + quoted(t) + " is out of range");
+      skipRestOfLine(w.line);
       return Flow::kGoOn;
     }
     out = int32_t(v);
@@ -192,10 +495,11 @@ class EventReader {
     return Flow::kGoOn;
   }
 
-  Flow actorSlot() {
+  Flow actorSlot(bool* read = nullptr) {
     int32_t slot = 0;
     bool ok = false;
     const Flow flow = argument("actor slot", slot, &ok);
+    if (read) *read = ok;
     const int count = int(c_.facts.actors.size());
     if (ok && (slot < 0 || slot >= count))
       c_.findings.error(
@@ -242,6 +546,7 @@ class EventReader {
     const Flow flow = argument("flag number", number, &ok);
     if (ok) checkFlag(number, line_);
     if (flow != Flow::kGoOn || !ok) return flow;
+    c_.facts.flagsSet.insert(number);
     return argument("value", value);
   }
 
@@ -250,26 +555,63 @@ class EventReader {
     Word w;
     if (!next(w)) return Flow::kFileEnded;
     if (w.text != world::kIfFlagWord) {
-      c_.findings.error(w.line, "'만약' must be followed by '플러그', not " + quoted(w.text) +
-                                    " (the event ends here when it runs)");
-      return Flow::kGoOn;
+      const bool near = !nearestWord(w.text, {world::kIfFlagWord}).empty();
+      c_.findings.error(w.line,
+                        "'만약' must be followed by '플러그', not " + quoted(w.text) +
+                            " (the event ends here when it runs)",
+                        near ? shown(world::kIfFlagWord) : "");
+      if (!near) {
+        skipRestOfLine(w.line);
+        return Flow::kGoOn;
+      }
+      Quiet quiet(c_.findings);
+      return conditionParts();
     }
+    return conditionParts();
+  }
+
+  // The flag, value and event tokens after "만약 플러그".
+  Flow conditionParts() {
     Word parts[3];
     const char* names[3] = {"flag", "value", "event"};
     for (int i = 0; i < 3; ++i) {
       if (!next(parts[i])) return Flow::kFileEnded;
-      if (!wholeNumber(parts[i].text))
+      if (wholeNumber(parts[i].text)) continue;
+      if (parts[i].line > cmdLine_) {
+        // A word on a later line is most likely the next command.
+        c_.findings.error(cmdLine_, std::string("'만약 플러그' needs a flag, a value and an "
+                                                "event: the ") +
+                                        names[i] + " is missing");
+        pending_ = parts[i];
+      } else {
         c_.findings.error(parts[i].line, std::string("'만약 플러그' ") + names[i] + " " +
                                              quoted(parts[i].text) + " is not a whole number");
+        skipRestOfLine(parts[i].line);
+      }
+      return Flow::kGoOn;
     }
-    checkFlag(world::decimalValue(parts[0].text.c_str()), parts[0].line);
+    const int32_t flag = world::decimalValue(parts[0].text.c_str());
+    checkFlag(flag, parts[0].line);
+    if (flag >= 0 && flag < kFlagCount) c_.facts.flagsRead.emplace_back(flag, parts[0].line);
     const int32_t target = world::decimalValue(parts[2].text.c_str());
     if (target < 0 || target > kMaxEvent)
       c_.findings.error(parts[2].line,
                         "jump to event " + std::to_string(target) + ", outside 0..100");
     else
-      c_.facts.jumps.emplace_back(target, parts[2].line);
+      c_.facts.jumps.push_back({number_, target, parts[2].line});
     return Flow::kGoOn;
+  }
+
+  Flow warp() {
+    Word w;
+    if (!next(w)) return Flow::kFileEnded;
+    c_.checkLength("map name", w.text, kCellBytes, w.line);
+    Warp warp;
+    warp.map = {w.text, w.line};
+    const Flow flow = argument("the hero's x", warp.x, &warp.hasX);
+    warp.xLine = line_;
+    c_.facts.warps.push_back(warp);
+    return flow;
   }
 
   Flow fileName(std::vector<NamedFile>& names, const char* what) {
@@ -300,7 +642,33 @@ class EventReader {
     for (;;) {
       std::string row;
       const int line = c_.scan.line();
+      const MapScanner::Mark mark = c_.scan.mark();
       const LineEnd rowEnd = c_.scan.restOfLine(row);
+      if (row == label_ || looksLikeCommand(row)) {
+        // The block is read on to the end as the game does, but its '}' line is most
+        // likely missing here, and the reading goes on with this line.
+        c_.findings.error(keyword.line,
+                          "text block is not closed: its '}' line is missing "
+                          "before line " +
+                              std::to_string(line) + ", which reads as " +
+                              (row == label_ ? "the closing label" : "a command"));
+        c_.scan.reset(mark);
+        break;
+      }
+      if (row.size() > 2 && row[0] == '}' && isBlank(uint8_t(row[1]))) {
+        // A '}' line joined with the next: the block ends, and the rest is read on.
+        MapScanner rest(row.substr(1));
+        std::string first;
+        int ignored = 0;
+        rest.token(first, ignored);
+        if (first == label_ || allDigits(first) || looksLikeCommand(row.substr(1))) {
+          c_.findings.error(line, "the '}' line must hold '}' alone: " + quoted(first) +
+                                      " belongs on the next line");
+          c_.scan.reset(mark);
+          c_.scan.expect('}');
+          break;
+        }
+      }
       if (!c_.lineEndFault(rowEnd, line)) {
         c_.findings.error(keyword.line,
                           "text block is not closed: the file ends before its '}' line");
@@ -339,8 +707,14 @@ class EventReader {
   LintContext& c_;
   Word pending_;
   int32_t number_ = 0;  // the event being read
+  std::string label_;   // its label
   std::string cmd_;     // the command being read, UTF-8
+  int cmdLine_ = 0;     // its line
   int line_ = 0;        // the line of the last number read
+  int lastLine_ = 0;
+  std::string closedLabel_;  // the last closing label read
+  int closedLine_ = 0;       // the line of the last token read
+  int previousLine_ = 0;     // and of the one before it
   int textCells_ = 0;
   bool cellsReported_ = false;
 };

@@ -17,8 +17,8 @@ struct LintContext {
   // Reports a line of the file that is read whole but does not end in CR LF.
   // False at the end of the file.
   bool lineEndFault(MapScanner::LineEnd end, int line);
-  // Reports text longer than the cell it goes into.
-  void checkLength(const std::string& what, const std::string& text, size_t most, int line);
+  // Reports text longer than the cell it goes into; true when it fits.
+  bool checkLength(const std::string& what, const std::string& text, size_t most, int line);
 };
 
 // The background name, the caption and the actors. False when the reading cannot go on.

@@ -1,6 +1,8 @@
 // main.cpp -- maplint: checks map files as the game reads them and names every problem
 #include <cstdio>
 #include <filesystem>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -8,6 +10,7 @@
 #include "common/cp949_text.h"
 #include "maplint/findings.h"
 #include "maplint/map_lint.h"
+#include "platform/encoding.h"
 
 namespace {
 
@@ -20,6 +23,8 @@ constexpr const char* kUsage =
     "\n"
     "Checks map files (map/NAME.if) the way the game reads them and reports every\n"
     "problem as FILE:LINE: error: ... or FILE:LINE: warning: ..., one a line on stdout.\n"
+    "After a fault the checking goes on at the next line or event, so that one fault\n"
+    "gives one error; a misspelt keyword names the keyword it is near (\"did you mean\").\n"
     "\n"
     "Options:\n"
     "  --utf8       the maps are UTF-8 text (the sources under content/maps) with LF or\n"
@@ -27,7 +32,10 @@ constexpr const char* kUsage =
     "               they are code page 949 with CR LF, as the game reads them\n"
     "  --data DIR   the game's data folder, to check that the files a map names are there\n"
     "               (default: the map's folder's parent when that folder is named map)\n"
-    "  --no-data    do not check the data folder's files\n"
+    "  --no-data    do not check the data folder's files, nor look at other maps\n"
+    "  --format=F   text (the default) or json: one array of {file, line, severity,\n"
+    "               message, suggestion}, suggestion null when no keyword is near\n"
+    "  --werror     warnings count as errors for the exit status\n"
     "  --help       this text\n"
     "\n"
     "Errors: unknown command or behaviour keywords; an event without its closing label or\n"
@@ -47,9 +55,15 @@ constexpr const char* kUsage =
     "characters), text blocks of more than 4 body lines, body lines that start with '}',\n"
     "events defined twice or numbered 0, actors whose event the map does not define or\n"
     "whose facing is not 0 or 1, walks that never end, and text after the last event.\n"
+    "Among the game's maps (those of the data folder, or without one those beside the\n"
+    "map, and the maps named together): flags read ('만약 플러그') that no map sets;\n"
+    "warps to an x outside 0..1280 and, without a data folder, to maps that are not\n"
+    "there; events that nothing starts (not 97, 98 or 99, carried by no actor that can\n"
+    "be talked to or touched, and reached by no jump from an event that starts). With\n"
+    "--no-data only the flags of the maps named count.\n"
     "\n"
-    "Exit status: 0 no errors (warnings allowed), 1 errors found, 2 bad usage or a file\n"
-    "that cannot be read.\n";
+    "Exit status: 0 no errors (warnings allowed, unless --werror), 1 errors found, 2 bad\n"
+    "usage or a file that cannot be read.\n";
 
 // The data folder that a map's own path implies: the parent of a folder named map.
 std::string impliedDataDir(const std::string& mapPath) {
@@ -78,32 +92,90 @@ bool gameText(const std::string& bytes, bool utf8, std::string& cp949,
   return true;
 }
 
-struct Totals {
-  int errors = 0;
-  int warnings = 0;
-  bool unreadable = false;
+// One map given on the command line, as linted.
+struct Linted {
+  std::string path;
+  maplint::Findings findings;
+  maplint::MapFacts facts;
+  std::string dataDir;  // empty without data folder checks
+  bool read = false;
 };
 
-void checkMap(const std::string& path, const tools::ParsedArgs& args, Totals& totals) {
+// The facts of a map file read quietly: the other maps of the game, for their flags.
+bool factsOf(const std::string& path, bool utf8, maplint::MapFacts& facts) {
+  std::string bytes, error, cp949;
+  if (!tools::readWholeFile(path, bytes, error)) return false;
+  maplint::Findings ignored;
+  if (!gameText(bytes, utf8, cp949, ignored)) return false;
+  maplint::lintMapText(cp949, ignored, facts);
+  return true;
+}
+
+// The maps of one game: those of the data folder's map folder, or those beside a map
+// when there is no data folder.
+struct GameMaps {
+  std::set<int> flagsSet;
+  std::set<std::string> names;  // code page 949, as warps name them
+};
+
+const GameMaps& gameMaps(const fs::path& folder, const std::string& ext, bool utf8) {
+  static std::map<std::string, GameMaps> known;
+  const std::string key = folder.string() + "|" + ext;
+  const auto found = known.find(key);
+  if (found != known.end()) return found->second;
+  GameMaps& maps = known[key];
+  std::error_code ec;
+  for (const fs::directory_entry& e : fs::directory_iterator(folder, ec)) {
+    if (!e.is_regular_file(ec) || e.path().extension() != ext) continue;
+    maplint::MapFacts facts;
+    if (!factsOf(e.path().string(), utf8, facts)) continue;
+    maps.flagsSet.insert(facts.flagsSet.begin(), facts.flagsSet.end());
+    const std::string stem = e.path().stem().string();
+    maps.names.insert(utf8 ? platform::utf8ToCp949(stem) : stem);
+  }
+  return maps;
+}
+
+void lintMap(const std::string& path, const tools::ParsedArgs& args, Linted& out) {
+  out.path = path;
   std::string bytes, error;
   if (!tools::readWholeFile(path, bytes, error)) {
     tools::fail(kTool, error);
-    totals.unreadable = true;
     return;
   }
-  maplint::Findings findings;
-  maplint::MapFacts facts;
+  out.read = true;
   std::string cp949;
-  if (gameText(bytes, args.has("--utf8"), cp949, findings)) {
-    maplint::lintMapText(cp949, findings, facts);
-    const std::string dataDir = args.has("--no-data") ? ""
-                                : args.has("--data")  ? args.value("--data")
-                                                      : impliedDataDir(path);
-    if (!dataDir.empty()) maplint::checkDataFiles(facts, dataDir, findings);
+  if (!gameText(bytes, args.has("--utf8"), cp949, out.findings)) return;
+  maplint::lintMapText(cp949, out.findings, out.facts);
+  out.dataDir = args.has("--no-data") ? ""
+                : args.has("--data")  ? args.value("--data")
+                                      : impliedDataDir(path);
+  if (!out.dataDir.empty()) maplint::checkDataFiles(out.facts, out.dataDir, out.findings);
+}
+
+// Flags are set in one map and read in another: a flag counts as set when any map of
+// the game sets it, or any map checked together with this one. Warps are checked here
+// against the maps beside this one when no data folder is checked (with one, a missing
+// map file is an error of the data folder's check).
+void lintAmongMaps(Linted& map, const std::vector<Linted>& all, const tools::ParsedArgs& args) {
+  std::set<int> flagsSet;
+  std::set<std::string> names;
+  for (const Linted& other : all) {
+    flagsSet.insert(other.facts.flagsSet.begin(), other.facts.flagsSet.end());
+    const std::string stem = fs::path(other.path).stem().string();
+    names.insert(args.has("--utf8") ? platform::utf8ToCp949(stem) : stem);
   }
-  findings.print(path, stdout);
-  totals.errors += findings.errors();
-  totals.warnings += findings.warnings();
+  const bool beside = map.dataDir.empty() && !args.has("--no-data");
+  if (!map.dataDir.empty() || beside) {
+    const fs::path folder =
+        beside ? fs::absolute(map.path).parent_path() : fs::path(map.dataDir) / "map";
+    const GameMaps& game =
+        gameMaps(folder, beside ? fs::path(map.path).extension().string() : ".if",
+                 beside && args.has("--utf8"));
+    flagsSet.insert(game.flagsSet.begin(), game.flagsSet.end());
+    names.insert(game.names.begin(), game.names.end());
+  }
+  maplint::checkAmongMaps(map.facts, flagsSet, beside ? &names : nullptr, map.findings);
 }
 
 }  // namespace
@@ -111,7 +183,8 @@ void checkMap(const std::string& path, const tools::ParsedArgs& args, Totals& to
 int main(int argc, char** argv) {
   tools::ParsedArgs args;
   std::string error;
-  if (!tools::parseArgs(argc, argv, {"--data"}, {"--utf8", "--no-data"}, args, error))
+  if (!tools::parseArgs(argc, argv, {"--data", "--format"}, {"--utf8", "--no-data", "--werror"},
+                        args, error))
     return tools::usageError(kTool, error);
   if (args.help) {
     std::fputs(kUsage, stdout);
@@ -122,12 +195,32 @@ int main(int argc, char** argv) {
     return tools::usageError(kTool, "--data and --no-data exclude each other");
   if (args.has("--data") && !fs::is_directory(args.value("--data")))
     return tools::usageError(kTool, "no data folder " + args.value("--data"));
-  Totals totals;
-  for (const std::string& path : args.positional) checkMap(path, args, totals);
+  const std::string format = args.value("--format", "text");
+  if (format != "text" && format != "json")
+    return tools::usageError(kTool, "--format is text or json, not " + format);
+  std::vector<Linted> maps(args.positional.size());
+  for (size_t i = 0; i < maps.size(); ++i) lintMap(args.positional[i], args, maps[i]);
+  int errors = 0, warnings = 0;
+  bool unreadable = false;
+  std::vector<std::pair<std::string, const maplint::Findings*>> shown;
+  for (Linted& map : maps) {
+    if (!map.read) {
+      unreadable = true;
+      continue;
+    }
+    lintAmongMaps(map, maps, args);
+    errors += map.findings.errors();
+    warnings += map.findings.warnings();
+    if (format == "json")
+      shown.emplace_back(map.path, &map.findings);
+    else
+      map.findings.print(map.path, stdout);
+  }
+  if (format == "json") maplint::printJson(shown, stdout);
   std::fflush(stdout);
-  if (totals.errors + totals.warnings > 0)
-    std::fprintf(stderr, "maplint: %d error%s, %d warning%s\n", totals.errors,
-                 totals.errors == 1 ? "" : "s", totals.warnings, totals.warnings == 1 ? "" : "s");
-  if (totals.unreadable) return tools::kExitBadInput;
-  return totals.errors > 0 ? 1 : tools::kExitDone;
+  if (errors + warnings > 0)
+    std::fprintf(stderr, "maplint: %d error%s, %d warning%s\n", errors, errors == 1 ? "" : "s",
+                 warnings, warnings == 1 ? "" : "s");
+  if (unreadable) return tools::kExitBadInput;
+  return errors > 0 || (warnings > 0 && args.has("--werror")) ? 1 : tools::kExitDone;
 }

@@ -22,11 +22,12 @@ bool LintContext::lineEndFault(MapScanner::LineEnd end, int line) {
   return false;
 }
 
-void LintContext::checkLength(const std::string& what, const std::string& text, size_t most,
+bool LintContext::checkLength(const std::string& what, const std::string& text, size_t most,
                               int line) {
-  if (text.size() <= most) return;
+  if (text.size() <= most) return true;
   findings.error(line, what + " '" + shown(text) + "' is " + std::to_string(text.size()) +
                            " bytes; at most " + std::to_string(most) + " fit");
+  return false;
 }
 
 namespace {
@@ -43,10 +44,10 @@ void checkActorEvents(const MapFacts& facts, Findings& findings) {
 }
 
 void checkJumps(const MapFacts& facts, Findings& findings) {
-  for (const auto& [target, line] : facts.jumps)
-    if (target >= 0 && target <= kMaxEvent && !facts.events.count(target))
-      findings.error(line,
-                     "jump to event " + std::to_string(target) + ", which the map does not define");
+  for (const Jump& j : facts.jumps)
+    if (!facts.events.count(j.to))
+      findings.error(j.line,
+                     "jump to event " + std::to_string(j.to) + ", which the map does not define");
 }
 
 }  // namespace

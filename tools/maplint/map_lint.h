@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,17 +25,34 @@ struct ActorFacts {
   NamedFile pack;
   int event = 0;
   int eventLine = 0;
+  int mode = 0;
+};
+
+struct Jump {
+  int from = 0;  // the event that jumps
+  int to = 0;
+  int line = 0;
+};
+
+struct Warp {
+  NamedFile map;
+  int x = 0;
+  bool hasX = false;
+  int xLine = 0;
 };
 
 // What the checks after the reading need: the names of the files that the map uses,
-// its actors, the events it defines and the jumps between them.
+// its actors, the events it defines and the jumps between them, the flags it sets and
+// the flags it reads.
 struct MapFacts {
   NamedFile background;
   std::vector<ActorFacts> actors;
-  std::map<int, int> events;               // defined event -> line of its first label
-  std::vector<std::pair<int, int>> jumps;  // target event, line
+  std::map<int, int> events;  // defined event -> line of its first label
+  std::vector<Jump> jumps;
   std::vector<NamedFile> visuals;
-  std::vector<NamedFile> warps;
+  std::vector<Warp> warps;
+  std::set<int> flagsSet;
+  std::vector<std::pair<int, int>> flagsRead;  // flag, line
 };
 
 // Limits of the game's tables: the longest text each cell holds, and the largest counts.
@@ -57,5 +75,12 @@ constexpr int kBalloonRows = 4;
 void lintMapText(const std::string& cp949, Findings& findings, MapFacts& facts);
 // Checks that the files the map names are in the data folder dataDir.
 void checkDataFiles(const MapFacts& facts, const std::string& dataDir, Findings& findings);
+
+// What the map's place among the game's maps shows: flags it reads that no map sets
+// (flagsSet: those set by every map of the game), warps to maps that are not there
+// (mapNames: every map of the game; null when they are not known) or to an x off the
+// map, and events that nothing starts.
+void checkAmongMaps(const MapFacts& facts, const std::set<int>& flagsSet,
+                    const std::set<std::string>* mapNames, Findings& findings);
 
 }  // namespace maplint

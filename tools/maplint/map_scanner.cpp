@@ -135,4 +135,19 @@ void MapScanner::skipLine() {
   }
 }
 
+bool MapScanner::tokenOnLine(std::string& out) {
+  while (peek() == ' ' || peek() == '\t' || peek() == '\v' || peek() == '\f') get();
+  if (peek() < 0 || peek() == '\r' || peek() == '\n') return false;
+  int line = 0;
+  return token(out, line);
+}
+
+std::string MapScanner::peekLine() const {
+  size_t start = pos_;
+  while (start < bytes_.size() && isBlank(uint8_t(bytes_[start]))) ++start;
+  size_t end = start;
+  while (end < bytes_.size() && bytes_[end] != '\r' && bytes_[end] != '\n') ++end;
+  return bytes_.substr(start, end - start);
+}
+
 }  // namespace maplint

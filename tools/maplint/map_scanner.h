@@ -12,7 +12,8 @@ namespace maplint {
 // says what it found, so the checker can report it and read on.
 class MapScanner {
  public:
-  explicit MapScanner(const std::string& bytes) : bytes_(bytes) {}
+  explicit MapScanner(const std::string& bytes, int firstLine = 1)
+      : bytes_(bytes), line_(firstLine) {}
 
   enum class Number { kOk, kNone, kOutOfRange, kEnd };
   enum class LineEnd { kCrLf, kLfOnly, kOther, kEnd };
@@ -44,6 +45,20 @@ class MapScanner {
   void skipWord();
   // Skips to the start of the next line.
   void skipLine();
+  // The next token if it starts on the current line (blanks before it skipped); false at
+  // the line's end, which is left unread.
+  bool tokenOnLine(std::string& out);
+  // The bytes of the next line that holds more than blanks, without its line end, left
+  // unread; empty at the end of the file.
+  std::string peekLine() const;
+
+  // Where the reading is, to look ahead and come back.
+  struct Mark {
+    size_t pos;
+    int line;
+  };
+  Mark mark() const { return {pos_, line_}; }
+  void reset(const Mark& m) { pos_ = m.pos, line_ = m.line; }
 
  private:
   int peek() const { return pos_ < bytes_.size() ? uint8_t(bytes_[pos_]) : -1; }
