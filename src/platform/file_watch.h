@@ -1,5 +1,4 @@
-// file_watch.h -- noticing that data files were rewritten: inotify where the system has it,
-// else their times and sizes
+// file_watch.h -- noticing that data files were rewritten (inotify, or their times and sizes)
 #pragma once
 
 #include <memory>
