@@ -15,6 +15,7 @@
 #include "shell/game_run.h"
 #include "shell/shell_state.h"
 #include "shell/state_dump.h"
+#include "shell/tracer.h"
 
 namespace {
 
@@ -107,6 +108,8 @@ int main(int argc, char** argv) {
   shell::shellState().frameCounterShown = settings.frameCounterShown;
   if (o.mapName) shell::shellState().FirstMapName = *o.mapName;
   if (o.heroX) shell::shellState().FirstHeroX = *o.heroX;
+  if (o.watch) shell::shellState().watcher = platform::makeFileWatcher();
+  if (o.trace) shell::traceEventSteps();
 
   shell::keepStateDumpAtStop();
 

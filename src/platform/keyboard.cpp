@@ -22,6 +22,8 @@ std::unique_ptr<KeyRecorder> recorder;
 std::string recordPath;
 KeyProvider provider;
 bool screenshotKeyDown = false;
+bool overlayKeyDown = false;
+bool overlayOn = false;
 
 // One screenshot a press, taken before the game draws the next frame: the picture is the
 // one the player saw when pressing the key.
@@ -36,6 +38,13 @@ void takeScreenshotOnPress(uint8_t state[256]) {
       std::fprintf(stderr, "game: no screenshot: %s\n", error.c_str());
   }
   screenshotKeyDown = down;
+}
+
+void toggleOverlayOnPress(uint8_t state[256]) {
+  const bool down = state[dik::F9] != 0;
+  state[dik::F9] = 0;
+  if (down && !overlayKeyDown) overlayOn = !overlayOn;
+  overlayKeyDown = down;
 }
 }  // namespace
 
@@ -63,11 +72,14 @@ void readKeyboardState(uint8_t state[256]) {
     std::memcpy(state, device, 256);
   }
   takeScreenshotOnPress(state);
+  toggleOverlayOnPress(state);
   if (recorder) recorder->observe(reads, state);
   ++reads;
 }
 
 uint64_t keyboardReads() { return reads; }
+
+bool overlayShown() { return overlayOn; }
 
 bool useKeyScript(const std::string& path, std::string& error) {
   std::ifstream in(path, std::ios::binary);
@@ -110,6 +122,7 @@ void resetKeyboard() {
   provider = nullptr;
   reads = 0;
   screenshotKeyDown = false;
+  overlayKeyDown = overlayOn = false;
   player.reset();
   recorder.reset();
   recordPath.clear();

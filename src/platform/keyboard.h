@@ -16,6 +16,7 @@ constexpr uint8_t LMENU = 0x38;
 constexpr uint8_t SPACE = 0x39;
 constexpr uint8_t F1 = 0x3B;
 constexpr uint8_t F2 = 0x3C;
+constexpr uint8_t F9 = 0x43;
 constexpr uint8_t F12 = 0x58;
 constexpr uint8_t NUMPAD4 = 0x4B;
 constexpr uint8_t NUMPAD6 = 0x4D;
@@ -34,10 +35,13 @@ void releaseKeyboardDevice();
 bool keyboardDeviceExists();
 // Fills state with the keyboard as it is now (or as the key script says),
 // records it when recording, and counts the read. F12 is the player's screenshot key,
-// never the game's: pressing it writes a screenshot, and the state never holds it. Once the game is
-// to stop, the state is left as it was and the read is not counted.
+// never the game's: pressing it writes a screenshot, and the state never holds it. F9, the
+// map author's key, is not the game's either: each press shows or hides the tracer's overlay.
+// Once the game is to stop, the state is left as it was and the read is not counted.
 void readKeyboardState(uint8_t state[256]);
 uint64_t keyboardReads();
+// Whether F9 has been pressed an odd number of times.
+bool overlayShown();
 
 // Plays a key script instead of the keyboard; false with a message naming the
 // file and line when it cannot be read.

@@ -56,9 +56,12 @@ const char* usageText() {
          "  --lose-surfaces N   after presented frame N, lose every surface\n"
          "  --map NAME          start on map NAME (map/NAME.if) instead of 20\n"
          "  --hero-x X          start with the hero at x X (default 10)\n"
+         "  --watch             reload the running map in place when its files change\n"
+         "  --trace             print each event step on stderr as it runs\n"
          "  --help, --version\n"
          "Keys: arrows or keypad 4/6 walk, Space talks, Escape quits, F1/F2 stop/run the music,\n"
-         "Left Control fast-forwards, Alt+Enter toggles full screen, F12 takes a screenshot.\n";
+         "Left Control fast-forwards, Alt+Enter toggles full screen, F12 takes a screenshot,\n"
+         "F9 shows or hides the tracer's overlay.\n";
 }
 
 bool parseCommandLine(int argc, const char* const* argv, Options& o, std::string& error) {
@@ -134,6 +137,10 @@ bool parseCommandLine(int argc, const char* const* argv, Options& o, std::string
         return error = "option --hero-x needs a number such as 10 or 612.5, not '" + text + "'",
                false;
       o.heroX = x;
+    } else if (arg == "--watch") {
+      o.watch = true;
+    } else if (arg == "--trace") {
+      o.trace = true;
     } else if (arg == "--help" || arg == "-h") {
       o.help = true;
     } else if (arg == "--version") {

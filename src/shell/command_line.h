@@ -25,6 +25,8 @@ struct Options {
   uint64_t loseSurfacesAt = 0;
   std::optional<std::string> mapName;  // the first map, in code page 949
   std::optional<float> heroX;          // the hero's x on it
+  bool watch = false;                  // reload the running map when its files change
+  bool trace = false;                  // each event step on stderr as it starts
   bool help = false;
   bool version = false;
 };

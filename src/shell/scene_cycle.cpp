@@ -22,7 +22,9 @@
 #include "gfx/text_draw.h"
 #include "platform/clock.h"
 #include "platform/quit.h"
+#include "shell/live_reload.h"
 #include "shell/shell_state.h"
+#include "shell/tracer.h"
 #include "world/event_interpreter.h"
 #include "world/event_tables.h"
 #include "world/scene.h"
@@ -128,6 +130,7 @@ void drawFrame() {
   // The frame counter, top left of the view.
   if (shellState().frameCounterShown)
     gfx::drawText(d.APAGE.get(), common::kViewLeft, common::kViewTop, shellState().FrameText, 90);
+  drawOverlay();
   d.DrawSurface->unlock();
 }
 
@@ -157,6 +160,7 @@ void beginScene() {
   deleteCurrentScene();
   w.CurrentScene = std::make_unique<Scene>();
   w.CurrentScene->load(shellState().MapName);  // a map that fails to load is still played
+  watchCurrentMap();
   w.TextIndex = -1;
   w.WarpPending = 0;
   w.WalkCounter = -1;
@@ -191,6 +195,7 @@ bool runFrame() {
   drawFrame();
   PresentFrame();
   tickOncePerSecond();
+  reloadOnChange();
   return true;
 }
 

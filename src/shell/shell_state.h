@@ -2,10 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "common/bound_state.h"
+#include "platform/file_watch.h"
 #include "shell/scene_cycle.h"
 
 namespace shell {
@@ -33,6 +35,8 @@ struct ShellState {
   TalkKey talkKey;
   // The state dump of the moment the game first saw a quit request, once one came.
   std::string dumpAtStop;
+  // With --watch, the watcher of the running map's files; null otherwise.
+  std::unique_ptr<platform::FileWatcher> watcher;
 };
 
 // The running game's shell state, owned by the game object, which binds it.

@@ -102,6 +102,8 @@ bool runEventStep() {
   for (;;) {
     int op = 0;
     const Step step = stepAt(w.CurrentEvent, w.CurrentStep, op);
+    // A scripted walk runs its step again in each frame until it ends; it starts once.
+    if (w.stepObserver && w.WalkCounter == -1) w.stepObserver(step.event, step.step);
     if (op < kOpLowest || op > kOpHighest) {
       ++w.CurrentStep;
       return true;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "common/bound_state.h"
@@ -63,6 +64,9 @@ struct WorldState {
   int32_t IconTicker = 0;
   // Game-wide flags: cleared once at the start of the game, never per map.
   int32_t EventFlags[kFlagCount] = {};
+
+  // Told of each step of an event as it starts (event, step), when set: the tracer.
+  std::function<void(int, int)> stepObserver;
 
   // The Scene of the running map; made and destroyed by the scene cycle.
   std::unique_ptr<Scene> CurrentScene;

@@ -1,6 +1,7 @@
 // map_reader.cpp -- the caption line, actor lines and behaviour lists of a map file
 #include "world/map_reader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -19,8 +20,9 @@ using actors::Actor;
 // Tokens other than names: at most 254 bytes.
 constexpr size_t kTokenSize = 255;
 
-// "name ,x ,baseY ,speed ,pack ,event ,facing ,mode"; the pack is loaded here.
-bool readActorLine(MapText& t, Actor& a) {
+// "name ,x ,baseY ,speed ,pack ,event ,facing ,mode"; the pack is loaded here and its use
+// noted in the Scene.
+bool readActorLine(MapText& t, Actor& a, Scene& scene) {
   char pack[kTokenSize];
   const char* comma = text::kNoComma;
   if (!t.token(a.name, sizeof a.name, text::kNameTooLong) || !t.expect(',', comma) ||
@@ -33,7 +35,10 @@ bool readActorLine(MapText& t, Actor& a) {
   if (!t.expect(',', comma) || !t.integer(a.facing) || !t.expect(',', comma) || !t.integer(a.mode))
     return false;
   // A pack that does not load leaves the actor with empty frames.
-  a.sprites->load(pack);
+  const bool loaded = a.sprites->load(pack) == gfx::PackLoad::kLoaded;
+  const auto known = std::find_if(scene.packs.begin(), scene.packs.end(),
+                                  [&](const PackUse& p) { return p.name == pack; });
+  if (known == scene.packs.end()) scene.packs.push_back({pack, loaded});
   return true;
 }
 
@@ -85,7 +90,7 @@ void readCaptionAndActors(MapText& t, Scene& scene) {
     // Counted at once, so a fault inside the record keeps what was read of it.
     scene.actorCount = int8_t(i + 1);
     Actor& a = *scene.actors[i];
-    if (!readActorLine(t, a) || !readSteps(t, a)) return;
+    if (!readActorLine(t, a, scene) || !readSteps(t, a)) return;
   }
 }
 

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "common/data_formats.h"
 #include "platform/video.h"
@@ -32,6 +34,12 @@ enum class SceneLoad : int {
   kMapMalformed = 5,
 };
 
+// A sprite pack that the map's actors use, and whether it loaded.
+struct PackUse {
+  std::string name;
+  bool loaded = false;
+};
+
 struct Scene {
   // 1280 x 177, with colour key 255 so that the far layer shows through.
   std::unique_ptr<platform::Surface> surface;
@@ -43,6 +51,8 @@ struct Scene {
   platform::Rect bgWindow{0, 0, 0, kMapPictureHeight};
   int32_t captionTimer = 0;
   char backgroundPath[kPathSize] = {};
+  // Each pack that the actors use, once, in file order: the files a live reload watches.
+  std::vector<PackUse> packs;
 
   Scene();
   ~Scene();

@@ -38,10 +38,14 @@ TEST(CommandLine, every_option) {
 
   // Of --window and --fullscreen, the last one counts.
   shell::Options f;
-  ASSERT_TRUE(parse({"--window", "--fullscreen", "--settings", "my.ini"}, f, error)) << error;
+  ASSERT_TRUE(
+      parse({"--window", "--fullscreen", "--settings", "my.ini", "--watch", "--trace"}, f, error))
+      << error;
   EXPECT_TRUE(f.fullScreen);
   EXPECT_FALSE(f.window);
   EXPECT_EQ(f.settingsPath, "my.ini");
+  EXPECT_TRUE(f.watch && f.trace);
+  EXPECT_FALSE(o.watch || o.trace);  // both off unless asked for
 }
 
 TEST(CommandLine, bad_options_say_why) {
