@@ -52,6 +52,8 @@ void refreshScreen() {
 
 uint64_t presentedFrames() { return frames; }
 
+uint32_t virtualMillis() { return static_cast<uint32_t>(frames * 1000 / 60); }
+
 std::vector<uint8_t> screenRgb() {
   std::vector<uint8_t> rgb(size_t(kScreenWidth) * kScreenHeight * 3, 0);
   Surface* s = screenSurface();

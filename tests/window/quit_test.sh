@@ -16,17 +16,16 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 start_display() {  # sets xvfb and DISPLAY
-  local n
-  for n in $(seq 90 140); do
-    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      sleep 0.1
-    done
-    kill -KILL "$xvfb" 2>/dev/null
+  # Xvfb picks a free display number itself and writes it to -displayfd: with other tests
+  # starting display servers at the same moment, a number chosen here could be taken twice.
+  local number=$work/display.$RANDOM
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 100); do
+    if [[ -s $number ]] && export DISPLAY=":$(head -1 "$number")" && xdpyinfo >/dev/null 2>&1; then
+      return 0
+    fi
+    sleep 0.1
   done
   fail "no display server could be started"
 }

@@ -28,7 +28,7 @@ class HeadlessBackend final : public Backend {
   }
 
   // Nothing depends on the wall clock: time advances with the presented frames.
-  uint32_t millis() override { return static_cast<uint32_t>(presentedFrames() * 1000 / 60); }
+  uint32_t millis() override { return virtualMillis(); }
 
   // Nothing to wait for, but the wait counts toward --frames: a loop that only sleeps
   // still ends.
