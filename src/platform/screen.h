@@ -19,6 +19,8 @@ void countWaitWithoutFrame();
 void refreshScreen();
 
 uint64_t presentedFrames();
+// False once a --shot could not be written (each is told on stderr as it fails).
+bool allShotsWritten();
 
 // The current screen converted through its palette to 8-bit RGB, row by row.
 std::vector<uint8_t> screenRgb();
