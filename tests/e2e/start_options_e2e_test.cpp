@@ -71,13 +71,22 @@ TEST_F(StartOptions, a_map_the_data_lacks_is_told_before_any_window) {
   unsetenv("SDL_VIDEODRIVER");
 }
 
-// With the data elsewhere, a file named on the command line is still the caller's.
+// With the data elsewhere, a file named on the command line is still the caller's: the key
+// script is read from there (the hero walks), the record, the shot and the dump land there.
 TEST_F(StartOptions, files_named_on_the_command_line_stay_the_callers_with_data_elsewhere) {
   std::filesystem::create_directory("caller");
-  const std::string dump = dumpOfCleanRun(
-      dir_ / "caller", {"--data", dir_.string(), "--headless", "--frames", "3"}, "s.json");
+  writeFile("caller/in.keys", "0 RIGHT down\n");
+  const std::string dump =
+      dumpOfCleanRun(dir_ / "caller",
+                     {"--data", dir_.string(), "--headless", "--frames", "3", "--input", "in.keys",
+                      "--record", "out.keys", "--shot", "3:s.png"},
+                     "s.json");
   EXPECT_EQ(dumpValue(dump, "mapName"), "\"20\"");
-  EXPECT_FALSE(std::filesystem::exists(dir_ / "s.json"));
+  EXPECT_NE(dumpValue(dumpObject(dump, "hero"), "x"), "10");
+  for (const char* file : {"s.json", "out.keys", "s.png"}) {
+    EXPECT_TRUE(std::filesystem::exists(dir_ / "caller" / file)) << file;
+    EXPECT_FALSE(std::filesystem::exists(dir_ / file)) << file;
+  }
 }
 
 }  // namespace
