@@ -28,10 +28,12 @@ std::string fault(bool regular, uint64_t size, uint64_t maxBytes) {
   return {};
 }
 
+}  // namespace
+
 #ifdef _WIN32
 // Devices (CON, COM1, NUL) and pipes open like files on Windows: only a disk file's
 // handle is taken.
-FILE* openChecked(const std::string& path, uint64_t maxBytes, std::string* why) {
+FILE* openRegularFile(const std::string& path, uint64_t maxBytes, std::string* why) {
   FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) return refuse(why, "cannot be read");
   const int fd = _fileno(f);
@@ -48,7 +50,7 @@ FILE* openChecked(const std::string& path, uint64_t maxBytes, std::string* why) 
 #else
 // Opened without waiting, so that a named pipe with no writer or a device is seen for
 // what it is before anything blocks on it.
-FILE* openChecked(const std::string& path, uint64_t maxBytes, std::string* why) {
+FILE* openRegularFile(const std::string& path, uint64_t maxBytes, std::string* why) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return refuse(why, "cannot be read");
   struct stat status;
@@ -65,12 +67,6 @@ FILE* openChecked(const std::string& path, uint64_t maxBytes, std::string* why) 
   return refuse(why, reason);
 }
 #endif
-
-}  // namespace
-
-FILE* openRegularFile(const std::string& path, uint64_t maxBytes, std::string* why) {
-  return openChecked(path, maxBytes, why);
-}
 
 bool readRegularFile(const std::string& path, uint64_t maxBytes, std::string& bytes,
                      std::string* why) {
