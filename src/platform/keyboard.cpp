@@ -6,13 +6,13 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "common/file_output.h"
 #include "platform/backend.h"
 #include "platform/faults.h"
 #include "platform/key_script.h"
 #include "platform/quit.h"
+#include "platform/regular_file.h"
 #include "platform/screenshot.h"
 #include "platform/terminal_text.h"
 
@@ -83,15 +83,14 @@ uint64_t keyboardReads() { return reads; }
 bool overlayShown() { return overlayOn; }
 
 bool useKeyScript(const std::string& path, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = path + ": cannot be read";
+  // A pipe or a device (--input /dev/zero) is refused at once rather than read without end.
+  std::string text, why;
+  if (!readRegularFile(path, kKeyScriptMaxBytes, text, &why)) {
+    error = path + ": " + why;
     return false;
   }
-  std::stringstream text;
-  text << in.rdbuf();
   std::vector<KeyChange> changes;
-  if (!parseKeyScript(text.str(), changes, error)) {
+  if (!parseKeyScript(text, changes, error)) {
     error = path + ": " + error;
     return false;
   }
