@@ -10,6 +10,7 @@
 #include "gfx/background_layer.h"
 #include "gfx/load_messages.h"
 #include "platform/data_file.h"
+#include "platform/data_warnings.h"
 #include "platform/message_box.h"
 #include "world/event_reader.h"
 #include "world/event_tables.h"
@@ -50,6 +51,7 @@ SceneLoad Scene::load(const char* mapName) {
   std::snprintf(mapPath, sizeof mapPath, "map\\%s.if", mapName);
   OpenFile map(mapPath);
   if (!map.f) {
+    platform::warnDataFile(mapPath, platform::kCannotOpen);
     platform::messageBox(mapPath, text::kMapOpen);
     return SceneLoad::kMapMissing;
   }
@@ -81,6 +83,8 @@ SceneLoad Scene::load(const char* mapName) {
   readEvents(reader);
 
   if (reader.failed()) reportFault(mapPath, reader.fault());
+  if (reader.failed() && reader.fault().reason == text::kEndsEarly)
+    platform::warnDataFile(mapPath, "ends early, in line " + std::to_string(reader.fault().line));
   captionTimer = 1;
   actors::centreCamera(*this);
   return reader.failed() ? SceneLoad::kMapMalformed : SceneLoad::kLoaded;
