@@ -50,8 +50,9 @@ struct PackFiles {
 
 // The frame sizes an index file gives, read whole before any pixel.
 struct PackIndex {
-  int named = 0;  // the frame count it gives (0 for none, or one below 0)
-  int read = 0;   // the sizes it gives, up to the 50 slots
+  bool counted = false;  // whether it begins with a frame count
+  int named = 0;         // the frame count it gives (0 for none, or one below 0)
+  int read = 0;          // the sizes it gives, up to the 50 slots
   int32_t widths[kPackFrames] = {};
   int32_t heights[kPackFrames] = {};
 };
@@ -65,7 +66,8 @@ bool validFrame(int frame) { return frame >= 0 && frame < kPackFrames; }
 
 PackIndex readIndex(FILE* f) {
   PackIndex x;
-  if (std::fscanf(f, "%d", &x.named) != 1 || x.named < 0) x.named = 0;
+  x.counted = std::fscanf(f, "%d", &x.named) == 1;
+  if (!x.counted || x.named < 0) x.named = 0;
   // The pack has 50 slots: a longer index is cut to its first 50 frames.
   const int slots = std::min(x.named, kPackFrames);
   // An index that ends early leaves the remaining frames empty.
@@ -83,7 +85,7 @@ int framesToLoad(const PackIndex& x) {
 
 // Frames larger than the page can never be drawn whole; a pack with one is refused.
 bool framesFitThePage(const PackIndex& x, const char* indexPath) {
-  for (int i = 0; i < framesToLoad(x); ++i) {
+  for (int i = 0, n = framesToLoad(x); i < n; ++i) {
     if (x.widths[i] <= common::kMaxFrameWidth && x.heights[i] <= common::kMaxFrameHeight) continue;
     const auto size = [](int w, int h) { return std::to_string(w) + " x " + std::to_string(h); };
     platform::warnDataFile(indexPath, "frame " + std::to_string(i) + " is " +
@@ -97,12 +99,14 @@ bool framesFitThePage(const PackIndex& x, const char* indexPath) {
 
 size_t frameBytes(const PackIndex& x) {
   size_t bytes = 0;
-  for (int i = 0; i < framesToLoad(x); ++i) bytes += size_t(x.widths[i]) * size_t(x.heights[i]);
+  for (int i = 0, n = framesToLoad(x); i < n; ++i)
+    bytes += size_t(x.widths[i]) * size_t(x.heights[i]);
   return bytes;
 }
 
 void warnOfShortIndex(const PackIndex& x, const char* indexPath) {
   const std::string named = std::to_string(x.named);
+  if (!x.counted) platform::warnDataFile(indexPath, "gives no frame count");
   if (x.named > kPackFrames)
     platform::warnDataFile(indexPath, "names " + named + " frames; only the first 50 are kept");
   if (x.read < std::min(x.named, kPackFrames))
