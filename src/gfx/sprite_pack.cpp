@@ -180,9 +180,10 @@ PackLoad SpritePack::readFiles(PackFiles& files, size_t* mapBytes) {
     const size_t bytes = frameBytes(index);
     if (*mapBytes + bytes > common::kMapPackBudget) {
       platform::warnDataFile(files.indexPath, "its " + std::to_string(bytes) +
-                                                  " bytes of frames pass the map's budget of " +
+                                                  " bytes of frames would take the map's packs "
+                                                  "past their budget of " +
                                                   std::to_string(common::kMapPackBudget) +
-                                                  " bytes for all its packs");
+                                                  " bytes");
       return PackLoad::kOverBounds;
     }
     *mapBytes += bytes;
