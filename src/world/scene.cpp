@@ -2,6 +2,7 @@
 #include "world/scene.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "actors/actor.h"
@@ -83,7 +84,8 @@ SceneLoad Scene::load(const char* mapName) {
   readEvents(reader);
 
   if (reader.failed()) reportFault(mapPath, reader.fault());
-  if (reader.failed() && reader.fault().reason == text::kEndsEarly)
+  // By text: the same constant's literal may lie at another address in another file.
+  if (reader.failed() && std::strcmp(reader.fault().reason, text::kEndsEarly) == 0)
     platform::warnDataFile(mapPath, "ends early, in line " + std::to_string(reader.fault().line));
   captionTimer = 1;
   actors::centreCamera(*this);
