@@ -11,6 +11,7 @@
 #include "gfx/background_layer.h"
 #include "gfx/gfx_state.h"
 #include "platform/data_file.h"
+#include "platform/data_warnings.h"
 #include "platform/message_box.h"
 #include "world/event_tables.h"
 #include "world/scene.h"
@@ -30,14 +31,21 @@ void loadStatusBar() {
   auto& a = actorsState();
   // Cleared, so that rows a short or missing file leaves are colour 0.
   a.StatusBarPixels = std::make_unique<uint8_t[]>(kStatusBarBytes);
-  FILE* f = platform::openDataFile("grim\\bar.res", common::kStatusBarFileBound);
+  constexpr const char* kPath = "grim\\bar.res";
+  std::string why;
+  FILE* f = platform::openDataFile(kPath, common::kStatusBarFileBound, &why);
   if (!f) {
+    platform::warnDataFile(kPath, why);
     platform::messageBox(kBarTitle, kBarMissing);
     return;
   }
-  if (std::fread(a.StatusBarPixels.get(), 1, kStatusBarBytes, f) == 0)
-    platform::messageBox(kBarTitle, kBarEmpty);
+  const size_t got = std::fread(a.StatusBarPixels.get(), 1, kStatusBarBytes, f);
   std::fclose(f);
+  // The bar has as many rows as its file holds; only fewer than the rows shown are a fault.
+  constexpr size_t kShown = size_t(kStatusBarRows) * kStatusBarWidth;
+  if (got < kShown)
+    platform::warnDataFile(kPath, got ? platform::endsAfter(got, kShown) : platform::kEmpty);
+  if (got == 0) platform::messageBox(kBarTitle, kBarEmpty);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // music_player.cpp -- open, run, stop, loop and volume, silent after any failure
 #include "audio/music_player.h"
 
+#include "platform/data_warnings.h"
+
 namespace audio {
 
 MusicPlayer::MusicPlayer() {
@@ -15,10 +17,12 @@ MusicPlayer::MusicPlayer() {
 MusicOpen MusicPlayer::Open(const char* name) {
   if (state != kReady) return MusicOpen::kCannotPlay;
   if (!stream->open(name)) {
+    platform::warnDataFile(name, "cannot be opened or played");
     state = kCannotRender;
     return MusicOpen::kCannotPlay;
   }
   if (!stream->duration(duration)) {
+    platform::warnDataFile(name, "has no length the player can tell");
     state = kNoDuration;
     return MusicOpen::kNoDuration;
   }

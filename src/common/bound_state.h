@@ -9,6 +9,8 @@ template <typename State>
 class Bound {
  public:
   static State& get() { return *current_; }
+  // False outside a game: for the few callers that also serve the tools and bare tests.
+  static bool bound() { return current_ != nullptr; }
   static void bind(State* state) { current_ = state; }
 
  private:

@@ -21,6 +21,11 @@ constexpr int kTransparentIndex = 255;
 constexpr int kPackFrames = 50;
 constexpr int kMaxFrameWidth = kPageWidth;
 constexpr int kMaxFrameHeight = kPageHeight;
+// The sprite packs of one map together hold at most 64 MB of frame pixels, counted from their
+// index files before any pixel is read, each pack file once however many characters name it.
+// A full pack (50 frames of 640 x 480) is 15 MB, the demo's largest 0.3 MB; the bound keeps a
+// map of 50 characters with 50 different oversized packs from taking 750 MB.
+constexpr size_t kMapPackBudget = size_t(64) << 20;
 
 // Raw pictures: palette indices, a row after the other, top row first.
 // The far layer (grim\bg.res), behind every map.

@@ -8,6 +8,7 @@
 #include "common/data_formats.h"
 #include "display/display_device.h"
 #include "platform/data_file.h"
+#include "platform/data_warnings.h"
 
 namespace display {
 
@@ -18,12 +19,18 @@ void SendPalette() {
 }
 
 int LoadPalette(const char* path) {
-  FILE* f = platform::openDataFile(path, common::kPaletteFileBytes);
-  if (!f) return 0;
+  std::string why;
+  FILE* f = platform::openDataFile(path, common::kPaletteFileBytes, &why);
+  if (!f) return platform::warnDataFile(path, why), 0;
   auto& d = displayState();
+  size_t colourBytes = 0;
   for (int i = 0; i < common::kPaletteColours; ++i) {
     // A short file reads as end-of-file, stored as 255, as the original's byte reads did.
-    const auto next = [f] { return static_cast<uint8_t>(std::fgetc(f)); };
+    const auto next = [f, &colourBytes] {
+      const int c = std::fgetc(f);
+      colourBytes += c != EOF;
+      return static_cast<uint8_t>(c);
+    };
     d.WorkingPalette[i].red = d.BasePalette[i].red = next();
     d.WorkingPalette[i].green = d.BasePalette[i].green = next();
     d.WorkingPalette[i].blue = d.BasePalette[i].blue = next();
@@ -38,6 +45,11 @@ int LoadPalette(const char* path) {
   }
   std::fill(d.MixTable + filled, std::end(d.MixTable), 255);
   std::fclose(f);
+  const size_t got = colourBytes + filled;
+  if (filled < common::kMixTableBytes)
+    platform::warnDataFile(
+        path, got ? platform::endsAfter(got, common::kPaletteColourBytes + common::kMixTableBytes)
+                  : platform::kEmpty);
   SendPalette();
   return 1;
 }

@@ -7,13 +7,15 @@
 #include "display/display_device.h"
 #include "gfx/load_messages.h"
 #include "platform/data_file.h"
+#include "platform/data_warnings.h"
 #include "platform/message_box.h"
 
 namespace gfx {
 
 long readPicture(platform::Surface& surface, const char* path, size_t bytes) {
-  FILE* f = platform::openDataFile(path, bytes);
-  if (!f) return -1;
+  std::string why;
+  FILE* f = platform::openDataFile(path, bytes, &why);
+  if (!f) return platform::warnDataFile(path, why), -1;
   uint8_t* bits = nullptr;
   surface.lock(&bits);
   surface.unlock();
@@ -21,6 +23,8 @@ long readPicture(platform::Surface& surface, const char* path, size_t bytes) {
   bytes = std::min(bytes, size_t(surface.width()) * size_t(surface.height()));
   const size_t got = std::fread(bits, 1, bytes, f);
   std::fclose(f);
+  if (got < bytes)
+    platform::warnDataFile(path, got ? platform::endsAfter(got, bytes) : platform::kEmpty);
   return long(got);
 }
 

@@ -47,7 +47,8 @@ struct BackgroundLayer {
 };
 
 // Reads up to `bytes` of the picture at path into the surface's pixels; the
-// number of bytes read, or -1 when the file does not open.
+// number of bytes read, or -1 when the file does not open. A file that does not
+// open or has fewer bytes is said (platform::warnDataFile).
 long readPicture(platform::Surface& surface, const char* path, size_t bytes);
 
 // Copies window of source into DrawSurface at the view's corner. A surface

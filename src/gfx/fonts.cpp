@@ -7,41 +7,64 @@
 
 #include "gfx/gfx_state.h"
 #include "platform/data_file.h"
+#include "platform/data_warnings.h"
 
 namespace gfx {
 
 namespace {
 
-// A short read is accepted; only a read that yields nothing fails the load.
-bool readSome(FILE* f, uint8_t* into, size_t count) { return std::fread(into, 1, count, f) > 0; }
+// A font file, opened and read in parts, each to its size. A short part is accepted and only a
+// part that yields nothing fails the load; both are said.
+class FontFile {
+ public:
+  explicit FontFile(const char* path, size_t size)
+      : path_(path), size_(size) {
+    std::string why;
+    f_ = platform::openDataFile(path, size, &why);
+    if (!f_) platform::warnDataFile(path_, why);
+  }
+  ~FontFile() {
+    if (!f_) return;
+    std::fclose(f_);
+    if (got_ < size_)
+      platform::warnDataFile(path_, got_ ? platform::endsAfter(got_, size_) : platform::kEmpty);
+  }
+  FontFile(const FontFile&) = delete;
+  FontFile& operator=(const FontFile&) = delete;
+
+  bool opened() const { return f_ != nullptr; }
+  bool readSome(uint8_t* into, size_t count) {
+    const size_t got = std::fread(into, 1, count, f_);
+    got_ += got;
+    return got > 0;
+  }
+
+ private:
+  const char* path_;
+  size_t size_;
+  size_t got_ = 0;
+  FILE* f_ = nullptr;
+};
 
 bool loadAsciiFont() {
-  FILE* f = platform::openDataFile("grim\\EngFont.fnt", kAsciiFontBytes);
-  if (!f) return false;
+  FontFile f("grim\\EngFont.fnt", kAsciiFontBytes);
+  if (!f.opened()) return false;
   auto& asciiFont = gfxState().asciiFont;
   if (!asciiFont) asciiFont.reset(new (std::nothrow) uint8_t[kAsciiFontBytes]());
-  const bool ok = asciiFont && readSome(f, asciiFont.get(), kAsciiFontBytes);
-  std::fclose(f);
-  return ok;
+  return asciiFont && f.readSome(asciiFont.get(), kAsciiFontBytes);
 }
 
 bool loadHangulFont() {
-  FILE* f = platform::openDataFile("grim\\HanFont.fnt", kHangulFontBytes);
-  if (!f) return false;
+  FontFile f("grim\\HanFont.fnt", kHangulFontBytes);
+  if (!f.opened()) return false;
   auto& g = gfxState();
-  const bool ok = readSome(f, g.hangulInitials, kInitialBytes) &&
-                  readSome(f, g.hangulMedials, kMedialBytes) &&
-                  readSome(f, g.hangulFinals, kFinalBytes);
-  std::fclose(f);
-  return ok;
+  return f.readSome(g.hangulInitials, kInitialBytes) && f.readSome(g.hangulMedials, kMedialBytes) &&
+         f.readSome(g.hangulFinals, kFinalBytes);
 }
 
 bool loadSyllableCodes() {
-  FILE* f = platform::openDataFile("grim\\han.inf", kSyllableCodeBytes);
-  if (!f) return false;
-  const bool ok = readSome(f, gfxState().syllableCodes, kSyllableCodeBytes);
-  std::fclose(f);
-  return ok;
+  FontFile f("grim\\han.inf", kSyllableCodeBytes);
+  return f.opened() && f.readSome(gfxState().syllableCodes, kSyllableCodeBytes);
 }
 
 }  // namespace

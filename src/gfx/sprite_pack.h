@@ -19,7 +19,13 @@ enum class PackLoad : int {
   kNoPixelMemory = 2,  // a frame's pixels cannot be allocated (or its size is refused)
   kNoRowMemory = 3,    // a frame's row table cannot be allocated
   kPixelsEnded = 4,    // the pixel file ended before a frame's first byte
+  // Refused from the index before a pixel is read, as missing files are: a frame larger than
+  // the page, or the packs of the map being read over their budget (common::kMapPackBudget).
+  kOverBounds = 5,
 };
+
+struct PackFiles;
+struct PackIndex;
 
 // Up to 50 frames, each with its own size. Slots without pixels are empty
 // frames of size 0 that draw nothing.
@@ -47,8 +53,10 @@ struct SpritePack {
   int height(int frame) const;
 
  private:
-  // Reads the files into this pack's own blocks.
-  PackLoad readFiles(const char* name);
+  // Reads the files into this pack's own blocks; mapBytes, when given, counts the frame bytes
+  // of the map's packs against their budget.
+  PackLoad readFiles(PackFiles& files, size_t* mapBytes);
+  PackLoad readFrames(PackFiles& files, const PackIndex& index);
   // The blocks of the frames this pack read itself; pixels and rows point into them.
   std::unique_ptr<uint8_t[]> ownedPixels_[kPackFrames];
   std::unique_ptr<uint8_t*[]> ownedRows_[kPackFrames];
@@ -56,10 +64,11 @@ struct SpritePack {
   std::shared_ptr<const SpritePack> shared_;
 };
 
-// While one lives, packs loaded under the same name read their files once and
-// share the frames: the actors of a map that use the same figure. Frames are
-// never written after loading, so sharing changes nothing but the time and the
-// memory that a map load takes. Scopes may nest.
+// While one lives, packs loaded from the same files read them once and share the
+// frames: the actors of a map that use the same figure, under one name or several
+// ("big", "./big"). Frames are never written after loading, so sharing changes
+// nothing but the time and the memory that a map load takes. The packs loaded in
+// the outermost scope are held to the map's budget together. Scopes may nest.
 class PackSharing {
  public:
   PackSharing();

@@ -35,7 +35,7 @@ std::string fault(bool regular, uint64_t size, uint64_t maxBytes) {
 // handle is taken.
 FILE* openRegularFile(const std::string& path, uint64_t maxBytes, std::string* why) {
   FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return refuse(why, "cannot be read");
+  if (!f) return refuse(why, "cannot be opened");
   const int fd = _fileno(f);
   struct _stati64 status;
   const bool disk = GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(fd))) == FILE_TYPE_DISK;
@@ -52,7 +52,7 @@ FILE* openRegularFile(const std::string& path, uint64_t maxBytes, std::string* w
 // what it is before anything blocks on it.
 FILE* openRegularFile(const std::string& path, uint64_t maxBytes, std::string* why) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return refuse(why, "cannot be read");
+  if (fd < 0) return refuse(why, "cannot be opened");
   struct stat status;
   std::string reason = fstat(fd, &status) == 0
                            ? fault(S_ISREG(status.st_mode), uint64_t(status.st_size), maxBytes)

@@ -12,7 +12,7 @@ inline constexpr uint64_t kNoSizeBound = UINT64_MAX;
 
 // Opens path (in the system's own form) for binary reading when it is a regular file of
 // at most maxBytes bytes. A directory, named pipe or device is refused without waiting on
-// it. On failure, null, and why (when given) says so: "cannot be read", "is not a
+// it. On failure, null, and why (when given) says so: "cannot be opened", "is not a
 // regular file" or "is larger than N bytes".
 FILE* openRegularFile(const std::string& path, uint64_t maxBytes, std::string* why = nullptr);
 

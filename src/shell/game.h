@@ -24,6 +24,9 @@ struct WorldState;
 namespace shell {
 struct ShellState;
 }
+namespace platform {
+struct DataWarnings;
+}
 
 namespace shell {
 
@@ -38,7 +41,9 @@ class Game {
   Game& operator=(const Game&) = delete;
 
  private:
-  // Made in this order and freed in the reverse: the display goes last.
+  // Made in this order and freed in the reverse: the display goes last but for the data
+  // warnings, which any subsystem may give while it loads or frees.
+  std::unique_ptr<platform::DataWarnings> warnings_;
   std::unique_ptr<display::DisplayState> display_;
   std::unique_ptr<gfx::GfxState> gfx_;
   std::unique_ptr<visual::VisualState> visual_;

@@ -8,6 +8,7 @@
 #include "display/palette.h"
 #include "gfx/background_layer.h"
 #include "gfx/gfx_state.h"
+#include "platform/data_warnings.h"
 #include "platform/encoding.h"
 #include "platform/keyboard.h"
 #include "platform/message_box.h"
@@ -77,6 +78,21 @@ void writeWorld(JsonWriter& j) {
   j.endArray();
 }
 
+// Written only when there is one: the dumps of runs whose data folder is whole stay as they were
+// before the game gave warnings, byte for byte.
+void writeWarnings(JsonWriter& j) {
+  const auto& list = platform::dataWarnings().list;
+  if (list.empty()) return;
+  j.key("warnings").beginArray();
+  for (const auto& w : list) {
+    j.beginObject();
+    j.key("file").string(platform::cp949ToUtf8(w.file));
+    j.key("reason").string(w.reason);
+    j.endObject();
+  }
+  j.endArray();
+}
+
 }  // namespace
 
 std::string stateDumpJson() {
@@ -119,6 +135,7 @@ std::string stateDumpJson() {
     j.endObject();
   }
   j.endArray();
+  writeWarnings(j);
   j.endObject();
   return j.str() + "\n";
 }

@@ -8,6 +8,7 @@
 #include "display/palette.h"
 #include "gfx/load_messages.h"
 #include "platform/data_file.h"
+#include "platform/data_warnings.h"
 #include "platform/message_box.h"
 #include "visual/visual_keywords.h"
 #include "visual/visual_loader_detail.h"
@@ -114,18 +115,54 @@ void readScriptLines(ScriptText& t) {
   }
 }
 
+// The scene's own colours into both palettes, the map's kept to be put back at the end. False,
+// changing nothing, when the file does not open.
+bool readScenePalette(const char* path) {
+  std::string why;
+  FILE* palette = platform::openDataFile(path, common::kCutScenePaletteBound, &why);
+  if (!palette) return platform::warnDataFile(path, why), false;
+  VisualState& v = visualState();
+  auto& d = display::displayState();
+  size_t got = 0;
+  // Bytes past the end of a short file read as 255, as the game palette's do.
+  const auto next = [palette, &got] {
+    const int c = std::fgetc(palette);
+    got += c != EOF;
+    return uint8_t(c);
+  };
+  for (int i = 0; i < common::kPaletteColours; ++i) {
+    v.SavedBasePalette[i] = d.BasePalette[i];
+    d.WorkingPalette[i].red = d.BasePalette[i].red = next();
+    d.WorkingPalette[i].green = d.BasePalette[i].green = next();
+    d.WorkingPalette[i].blue = d.BasePalette[i].blue = next();
+  }
+  std::fclose(palette);
+  if (got < common::kPaletteColourBytes)
+    platform::warnDataFile(
+        path, got ? platform::endsAfter(got, common::kPaletteColourBytes) : platform::kEmpty);
+  return true;
+}
+
 }  // namespace
 
 // Reads the picture file into VisualPicture: read, or the file cannot be opened, or it is empty.
 PictureRead readPicture() {
   VisualState& v = visualState();
-  FILE* f = platform::openDataFile(v.VisualPicturePath, common::kCutScenePictureBytes);
-  if (!f) return PictureRead::kNoFile;
+  std::string why;
+  FILE* f = platform::openDataFile(v.VisualPicturePath, common::kCutScenePictureBytes, &why);
+  if (!f) {
+    platform::warnDataFile(v.VisualPicturePath, why);
+    return PictureRead::kNoFile;
+  }
   uint8_t* bits = nullptr;
   v.VisualPicture->lock(&bits);
   v.VisualPicture->unlock();
   const size_t got = std::fread(bits, 1, common::kCutScenePictureBytes, f);
   std::fclose(f);
+  if (got < common::kCutScenePictureBytes)
+    platform::warnDataFile(
+        v.VisualPicturePath,
+        got ? platform::endsAfter(got, common::kCutScenePictureBytes) : platform::kEmpty);
   return got > 0 ? PictureRead::kRead : PictureRead::kEmpty;
 }
 
@@ -136,8 +173,12 @@ VisualLoad loadVisualScene(const char* name) {
   v.PaletteSaved = false;
   char path[512];
   std::snprintf(path, sizeof path, "visual\\%s.if", name);
-  FILE* script = platform::openDataFile(path, common::kCutSceneScriptBound);
-  if (!script) return failWith(keyword::kNoScript, ".."), VisualLoad::kNoScript;
+  std::string why;
+  FILE* script = platform::openDataFile(path, common::kCutSceneScriptBound, &why);
+  if (!script) {
+    platform::warnDataFile(path, why);
+    return failWith(keyword::kNoScript, ".."), VisualLoad::kNoScript;
+  }
 
   // The picture's name, short enough for its path to fit VisualPicturePath.
   ScriptText text{script};
@@ -167,17 +208,7 @@ VisualLoad loadVisualScene(const char* name) {
   v.VisualRect = pictureRect();
 
   std::snprintf(path, sizeof path, "grim\\%s.pal", picture);
-  FILE* palette = platform::openDataFile(path, common::kCutScenePaletteBound);
-  if (!palette) return VisualLoad::kNoPalette;
-  auto& d = display::displayState();
-  for (int i = 0; i < common::kPaletteColours; ++i) {
-    v.SavedBasePalette[i] = d.BasePalette[i];
-    // Bytes past the end of a short file read as 255, as the game palette's do.
-    d.WorkingPalette[i].red = d.BasePalette[i].red = uint8_t(std::fgetc(palette));
-    d.WorkingPalette[i].green = d.BasePalette[i].green = uint8_t(std::fgetc(palette));
-    d.WorkingPalette[i].blue = d.BasePalette[i].blue = uint8_t(std::fgetc(palette));
-  }
-  std::fclose(palette);
+  if (!readScenePalette(path)) return VisualLoad::kNoPalette;
   v.PaletteSaved = true;
   display::SendPalette();
 

@@ -2,6 +2,7 @@
 #include "world/scene.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "actors/actor.h"
@@ -10,6 +11,7 @@
 #include "gfx/background_layer.h"
 #include "gfx/load_messages.h"
 #include "platform/data_file.h"
+#include "platform/data_warnings.h"
 #include "platform/message_box.h"
 #include "world/event_reader.h"
 #include "world/event_tables.h"
@@ -22,8 +24,10 @@ namespace world {
 namespace {
 
 struct OpenFile {
+  std::string why;  // when f is null; made before f, which writes it
   FILE* f;
-  explicit OpenFile(const char* path) : f(platform::openDataFile(path, common::kMapFileBound)) {}
+  explicit OpenFile(const char* path)
+      : f(platform::openDataFile(path, common::kMapFileBound, &why)) {}
   ~OpenFile() {
     if (f) std::fclose(f);
   }
@@ -50,6 +54,7 @@ SceneLoad Scene::load(const char* mapName) {
   std::snprintf(mapPath, sizeof mapPath, "map\\%s.if", mapName);
   OpenFile map(mapPath);
   if (!map.f) {
+    platform::warnDataFile(mapPath, map.why);
     platform::messageBox(mapPath, text::kMapOpen);
     return SceneLoad::kMapMissing;
   }
@@ -81,6 +86,9 @@ SceneLoad Scene::load(const char* mapName) {
   readEvents(reader);
 
   if (reader.failed()) reportFault(mapPath, reader.fault());
+  // By text: the same constant's literal may lie at another address in another file.
+  if (reader.failed() && std::strcmp(reader.fault().reason, text::kEndsEarly) == 0)
+    platform::warnDataFile(mapPath, "ends early, in line " + std::to_string(reader.fault().line));
   captionTimer = 1;
   actors::centreCamera(*this);
   return reader.failed() ? SceneLoad::kMapMalformed : SceneLoad::kLoaded;

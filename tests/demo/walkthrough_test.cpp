@@ -42,6 +42,8 @@ TEST_F(DemoWalkthrough, the_story_is_played_through_every_map_to_its_end) {
   EXPECT_EQ(dumpValue(dump, "gameRunning"), "0");
   EXPECT_EQ(dumpValue(dump, "mapName"), "\"42\"");
   EXPECT_EQ(dumpValue(dump, "messages"), "[]");
+  // Every file of the demo loads whole: no warning, so no warnings key.
+  EXPECT_EQ(dump.find("\"warnings\""), std::string::npos);
 }
 
 // Two runs of the same walkthrough give the same end, byte for byte.

@@ -49,7 +49,7 @@ TEST_F(GameRun, start_up_failure_shows_its_box_and_exits_1) {
   fs::remove("grim/pal.pal");
   std::string errors;
   ASSERT_EQ(run({"--headless", "--dump", "s.json"}, &errors), 1);
-  EXPECT_EQ(errors, "Pelmo엔진: 팔렛 로딩에러..\n");
+  EXPECT_EQ(errors, "game: warning: grim\\pal.pal: cannot be opened\nPelmo엔진: 팔렛 로딩에러..\n");
   const std::string dump = readFile("s.json");
   EXPECT_EQ(dumpNumber(dump, "frames"), 0);
   EXPECT_NE(dump.find("{\"title\": \"Pelmo엔진\", \"text\": \"팔렛 로딩에러..\"}"),

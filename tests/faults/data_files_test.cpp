@@ -1,11 +1,12 @@
 // data_files_test.cpp -- every data file of the game missing, then empty, in turn, and some
-// malformed: the message boxes shown, and whether start-up stops, the game goes on to its own end,
-// or goes on without reaching it
+// malformed: the message boxes shown, the warnings given, and whether start-up stops, the game
+// goes on to its own end, or goes on without reaching it
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <regex>
 
 #include "common/data_formats.h"
 #include "faults/fault_fixture.h"
@@ -27,16 +28,50 @@ enum class Outcome {
 struct Expected {
   std::string errors;  // the message boxes, "title: text" a line
   Outcome outcome;
+  // The data warnings, "FILE: REASON" a line, alike on stderr and in the dump.
+  std::string warnings;
 };
 
 constexpr int kLimit = 400;
+
+const std::string kWarningPrefix = "game: warning: ";
+
+// stderr's warning lines, without their prefix.
+std::string stderrWarnings(const std::string& errors) {
+  std::string lines;
+  for (size_t at = errors.find(kWarningPrefix); at != std::string::npos;
+       at = errors.find(kWarningPrefix, at + 1)) {
+    const size_t from = at + kWarningPrefix.size();
+    lines += errors.substr(from, errors.find('\n', from) + 1 - from);
+  }
+  return lines;
+}
+
+// The dump's warnings as "FILE: REASON" lines; the key is written only when there is one.
+std::string dumpWarnings(const std::string& dump) {
+  const std::string string = R"re("((?:[^"\\]|\\.)*)")re";
+  const std::regex entry(R"(\{"file": )" + string + R"(, "reason": )" + string + R"(\})");
+  const auto unescape = [](std::string s) {
+    return std::regex_replace(s, std::regex(R"(\\(.))"), "$1");
+  };
+  std::string lines;
+  const size_t key = dump.find("\"warnings\": [");
+  if (key == std::string::npos) return lines;
+  const std::string list = dump.substr(key, dump.find(']', key) - key);
+  for (std::sregex_iterator m(list.begin(), list.end(), entry), end; m != end; ++m)
+    lines += unescape((*m)[1]) + ": " + unescape((*m)[2]) + "\n";
+  EXPECT_NE(lines, "") << "an empty warnings key";
+  return lines;
+}
 
 void check(const std::string& file, const Expected& e) {
   SCOPED_TRACE(file);
   const GameRun run = runHeadless({"--frames", std::to_string(kLimit)});
   // Only a start-up that stops is a failed run.
   EXPECT_EQ(run.status, e.outcome == Outcome::kStartUpStops ? 1 : 0);
-  EXPECT_EQ(run.errors, e.errors);
+  EXPECT_EQ(testing_support::withoutWarnings(run.errors), e.errors);
+  EXPECT_EQ(stderrWarnings(run.errors), e.warnings);
+  EXPECT_EQ(dumpWarnings(run.dump), e.warnings);
   const double frames = number(run.dump, "frames");
   switch (e.outcome) {
     case Outcome::kStartUpStops:
@@ -57,14 +92,29 @@ void check(const std::string& file, const Expected& e) {
 const std::string kPaletteBox = "Pelmo엔진: 팔렛 로딩에러..\n";
 const std::string kFontBox = "Pelmo엔진: 폰트 로딩에러..\n";
 
-// Missing or empty alike, a font file stops the start-up, and a pack reports nothing: the hero,
-// the cursor, the icons or the man are simply not seen.
-std::map<std::string, Expected> withFontsAndPacks(std::map<std::string, Expected> expected) {
-  for (const char* font : {"grim/EngFont.fnt", "grim/HanFont.fnt", "grim/han.inf"})
-    expected.emplace(font, Expected{kFontBox, Outcome::kStartUpStops});
-  for (const char* pack : {"grim/CHAR1", "grim/cursor", "grim/bubble", "grim/MAN"})
-    for (const char* ending : {".idx", ".res"})
-      expected.emplace(std::string(pack) + ending, Expected{"", Outcome::kGameEnds});
+// The warnings a font and the two files of a pack give when they are missing, or empty.
+struct FontAndPackWarnings {
+  const char* font;
+  const char* index;
+  const char* pixels;
+};
+
+// Missing or empty alike, a font file stops the start-up, and a pack has no box: the hero,
+// the cursor, the icons or the man are simply not seen, and only the warning says why.
+std::map<std::string, Expected> withFontsAndPacks(const FontAndPackWarnings& w,
+                                                  std::map<std::string, Expected> expected) {
+  for (const char* font : {"EngFont.fnt", "HanFont.fnt", "han.inf"})
+    expected.emplace(std::string("grim/") + font,
+                     Expected{kFontBox, Outcome::kStartUpStops,
+                              std::string("grim\\") + font + ": " + w.font + "\n"});
+  for (const char* pack : {"CHAR1", "cursor", "bubble", "MAN"}) {
+    const std::string stem = pack;
+    expected.emplace("grim/" + stem + ".idx",
+                     Expected{"", Outcome::kGameEnds, "grim\\" + stem + ".idx: " + w.index + "\n"});
+    expected.emplace(
+        "grim/" + stem + ".res",
+        Expected{"", Outcome::kGameEnds, "grim\\" + stem + ".res: " + w.pixels + "\n"});
+  }
   return expected;
 }
 
@@ -97,29 +147,34 @@ class DataFiles : public FaultTest {
   }
 };
 
-// What each file's absence gives.
-std::map<std::string, Expected> missingOutcomes() {
+// What each file's absence gives; reason is what the warnings say of the file.
+std::map<std::string, Expected> missingOutcomes(const std::string& reason) {
   const Outcome ends = Outcome::kGameEnds, on = Outcome::kGoesOn;
-  return withFontsAndPacks({
-      {"grim/pal.pal", {kPaletteBox, Outcome::kStartUpStops}},
-      {"grim/bg.res", {"에러: 파일열기\n", ends}},
-      {"grim/bar.res", {"bar.res: 그림파일을 읽을수 없어.\n", ends}},
-      // No map: nothing to play, so no event and no end; the game goes on.
-      {"map/20.if", {"map\\20.if: if파일열기\n", on}},
-      // The load stops at the picture, before the actors and events.
-      {"map/20.res", {"map\\20.res: 파일열기\n", on}},
-      // The warp's destination.
-      {"map/30.if", {"map\\30.if: if파일열기\n", on}},
-      // A cut-scene that does not load is skipped.
-      {"visual/v.if", {"..: if파일열기\n", ends}},
-      {"grim/pic.res", {"grim\\pic.res: 파일열기\n", ends}},
-      {"grim/pic.pal", {"", ends}},
-      {"1.mp3", {"", ends}},
-  });
+  const std::string missing = ": " + reason + "\n";
+  const char* r = reason.c_str();
+  return withFontsAndPacks(
+      {r, r, r},
+      {
+          {"grim/pal.pal", {kPaletteBox, Outcome::kStartUpStops, "grim\\pal.pal" + missing}},
+          {"grim/bg.res", {"에러: 파일열기\n", ends, "grim\\bg.res" + missing}},
+          {"grim/bar.res", {"bar.res: 그림파일을 읽을수 없어.\n", ends, "grim\\bar.res" + missing}},
+          // No map: nothing to play, so no event and no end; the game goes on.
+          {"map/20.if", {"map\\20.if: if파일열기\n", on, "map\\20.if" + missing}},
+          // The load stops at the picture, before the actors and events.
+          {"map/20.res", {"map\\20.res: 파일열기\n", on, "map\\20.res" + missing}},
+          // The warp's destination.
+          {"map/30.if", {"map\\30.if: if파일열기\n", on, "map\\30.if" + missing}},
+          // A cut-scene that does not load is skipped.
+          {"visual/v.if", {"..: if파일열기\n", ends, "visual\\v.if" + missing}},
+          {"grim/pic.res", {"grim\\pic.res: 파일열기\n", ends, "grim\\pic.res" + missing}},
+          // The scene plays in the map's colours.
+          {"grim/pic.pal", {"", ends, "grim\\pic.pal" + missing}},
+          {"1.mp3", {"", ends, "1.mp3: cannot be opened or played\n"}},
+      });
 }
 
 TEST_F(DataFiles, each_file_missing_in_turn) {
-  eachFileInTurn([](const fs::path& f) { fs::remove(f); }, missingOutcomes());
+  eachFileInTurn([](const fs::path& f) { fs::remove(f); }, missingOutcomes("cannot be opened"));
 }
 
 // A named pipe is taken for a missing file, at once: nothing waits for a writer.
@@ -129,57 +184,64 @@ TEST_F(DataFiles, each_file_a_named_pipe_in_turn) {
         fs::remove(f);
         ASSERT_EQ(mkfifo(f.c_str(), 0600), 0);
       },
-      missingOutcomes());
+      missingOutcomes("is not a regular file"));
 }
 
 // One byte over its kind's bound, a file is missing to the game and gets the same message.
 TEST_F(DataFiles, files_over_their_bound_are_missing) {
-  const auto over = [](const char* path, uint64_t bound) {
-    writeFile(path, std::string(size_t(bound) + 1, ' '));
+  const std::map<std::string, Expected> missing = missingOutcomes("cannot be opened");
+  const std::vector<std::pair<std::string, uint64_t>> cases = {
+      {"grim/pal.pal", common::kPaletteFileBytes}, {"grim/HanFont.fnt", common::kHangulFontBytes},
+      {"map/20.res", common::kMapPictureBytes},    {"grim/bar.res", common::kStatusBarFileBound},
+      {"map/30.if", common::kMapFileBound},        {"visual/v.if", common::kCutSceneScriptBound},
   };
-  const std::map<std::string, Expected> missing = missingOutcomes();
-  const std::vector<std::pair<std::function<void()>, std::string>> cases = {
-      {[&] { over("grim/pal.pal", common::kPaletteFileBytes); }, "grim/pal.pal"},
-      {[&] { over("grim/HanFont.fnt", common::kHangulFontBytes); }, "grim/HanFont.fnt"},
-      {[&] { over("map/20.res", common::kMapPictureBytes); }, "map/20.res"},
-      {[&] { over("grim/bar.res", common::kStatusBarFileBound); }, "grim/bar.res"},
-      {[&] { over("map/30.if", common::kMapFileBound); }, "map/30.if"},
-      {[&] { over("visual/v.if", common::kCutSceneScriptBound); }, "visual/v.if"},
-  };
-  for (const auto& [change, file] : cases) {
+  for (const auto& [file, bound] : cases) {
     freshWorld();
-    change();
-    check(file, missing.at(file));
+    writeFile(file, std::string(size_t(bound) + 1, ' '));
+    Expected e = missing.at(file);
+    std::string gameName = file;
+    gameName[gameName.find('/')] = '\\';
+    e.warnings = gameName + ": is larger than " + std::to_string(bound) + " bytes\n";
+    check(file, e);
   }
 }
 
 TEST_F(DataFiles, each_file_empty_in_turn) {
   const Outcome ends = Outcome::kGameEnds, on = Outcome::kGoesOn;
-  eachFileInTurn([](const fs::path& f) { writeFile(f.string(), ""); },
-                 withFontsAndPacks({
-                     // An empty palette reads as white with a mixing table of 255.
-                     {"grim/pal.pal", {"", ends}},
-                     {"grim/bg.res", {"에러: 데이터 읽기\n", ends}},
-                     {"grim/bar.res", {"bar.res: 그림파일이 이상해\n", ends}},
-                     {"map/20.if", {"에러: map\\20.if, 1번째 줄: 파일이 일찍 끝났습니다\n", on}},
-                     {"map/20.res", {"에러: 멥데이터 읽기\n", on}},
-                     {"map/30.if", {"에러: map\\30.if, 1번째 줄: 파일이 일찍 끝났습니다\n", on}},
-                     // No picture name: the picture path is "grim\.res".
-                     {"visual/v.if", {"grim\\.res: 파일열기\n", ends}},
-                     {"grim/pic.res", {"에러: 멥데이터 읽기\n", ends}},
-                     // An empty palette: the scene plays in white.
-                     {"grim/pic.pal", {"", ends}},
-                     {"1.mp3", {"", ends}},
-                 }));
+  const std::string empty = ": is empty\n";
+  eachFileInTurn(
+      [](const fs::path& f) { writeFile(f.string(), ""); },
+      withFontsAndPacks(
+          {"is empty", "gives no frame count", "ends before frame 0"},
+          {
+              // An empty palette reads as white with a mixing table of 255.
+              {"grim/pal.pal", {"", ends, "grim\\pal.pal" + empty}},
+              {"grim/bg.res", {"에러: 데이터 읽기\n", ends, "grim\\bg.res" + empty}},
+              {"grim/bar.res", {"bar.res: 그림파일이 이상해\n", ends, "grim\\bar.res" + empty}},
+              {"map/20.if",
+               {"에러: map\\20.if, 1번째 줄: 파일이 일찍 끝났습니다\n", on,
+                "map\\20.if: ends early, in line 1\n"}},
+              {"map/20.res", {"에러: 멥데이터 읽기\n", on, "map\\20.res" + empty}},
+              {"map/30.if",
+               {"에러: map\\30.if, 1번째 줄: 파일이 일찍 끝났습니다\n", on,
+                "map\\30.if: ends early, in line 1\n"}},
+              // No picture name: the picture path is "grim\.res".
+              {"visual/v.if", {"grim\\.res: 파일열기\n", ends, "grim\\.res: cannot be opened\n"}},
+              {"grim/pic.res", {"에러: 멥데이터 읽기\n", ends, "grim\\pic.res" + empty}},
+              // An empty palette: the scene plays in white.
+              {"grim/pic.pal", {"", ends, "grim\\pic.pal" + empty}},
+              {"1.mp3", {"", ends, "1.mp3: cannot be opened or played\n"}},
+          }));
 }
 
 TEST_F(DataFiles, malformed_text_files_are_named_with_their_line) {
   const std::vector<std::pair<std::function<void()>, Expected>> cases = {
       {[] { writeFile("map/20.if", "20\ncaption\n0\n0\n"); },
-       {"에러: map\\20.if, 1번째 줄: 줄 끝이 CR LF가 아닙니다\n", Outcome::kGoesOn}},
+       {"에러: map\\20.if, 1번째 줄: 줄 끝이 CR LF가 아닙니다\n", Outcome::kGoesOn, ""}},
       // Cut inside the actor line: the map is played as far as it was read (the man).
       {[] { writeFile("map/20.if", "20\r\ncaption\r\n1\r\nman ,400.0 ,288 ,1.3 ,MAN"); },
-       {"에러: map\\20.if, 4번째 줄: 파일이 일찍 끝났습니다\n", Outcome::kGoesOn}},
+       {"에러: map\\20.if, 4번째 줄: 파일이 일찍 끝났습니다\n", Outcome::kGoesOn,
+        "map\\20.if: ends early, in line 4\n"}},
       // A line too long for its cell: reported, and the scene plays what fitted (here a coordinate
       // line, which takes one frame).
       {[] {
@@ -187,7 +249,7 @@ TEST_F(DataFiles, malformed_text_files_are_named_with_their_line) {
                                       std::string(300, ' ') +
                                       "\r\n#\xB3\xA1\r\n");  // #글씨좌표 #끝
        },
-       {"에러: visual\\v.if, 2번째 줄: 줄이 너무 깁니다\n", Outcome::kGameEnds}},
+       {"에러: visual\\v.if, 2번째 줄: 줄이 너무 깁니다\n", Outcome::kGameEnds, ""}},
   };
   for (const auto& [change, expected] : cases) {
     freshWorld();
@@ -206,7 +268,7 @@ TEST_F(DataFiles, music_missing_or_garbage_leaves_the_game_silent) {
     // Stopped inside the story: at its end the player is freed and the dump has none.
     const GameRun run = runHeadless({"--frames", std::to_string(kInWarp)});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.errors, "");
+    EXPECT_EQ(run.errors, "game: warning: 1.mp3: cannot be opened or played\n");
     EXPECT_EQ(number(run.dump, "frames"), kInWarp);
     EXPECT_EQ(number(object(run.dump, "music"), "state"), -1);
     EXPECT_EQ(number(object(run.dump, "music"), "running"), 0);

@@ -1,10 +1,13 @@
 // sprite_pack_test.cpp -- loading sprite packs (every result, partial loads) and drawing frames
 #include "gfx/sprite_pack.h"
 
+#include <filesystem>
 #include <string>
 
+#include "common/data_formats.h"
 #include "display/display_state.h"
 #include "display/pixel_page.h"
+#include "platform/data_warnings.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -119,24 +122,71 @@ TEST_F(SpritePackTest, pixels_that_run_out_keep_the_frames_before) {
   EXPECT_EQ(pack.height(2), 0);
 }
 
-TEST_F(SpritePackTest, sizes_that_cannot_be_allocated_give_2_and_3) {
-  writeFile("grim/big.idx", "3 1 1 100000 100000 1 1");
-  writeFile("grim/big.res", "abc");
-  SpritePack big;
-  EXPECT_EQ(big.load("big"), gfx::PackLoad::kNoPixelMemory);
-  EXPECT_EQ(big.width(0), 1);
-  EXPECT_EQ(big.width(1), 0);
-  EXPECT_EQ(big.pixels[1], nullptr);
-  writeFile("grim/neg.idx", "1 -4 2");
+TEST_F(SpritePackTest, a_negative_size_gives_2_and_keeps_the_frames_before) {
+  writeFile("grim/neg.idx", "2 1 1 -4 2");
   writeFile("grim/neg.res", "abcdefgh");
   SpritePack negative;
   EXPECT_EQ(negative.load("neg"), gfx::PackLoad::kNoPixelMemory);
-  writeFile("grim/tall.idx", "2 1 1 0 10000000");
-  writeFile("grim/tall.res", "a");
-  SpritePack tall;
-  EXPECT_EQ(tall.load("tall"), gfx::PackLoad::kNoRowMemory);
-  EXPECT_EQ(tall.height(1), 0);
-  EXPECT_EQ(tall.rows[1], nullptr);
+  EXPECT_EQ(negative.width(0), 1);
+  EXPECT_EQ(negative.pixels[1], nullptr);
+}
+
+// Checked from the whole index before a byte of pixels is read: the small frame before the
+// large one is not loaded either, and the pack is left as a missing pack leaves it.
+TEST_F(SpritePackTest, a_frame_larger_than_the_page_refuses_the_pack_from_its_index) {
+  const std::string w = std::to_string(common::kMaxFrameWidth);
+  const std::string h = std::to_string(common::kMaxFrameHeight);
+  for (const std::string& large :
+       {std::to_string(common::kMaxFrameWidth + 1) + " 1",
+        "1 " + std::to_string(common::kMaxFrameHeight + 1), std::string("100000 100000")}) {
+    SCOPED_TRACE(large);
+    writeFile("grim/big.idx", "3 1 1 " + large + " 1 1");
+    writeFile("grim/big.res", "abc");
+    SpritePack big;
+    EXPECT_EQ(big.load("big"), gfx::PackLoad::kOverBounds);
+    EXPECT_EQ(big.pixels[0], nullptr);
+    EXPECT_EQ(big.width(0), 0);
+    EXPECT_EQ(big.frameCount, 0);
+    ASSERT_FALSE(platform::dataWarnings().list.empty());
+    EXPECT_EQ(platform::dataWarnings().list.back().file, "grim\\big.idx");
+  }
+  // A frame as large as the page is drawn whole, and loads.
+  writeFile("grim/page.idx", "1 " + w + " " + h);
+  writeFile("grim/page.res", "a");
+  SpritePack page;
+  EXPECT_EQ(page.load("page"), gfx::PackLoad::kLoaded);
+  EXPECT_EQ(page.width(0), common::kMaxFrameWidth);
+}
+
+// Packs of 50 frames as large as the page, with one byte of pixels each: the index alone counts.
+TEST_F(SpritePackTest, the_packs_of_one_sharing_scope_keep_within_the_map_budget) {
+  std::string index = std::to_string(gfx::kPackFrames);
+  for (int i = 0; i < gfx::kPackFrames; ++i)
+    index += " " + std::to_string(common::kMaxFrameWidth) + " " +
+             std::to_string(common::kMaxFrameHeight);
+  const size_t packBytes =
+      size_t(gfx::kPackFrames) * common::kMaxFrameWidth * common::kMaxFrameHeight;
+  const int fit = int(common::kMapPackBudget / packBytes);
+  ASSERT_GT(fit, 0);
+  for (int p = 0; p <= fit; ++p) {
+    writeFile("grim/full" + std::to_string(p) + ".idx", index);
+    writeFile("grim/full" + std::to_string(p) + ".res", "a");
+  }
+  std::vector<SpritePack> packs(size_t(fit) + 2);
+  {
+    const gfx::PackSharing sharing;
+    for (int p = 0; p < fit; ++p)
+      EXPECT_NE(packs[size_t(p)].load(("full" + std::to_string(p)).c_str()),
+                gfx::PackLoad::kOverBounds);
+    EXPECT_EQ(packs[size_t(fit)].load(("full" + std::to_string(fit)).c_str()),
+              gfx::PackLoad::kOverBounds);
+    EXPECT_EQ(packs[size_t(fit)].frameCount, 0);
+    // A pack already read is shared, not counted again.
+    EXPECT_NE(packs[size_t(fit) + 1].load("full0"), gfx::PackLoad::kOverBounds);
+  }
+  // The budget is the map's: outside the scope the same pack loads.
+  SpritePack alone;
+  EXPECT_NE(alone.load(("full" + std::to_string(fit)).c_str()), gfx::PackLoad::kOverBounds);
 }
 
 TEST_F(SpritePackTest, more_than_50_frames_are_cut_to_50) {
@@ -189,6 +239,27 @@ TEST_F(SpritePackTest, packs_loaded_in_one_sharing_scope_read_their_files_once) 
   ASSERT_EQ(later.load("three"), gfx::PackLoad::kLoaded);
   later.draw(200, 200, 0);
   EXPECT_EQ(pixel(200, 200), 5);
+}
+
+// Shared by the files named, not by the name: "./three" and a second link to the same files
+// are the same pack; a copy of its files is not.
+TEST_F(SpritePackTest, names_of_the_same_files_share_one_reading) {
+  writeThreeFramePack();
+  std::filesystem::create_hard_link("grim/three.idx", "grim/linked.idx");
+  std::filesystem::create_hard_link("grim/three.res", "grim/linked.res");
+  std::filesystem::copy_file("grim/three.idx", "grim/copy.idx");
+  std::filesystem::copy_file("grim/three.res", "grim/copy.res");
+  const gfx::PackSharing sharing;
+  SpritePack first, dotted, doubled, linked, copy;
+  ASSERT_EQ(first.load("three"), gfx::PackLoad::kLoaded);
+  ASSERT_EQ(dotted.load("./three"), gfx::PackLoad::kLoaded);
+  ASSERT_EQ(doubled.load(".//three"), gfx::PackLoad::kLoaded);
+  ASSERT_EQ(linked.load("linked"), gfx::PackLoad::kLoaded);
+  ASSERT_EQ(copy.load("copy"), gfx::PackLoad::kLoaded);
+  EXPECT_EQ(dotted.pixels[0], first.pixels[0]);
+  EXPECT_EQ(doubled.pixels[0], first.pixels[0]);
+  EXPECT_EQ(linked.pixels[0], first.pixels[0]);
+  EXPECT_NE(copy.pixels[0], first.pixels[0]);
 }
 
 TEST_F(SpritePackTest, release_empties_every_slot) {

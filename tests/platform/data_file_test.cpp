@@ -34,7 +34,7 @@ TEST_F(DataFile, pipes_folders_and_files_over_their_bound_do_not_open) {
   EXPECT_EQ(refusal("grim\\folder.res", 100), "is not a regular file");
   EXPECT_EQ(refusal("grim\\ten.res", 9), "is larger than 9 bytes");
   EXPECT_EQ(refusal("grim\\ten.res", 10), "");
-  EXPECT_EQ(refusal("grim\\none.res", 10), "cannot be read");
+  EXPECT_EQ(refusal("grim\\none.res", 10), "cannot be opened");
 
   std::string bytes, why;
   EXPECT_FALSE(platform::readRegularFile("/dev/zero", 1 << 20, bytes, &why));

@@ -59,7 +59,9 @@ TEST_F(LiveReloadTest, a_rewritten_map_plays_in_place_and_a_broken_one_leaves_th
       writeFile("map/w.if", mapWith("new", 5));
     }
   });
-  platform::setScreenHooks({.stopAfter = 100});
+  platform::ScreenHooks hooks;
+  hooks.stopAfter = 100;
+  platform::setScreenHooks(hooks);
   shell::keepStateDumpAtStop();
   shell::playGame();
   const std::string dump = shell::shellState().dumpAtStop;

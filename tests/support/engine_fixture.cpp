@@ -112,6 +112,14 @@ int runProgram(const std::string& program, const fs::path& dir,
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+std::string withoutWarnings(const std::string& errors) {
+  std::istringstream lines(errors);
+  std::string kept;
+  for (std::string line; std::getline(lines, line);)
+    if (line.rfind("game: warning: ", 0) != 0) kept += line + "\n";
+  return kept;
+}
+
 int runGame(const fs::path& dir, const std::vector<std::string>& args, std::string* errors) {
   return runProgram(PELMO_BIN_DIR "/game", dir, args, errors);
 }

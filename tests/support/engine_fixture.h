@@ -48,5 +48,8 @@ int runProgram(const std::string& program, const std::filesystem::path& dir,
 // runProgram with the built `game`.
 int runGame(const std::filesystem::path& dir, const std::vector<std::string>& args,
             std::string* errors = nullptr);
+// The lines of a run's stderr other than the data files' warnings ("game: warning: ..."): the
+// small test worlds leave out files the game warns of (the music, the balloons' packs).
+std::string withoutWarnings(const std::string& errors);
 
 }  // namespace testing_support

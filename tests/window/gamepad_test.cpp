@@ -126,6 +126,10 @@ std::string dumpOfPadRun() {
 std::string withoutMusic(std::string dump) {
   const size_t music = dump.find("\"music\":");
   if (music != std::string::npos) dump.erase(music, dump.find('}', music) + 1 - music);
+  // Without a sound device the music file is never opened, so only the headless run warns that
+  // the test world has none; the warnings come last.
+  const size_t warnings = dump.find(", \"warnings\":");
+  if (warnings != std::string::npos) dump.erase(warnings, dump.rfind(']') + 1 - warnings);
   return dump;
 }
 

@@ -16,6 +16,10 @@ list(APPEND sources_left_out ${CMAKE_CURRENT_SOURCE_DIR}/common/png_image.cpp)
 set(pelmo_common_sources ${win32_dir}/wic_png_image.cpp)
 set(png_library pelmo_wide_text windowscodecs ole32)
 
+# Files told apart by volume and file index, in pelmo_platform, where POSIX has device and inode.
+list(APPEND sources_left_out ${CMAKE_CURRENT_SOURCE_DIR}/platform/file_identity.cpp)
+set(pelmo_platform_sources ${win32_dir}/file_identity_win32.cpp)
+
 # The window, DirectDraw, DirectInput 5 and DirectShow; ddraw_header_order.cpp only has to
 # compile.
 add_library(pelmo_win32 STATIC

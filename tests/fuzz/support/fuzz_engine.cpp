@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "platform/backend.h"
+#include "platform/data_warnings.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/message_box.h"
 #include "shell/game.h"
@@ -46,6 +47,7 @@ void startEngineOnce() {
   }
   // Quiet: message boxes of broken files would flood the fuzzer's output.
   platform::setBackend(platform::makeHeadlessBackend(true));
+  platform::dataWarnings().quiet = true;
   if (!shell::StartUpEngine()) std::abort();
 }
 
