@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <iterator>
 
 #include "display/display_device.h"
@@ -32,7 +31,7 @@ int LoadPalette(const char* path) {
   size_t filled = 0;
   while (filled < common::kMixTableBytes) {
     const size_t got = std::fread(buffer, 1, sizeof buffer, f);
-    std::memcpy(d.MixTable + filled, buffer, got);
+    for (size_t i = 0; i < got; ++i) d.MixTable[filled + i] = buffer[i];
     filled += got;
     if (got < sizeof buffer) break;
   }
