@@ -7,6 +7,7 @@
 
 #include "actors/actor.h"
 #include "actors/actors_state.h"
+#include "common/data_formats.h"
 #include "gfx/background_layer.h"
 #include "gfx/gfx_state.h"
 #include "platform/data_file.h"
@@ -29,7 +30,7 @@ void loadStatusBar() {
   auto& a = actorsState();
   // Cleared, so that rows a short or missing file leaves are colour 0.
   a.StatusBarPixels = std::make_unique<uint8_t[]>(kStatusBarBytes);
-  FILE* f = platform::openDataFile("grim\\bar.res", "rb");
+  FILE* f = platform::openDataFile("grim\\bar.res", common::kStatusBarFileBound);
   if (!f) {
     platform::messageBox(kBarTitle, kBarMissing);
     return;

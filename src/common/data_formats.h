@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "common/geometry.h"
 
@@ -9,8 +10,9 @@ namespace common {
 
 // Palettes (grim\NAME.pal): 256 RGB colours, then 256 x 256 indices of the mixing table.
 constexpr int kPaletteColours = 256;
-constexpr size_t kPaletteColourBytes = 3 * kPaletteColours;           // 768
-constexpr size_t kMixTableBytes = kPaletteColours * kPaletteColours;  // 65,536
+constexpr size_t kPaletteColourBytes = 3 * kPaletteColours;                 // 768
+constexpr size_t kMixTableBytes = kPaletteColours * kPaletteColours;        // 65,536
+constexpr size_t kPaletteFileBytes = kPaletteColourBytes + kMixTableBytes;  // 66,304
 // Transparent in sprites and map pictures; never sent to the screen, so it shows black.
 constexpr int kTransparentIndex = 255;
 
@@ -55,5 +57,20 @@ constexpr int kHangulFontBytes = kInitialBytes + kMedialBytes + kFinalBytes;  //
 // grim\han.inf: one two-byte Johab code for each of the 25 x 94 KS X 1001 syllables.
 constexpr int kSyllableRows = 25, kSyllablesPerRow = 94;
 constexpr int kSyllableCodeBytes = kSyllableRows * kSyllablesPerRow * 2;  // 4700
+
+// The largest file of each kind that the game opens: a larger one fails to load as a missing
+// one does, before a byte of it is read (docs/authoring.md, "The data folder"). Pictures,
+// fonts and the game's palette are no larger than their fixed sizes above.
+// The status bar is read for its first 20,360 bytes whatever follows; a taller bar file
+// still loads, up to a screen's worth.
+constexpr uint64_t kStatusBarFileBound = kCutScenePictureBytes;  // 307,200
+// A cut-scene palette is read for its colours; the game's whole palette file may serve.
+constexpr uint64_t kCutScenePaletteBound = kPaletteFileBytes;  // 66,304
+// Text files are capped well above the fullest file their tables can take: a map's 101
+// events of 200 steps with text cells of 255 bytes come to under 6 MB, a cut-scene's 2000
+// lines of 255 bytes to half a megabyte, a pack's index of 50 frames to under a kilobyte.
+constexpr uint64_t kMapFileBound = uint64_t(8) << 20;
+constexpr uint64_t kCutSceneScriptBound = uint64_t(1) << 20;
+constexpr uint64_t kSpriteIndexBound = uint64_t(64) << 10;
 
 }  // namespace common

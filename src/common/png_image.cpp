@@ -4,8 +4,11 @@
 #include <png.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <memory>
+
+#include "common/file_output.h"
 
 namespace common {
 namespace {
@@ -17,30 +20,48 @@ struct File {
   }
 };
 
-bool write(const std::string& path, int width, int height, int colorType, int channels,
-           const uint8_t* data, const std::vector<uint8_t>* palette,
-           const std::vector<uint8_t>* alpha, std::string& error) {
-  File file{std::fopen(path.c_str(), "wb")};
-  if (!file.f) {
-    error = "cannot open " + path + " for writing";
-    return false;
-  }
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png ? png_create_info_struct(png) : nullptr;
-  if (!info) {
-    png_destroy_write_struct(&png, nullptr);
-    error = "out of memory";
-    return false;
-  }
-  if (setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
-    error = "cannot write " + path;
-    return false;
-  }
-  png_init_io(png, file.f);
+// Where the encoded bytes go, and why they did not: the system's error code of the failing
+// write, or libpng's own message.
+struct PngSink {
+  FILE* f = nullptr;
+  int errorCode = 0;
+  std::string message;
+};
+
+void writeToSink(png_structp png, png_bytep data, png_size_t length) {
+  auto* sink = static_cast<PngSink*>(png_get_io_ptr(png));
+  errno = 0;
+  if (std::fwrite(data, 1, length, sink->f) == length) return;
+  sink->errorCode = errno;
+  png_error(png, "write error");
+}
+
+void flushSink(png_structp png) {
+  auto* sink = static_cast<PngSink*>(png_get_io_ptr(png));
+  errno = 0;
+  if (std::fflush(sink->f) == 0) return;
+  sink->errorCode = errno;
+  png_error(png, "write error");
+}
+
+// libpng's default handler prints the message; the caller reports it instead.
+[[noreturn]] void keepPngError(png_structp png, png_const_charp message) {
+  auto* sink = static_cast<PngSink*>(png_get_error_ptr(png));
+  if (sink->message.empty()) sink->message = message;
+  png_longjmp(png, 1);
+}
+
+void ignorePngWarning(png_structp, png_const_charp) {}
+
+// The picture through libpng into sink; false when libpng gave up. sink is the caller's,
+// made before this function's setjmp, so that what the callbacks note survives the jump.
+bool encode(png_structp png, png_infop info, PngSink& sink, int width, int height, int colorType,
+            int channels, const uint8_t* data, const std::vector<uint8_t>* palette,
+            const std::vector<uint8_t>* alpha, std::vector<png_color>& colours) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_set_write_fn(png, &sink, writeToSink, flushSink);
   png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, colorType, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  std::vector<png_color> colours;
   if (palette) {
     for (size_t i = 0; i + 2 < palette->size() && colours.size() < 256; i += 3)
       colours.push_back(png_color{(*palette)[i], (*palette)[i + 1], (*palette)[i + 2]});
@@ -54,8 +75,36 @@ bool write(const std::string& path, int width, int height, int colorType, int ch
   for (int y = 0; y < height; ++y)
     png_write_row(png, const_cast<png_bytep>(data + size_t(y) * width * channels));
   png_write_end(png, nullptr);
-  png_destroy_write_struct(&png, &info);
   return true;
+}
+
+bool write(const std::string& path, int width, int height, int colorType, int channels,
+           const uint8_t* data, const std::vector<uint8_t>* palette,
+           const std::vector<uint8_t>* alpha, std::string& error) {
+  PngSink sink;
+  errno = 0;
+  sink.f = std::fopen(path.c_str(), "wb");
+  if (!sink.f) return error = writeFailure(path, errno), false;
+  png_structp png =
+      png_create_write_struct(PNG_LIBPNG_VER_STRING, &sink, keepPngError, ignorePngWarning);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  if (!info) {
+    png_destroy_write_struct(&png, nullptr);
+    std::fclose(sink.f);
+    error = "out of memory";
+    return false;
+  }
+  std::vector<png_color> colours;
+  const bool encoded =
+      encode(png, info, sink, width, height, colorType, channels, data, palette, alpha, colours);
+  png_destroy_write_struct(&png, &info);
+  if (!encoded) {
+    std::fclose(sink.f);
+    error = sink.errorCode != 0 || sink.message.empty() ? writeFailure(path, sink.errorCode)
+                                                        : path + ": " + sink.message;
+    return false;
+  }
+  return closeWrittenFile(sink.f, path, error);
 }
 
 // Interlaced files deliver their rows in several passes; libpng merges them when asked to,

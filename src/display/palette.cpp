@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <iterator>
 
+#include "common/data_formats.h"
 #include "display/display_device.h"
 #include "platform/data_file.h"
 
@@ -17,7 +18,7 @@ void SendPalette() {
 }
 
 int LoadPalette(const char* path) {
-  FILE* f = platform::openDataFile(path, "rb");
+  FILE* f = platform::openDataFile(path, common::kPaletteFileBytes);
   if (!f) return 0;
   auto& d = displayState();
   for (int i = 0; i < common::kPaletteColours; ++i) {

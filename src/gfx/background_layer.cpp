@@ -12,7 +12,7 @@
 namespace gfx {
 
 long readPicture(platform::Surface& surface, const char* path, size_t bytes) {
-  FILE* f = platform::openDataFile(path, "rb");
+  FILE* f = platform::openDataFile(path, bytes);
   if (!f) return -1;
   uint8_t* bits = nullptr;
   surface.lock(&bits);

@@ -16,7 +16,7 @@ namespace {
 bool readSome(FILE* f, uint8_t* into, size_t count) { return std::fread(into, 1, count, f) > 0; }
 
 bool loadAsciiFont() {
-  FILE* f = platform::openDataFile("grim\\EngFont.fnt", "rb");
+  FILE* f = platform::openDataFile("grim\\EngFont.fnt", kAsciiFontBytes);
   if (!f) return false;
   auto& asciiFont = gfxState().asciiFont;
   if (!asciiFont) asciiFont.reset(new (std::nothrow) uint8_t[kAsciiFontBytes]());
@@ -26,7 +26,7 @@ bool loadAsciiFont() {
 }
 
 bool loadHangulFont() {
-  FILE* f = platform::openDataFile("grim\\HanFont.fnt", "rb");
+  FILE* f = platform::openDataFile("grim\\HanFont.fnt", kHangulFontBytes);
   if (!f) return false;
   auto& g = gfxState();
   const bool ok = readSome(f, g.hangulInitials, kInitialBytes) &&
@@ -37,7 +37,7 @@ bool loadHangulFont() {
 }
 
 bool loadSyllableCodes() {
-  FILE* f = platform::openDataFile("grim\\han.inf", "rb");
+  FILE* f = platform::openDataFile("grim\\han.inf", kSyllableCodeBytes);
   if (!f) return false;
   const bool ok = readSome(f, gfxState().syllableCodes, kSyllableCodeBytes);
   std::fclose(f);

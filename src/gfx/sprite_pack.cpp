@@ -28,7 +28,7 @@ bool validFrame(int frame) { return frame >= 0 && frame < kPackFrames; }
 
 struct OpenFile {
   FILE* f = nullptr;
-  explicit OpenFile(const char* path) : f(platform::openDataFile(path, "rb")) {}
+  OpenFile(const char* path, uint64_t bound) : f(platform::openDataFile(path, bound)) {}
   ~OpenFile() {
     if (f) std::fclose(f);
   }
@@ -85,9 +85,10 @@ PackLoad SpritePack::readFiles(const char* name) {
   char indexPath[300], pixelPath[300];
   std::snprintf(indexPath, sizeof indexPath, "grim\\%s.idx", name);
   std::snprintf(pixelPath, sizeof pixelPath, "grim\\%s.res", name);
-  OpenFile index(indexPath);
+  OpenFile index(indexPath, common::kSpriteIndexBound);
   if (!index.f) return PackLoad::kFileMissing;
-  OpenFile data(pixelPath);
+  // The reader takes only the frames the index gives, whatever the file holds.
+  OpenFile data(pixelPath, platform::kNoSizeBound);
   if (!data.f) return PackLoad::kFileMissing;
   // Buffers of our own, kept for the next pack: a figure's files come in one read
   // each, where the C library would take 4 KB at a time and ask for their sizes.

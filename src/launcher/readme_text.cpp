@@ -1,9 +1,8 @@
 // readme_text.cpp -- reading "readme.txt" line by line into the text box's text
 #include "launcher/readme_text.h"
 
-#include <cstdio>
-
 #include "platform/encoding.h"
+#include "platform/regular_file.h"
 
 namespace launcher {
 
@@ -26,15 +25,8 @@ std::string fillReadmeText(const std::string& fileBytes) {
 }
 
 bool loadReadmeText(const std::string& path, std::string* text) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return false;
   std::string bytes;
-  char buffer[4096];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) return false;
+  if (!platform::readRegularFile(path, kReadmeMaxBytes, bytes)) return false;
   *text = fillReadmeText(bytes);
   return true;
 }

@@ -16,11 +16,20 @@ StartCommand gameCommand(const std::string& commandLine) {
 }
 
 StartCommand gameCommandIn(const std::string& programFolder) {
+  const std::string folder = programFolder.empty() ? "." : programFolder;
   // A game.ex that cannot run is still the one meant: its start fails with its own reason.
-  if (access(GameCommandLine, F_OK) == 0) return gameCommand();
+  // The installed name comes before the build's, which is a common word in a system's
+  // bin folder; with none of the three, the installed name is the one a failure names.
+  const char* name = InstalledGameName;
+  for (const char* candidate : {GameCommandLine, InstalledGameName, BuiltGameName}) {
+    if (access((folder + "/" + candidate).c_str(), F_OK) == 0) {
+      name = candidate;
+      break;
+    }
+  }
   StartCommand command;
-  command.program = programFolder + "/" + InstalledGameName;
-  command.args = {InstalledGameName};
+  command.program = folder + "/" + name;
+  command.args = {name};
   return command;
 }
 

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "common/data_formats.h"
 #include "platform/data_file.h"
 #include "platform/data_folder.h"
 #include "platform/encoding.h"
@@ -31,8 +32,9 @@ std::string workingFolder() {
 
 // A misspelt map name is told at once, not after a window has opened on nothing.
 std::string missingMapError(const std::string& cp949Name) {
-  const std::string path = platform::nativePath(("map\\" + cp949Name + ".if").c_str());
-  if (access(path.c_str(), R_OK) == 0) return {};
+  // Looked for as the game will open it: a name outside the data folder is no map.
+  if (platform::dataFileOpens(("map\\" + cp949Name + ".if").c_str(), common::kMapFileBound))
+    return {};
   const std::string name = platform::cp949ToUtf8(cp949Name);
   return "no map " + name + " (map/" + name + ".if not found in " + workingFolder() + ")";
 }

@@ -9,6 +9,7 @@
 #include "platform/quit.h"
 #include "platform/screen.h"
 #include "platform/settings.h"
+#include "platform/terminal_text.h"
 #include "platform/window_backend.h"
 #include "shell/command_line.h"
 #include "shell/game.h"
@@ -19,9 +20,19 @@
 
 namespace {
 
+// An option the game cannot follow: nothing has run yet.
+constexpr int kUsageError = 2;
+// A file the run was to write (--dump, --shot, --record) could not be written.
+constexpr int kOutputFailed = 1;
+
 int usageError(const std::string& message) {
-  std::fprintf(stderr, "game: %s\n", message.c_str());
-  return 2;
+  platform::printErrorLine("game: " + message);
+  return kUsageError;
+}
+
+int outputFailed(const char* what, const std::string& reason) {
+  platform::printErrorLine(std::string("game: ") + what + " not written: " + reason);
+  return kOutputFailed;
 }
 
 // The settings file of this run, named before the game moves to its data folder. A
@@ -40,7 +51,7 @@ platform::Settings loadSettings(const shell::Options& o, platform::SettingsStore
   platform::Settings settings;
   std::string error;
   if (!path.empty() && !store.load(path, settings, error))
-    std::fprintf(stderr, "game: %s\n", error.c_str());
+    platform::printErrorLine("game: " + error);
   platform::WindowOptions& w = settings.window;
   if (o.window || o.fullScreen) w.fullScreen = o.fullScreen;
   if (o.scale > 0) {
@@ -59,6 +70,17 @@ bool chooseBackend(const shell::Options& o, platform::WindowOptions window, std:
   if (!b) return false;
   platform::setBackend(std::move(b));
   return true;
+}
+
+// The files written at the end, each failure told; 0, or kOutputFailed when one (a shot
+// among them) could not be written.
+int finishOutputs(const shell::Options& o) {
+  int status = platform::allShotsWritten() ? 0 : kOutputFailed;
+  std::string error;
+  if (!platform::finishKeyRecording(error)) status = outputFailed("key record", error);
+  if (!o.dumpPath.empty() && !shell::writeStateDump(o.dumpPath, error))
+    status = outputFailed("dump", error);
+  return status;
 }
 
 }  // namespace
@@ -80,7 +102,7 @@ int main(int argc, char** argv) {
   if (!o.inputScript.empty() && !platform::useKeyScript(o.inputScript, error))
     return usageError(error);
   if (!o.recordScript.empty() && !platform::recordKeyScript(o.recordScript, error))
-    return usageError(error);
+    return outputFailed("key record", error);
   platform::quitOnSignals();
   platform::SettingsStore store;
   const platform::Settings settings = loadSettings(o, store, settingsPath);
@@ -91,11 +113,15 @@ int main(int argc, char** argv) {
     window.changed = [&store, told = false](bool fullScreen, int w, int h) mutable {
       std::string why;
       if (!store.storeWindow(fullScreen, w, h, why) && !told)
-        std::fprintf(stderr, "game: settings not kept: %s\n", why.c_str());
+        platform::printErrorLine("game: settings not kept: " + why);
       told = told || !why.empty();
     };
   }
-  if (!chooseBackend(o, window, error)) return usageError(error);
+  // No display to open a window on: the game cannot start, whatever its options.
+  if (!chooseBackend(o, window, error)) {
+    platform::printErrorLine("game: " + error);
+    return shell::kStartUpFailed;
+  }
 
   platform::ScreenHooks hooks;
   hooks.shots = o.shots;
@@ -114,10 +140,7 @@ int main(int argc, char** argv) {
   shell::keepStateDumpAtStop();
 
   const int status = shell::runGame();
-
-  platform::finishKeyRecording();
-  if (!o.dumpPath.empty() && !shell::writeStateDump(o.dumpPath, error))
-    std::fprintf(stderr, "game: %s\n", error.c_str());
+  const int outputs = finishOutputs(o);
   platform::setBackend(nullptr);
-  return status;
+  return status != 0 ? status : outputs;
 }

@@ -44,6 +44,7 @@ class PollingWatcher : public FileWatcher {
   void watch(const std::vector<std::string>& paths) override {
     files_.clear();
     for (const std::string& p : paths) {
+      if (!insideDataFolder(p.c_str())) continue;
       const Stamp now = stampOf(nativePath(p.c_str()));
       files_.push_back({p, now, now});
     }
@@ -85,6 +86,8 @@ class InotifyWatcher : public FileWatcher {
     files_.clear();
     std::vector<std::string> unwatched;
     for (const std::string& p : paths) {
+      // A name that the game would not open is not watched either.
+      if (!insideDataFolder(p.c_str())) continue;
       const fs::path path(nativePath(p.c_str()));
       const std::string folder = path.has_parent_path() ? path.parent_path().string() : ".";
       const int wd = inotify_add_watch(fd_, folder.c_str(), IN_CLOSE_WRITE | IN_MOVED_TO);

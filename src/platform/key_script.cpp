@@ -27,17 +27,18 @@ bool parseKeyScript(const std::string& text, std::vector<KeyChange>& changes, st
   std::istringstream in(text);
   std::string line;
   int number = 0;
+  const auto fail = [&](const std::string& why) {
+    error = "line " + std::to_string(number) + ": " + why;
+    return false;
+  };
   while (std::getline(in, line)) {
-    ++number;
+    if (++number > kKeyScriptMaxLines)
+      return fail("more than " + std::to_string(kKeyScriptMaxLines) + " lines in a script");
     line = line.substr(0, line.find('#'));
     std::istringstream fields(line);
     std::string readToken, keyToken, stateToken, extra;
     if (!(fields >> readToken)) continue;  // blank or comment only
     KeyChange change;
-    const auto fail = [&](const std::string& why) {
-      error = "line " + std::to_string(number) + ": " + why;
-      return false;
-    };
     if (!parseRead(readToken, change.read)) return fail("bad read number '" + readToken + "'");
     if (!(fields >> keyToken)) return fail("missing key");
     if (!parseDikKey(keyToken, change.code)) return fail("unknown key '" + keyToken + "'");

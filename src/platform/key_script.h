@@ -13,8 +13,13 @@ struct KeyChange {
   bool down = false;
 };
 
-// Parses a whole script. On a malformed line, returns false and sets error to
-// "line N: why".
+// A script is a person's or a recorder's: a megabyte and 100,000 lines are far more than
+// either writes, and a file beyond them is refused rather than read without end.
+inline constexpr uint64_t kKeyScriptMaxBytes = uint64_t(1) << 20;
+inline constexpr int kKeyScriptMaxLines = 100000;
+
+// Parses a whole script. On a malformed line, or one past the last line a script may
+// have, returns false and sets error to "line N: why".
 bool parseKeyScript(const std::string& text, std::vector<KeyChange>& changes, std::string& error);
 
 // Plays changes in order: state(R) holds every change whose read is at most R.

@@ -1,17 +1,20 @@
 // keyboard.cpp -- the keyboard device: the backend's keys, or a key script, and the recorder
 #include "platform/keyboard.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <memory>
-#include <sstream>
 
+#include "common/file_output.h"
 #include "platform/backend.h"
 #include "platform/faults.h"
 #include "platform/key_script.h"
 #include "platform/quit.h"
+#include "platform/regular_file.h"
 #include "platform/screenshot.h"
+#include "platform/terminal_text.h"
 
 namespace platform {
 namespace {
@@ -32,10 +35,8 @@ void takeScreenshotOnPress(uint8_t state[256]) {
   state[dik::F12] = 0;
   if (down && !screenshotKeyDown) {
     std::string path, error;
-    if (saveScreenshot(path, error))
-      std::fprintf(stderr, "game: screenshot %s\n", path.c_str());
-    else
-      std::fprintf(stderr, "game: no screenshot: %s\n", error.c_str());
+    printErrorLine(saveScreenshot(path, error) ? "game: screenshot " + path
+                                               : "game: no screenshot: " + error);
   }
   screenshotKeyDown = down;
 }
@@ -82,15 +83,14 @@ uint64_t keyboardReads() { return reads; }
 bool overlayShown() { return overlayOn; }
 
 bool useKeyScript(const std::string& path, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = path + ": cannot be read";
+  // A pipe or a device (--input /dev/zero) is refused at once rather than read without end.
+  std::string text, why;
+  if (!readRegularFile(path, kKeyScriptMaxBytes, text, &why)) {
+    error = path + ": " + why;
     return false;
   }
-  std::stringstream text;
-  text << in.rdbuf();
   std::vector<KeyChange> changes;
-  if (!parseKeyScript(text.str(), changes, error)) {
+  if (!parseKeyScript(text, changes, error)) {
     error = path + ": " + error;
     return false;
   }
@@ -99,20 +99,20 @@ bool useKeyScript(const std::string& path, std::string& error) {
 }
 
 bool recordKeyScript(const std::string& path, std::string& error) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) {
-    error = path + ": cannot be written";
-    return false;
-  }
+  // Made empty now, so that a place that cannot take the record is told before the run.
+  errno = 0;
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  if (!out) return error = common::writeFailure(path, errno), false;
+  if (!common::closeWrittenFile(out, path, error)) return false;
   recorder = std::make_unique<KeyRecorder>();
   recordPath = path;
   return true;
 }
 
-void finishKeyRecording() {
-  if (!recorder) return;
-  std::ofstream out(recordPath, std::ios::binary | std::ios::trunc);
-  out << "# keys recorded by game: READ KEY down|up\n" << recorder->text();
+bool finishKeyRecording(std::string& error) {
+  if (!recorder) return true;
+  return common::writeWholeFile(
+      recordPath, "# keys recorded by game: READ KEY down|up\n" + recorder->text(), error);
 }
 
 void setKeyProvider(KeyProvider p) { provider = std::move(p); }

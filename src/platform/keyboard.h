@@ -46,9 +46,10 @@ bool overlayShown();
 // Plays a key script instead of the keyboard; false with a message naming the
 // file and line when it cannot be read.
 bool useKeyScript(const std::string& path, std::string& error);
-// Writes the keys of this run as a key script to path.
+// Writes the keys of this run as a key script to path: the file is made (empty) at once,
+// and written at finishKeyRecording. Each is false with "PATH: reason" when it fails.
 bool recordKeyScript(const std::string& path, std::string& error);
-void finishKeyRecording();
+bool finishKeyRecording(std::string& error);
 
 // A provider decides the keys of every read (numbered from 0, as in key
 // scripts) in place of the device or a key script: for tools that play the

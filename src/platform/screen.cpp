@@ -1,17 +1,24 @@
 // screen.cpp -- presented frames and what happens after them (shots, lost surfaces, the stop)
 #include "platform/screen.h"
 
-#include <cstdio>
-
 #include "common/png_image.h"
 #include "platform/backend.h"
 #include "platform/quit.h"
+#include "platform/terminal_text.h"
 
 namespace platform {
 namespace {
-uint64_t frames = 0;
-uint64_t waitsWithoutFrame = 0;
-ScreenHooks hooks;
+// The screen's state: the frames counted, this run's hooks, and its shots that failed.
+struct ScreenState {
+  uint64_t frames = 0;
+  uint64_t waitsWithoutFrame = 0;
+  ScreenHooks hooks;
+  uint64_t failedShots = 0;
+};
+ScreenState& screen() {
+  static ScreenState state;
+  return state;
+}
 
 const PaletteEntry* screenPalette() {
   static const PaletteEntry black[256] = {};
@@ -19,12 +26,15 @@ const PaletteEntry* screenPalette() {
   return (s && s->palette()) ? s->palette()->entries() : black;
 }
 
+// A shot that cannot be written is told at once; the run goes on, and its status says it.
 void runHooks(uint64_t frame) {
+  const ScreenHooks& hooks = screen().hooks;
   for (const auto& [at, path] : hooks.shots) {
     if (at != frame) continue;
     std::string error;
-    if (!common::writeRgbPng(path, kScreenWidth, kScreenHeight, screenRgb(), error))
-      std::fprintf(stderr, "game: cannot write shot %s: %s\n", path.c_str(), error.c_str());
+    if (common::writeRgbPng(path, kScreenWidth, kScreenHeight, screenRgb(), error)) continue;
+    printErrorLine("game: shot not written: " + error);
+    ++screen().failedShots;
   }
   if (hooks.loseSurfacesAt == frame) loseAllSurfaces();
   if (hooks.stopAfter == frame) requestQuit();
@@ -37,12 +47,13 @@ void presentScreen(bool wait) {
   if (s && hasBackend()) backend().show(s->pixels(), screenPalette(), wait);
   // A quit that came during the flip's wait: the frame is not shown as presented.
   if (wait && quitRequested()) return;
-  runHooks(++frames);
+  runHooks(++screen().frames);
 }
 
 void countWaitWithoutFrame() {
-  ++waitsWithoutFrame;
-  if (hooks.stopAfter != 0 && frames + waitsWithoutFrame >= hooks.stopAfter) requestQuit();
+  ScreenState& s = screen();
+  ++s.waitsWithoutFrame;
+  if (s.hooks.stopAfter != 0 && s.frames + s.waitsWithoutFrame >= s.hooks.stopAfter) requestQuit();
 }
 
 void refreshScreen() {
@@ -50,7 +61,11 @@ void refreshScreen() {
   if (s && hasBackend()) backend().show(s->pixels(), screenPalette(), false);
 }
 
-uint64_t presentedFrames() { return frames; }
+uint64_t presentedFrames() { return screen().frames; }
+
+bool allShotsWritten() { return screen().failedShots == 0; }
+
+uint32_t virtualMillis() { return static_cast<uint32_t>(screen().frames * 1000 / 60); }
 
 std::vector<uint8_t> screenRgb() {
   std::vector<uint8_t> rgb(size_t(kScreenWidth) * kScreenHeight * 3, 0);
@@ -67,12 +82,8 @@ std::vector<uint8_t> screenRgb() {
   return rgb;
 }
 
-void setScreenHooks(const ScreenHooks& h) { hooks = h; }
+void setScreenHooks(const ScreenHooks& h) { screen().hooks = h; }
 
-void resetScreen() {
-  frames = 0;
-  waitsWithoutFrame = 0;
-  hooks = ScreenHooks{};
-}
+void resetScreen() { screen() = ScreenState{}; }
 
 }  // namespace platform

@@ -19,6 +19,11 @@ void countWaitWithoutFrame();
 void refreshScreen();
 
 uint64_t presentedFrames();
+// The clock of a run without a display to wait for: each presented frame is a 60th of a
+// second, so time-based game logic repeats exactly from run to run.
+uint32_t virtualMillis();
+// False once a --shot could not be written (each is told on stderr as it fails).
+bool allShotsWritten();
 
 // The current screen converted through its palette to 8-bit RGB, row by row.
 std::vector<uint8_t> screenRgb();

@@ -61,7 +61,10 @@ const char* usageText() {
          "  --help, --version\n"
          "Keys: arrows or keypad 4/6 walk, Space talks, Escape quits, F1/F2 stop/run the music,\n"
          "Left Control fast-forwards, Alt+Enter toggles full screen, F12 takes a screenshot,\n"
-         "F9 shows or hides the tracer's overlay.\n";
+         "F9 shows or hides the tracer's overlay.\n"
+         "Exit status: 0 after a run; 1 when the game could not start (no display, or a\n"
+         "start-up failure after its message box) or a file of --dump, --shot or --record\n"
+         "could not be written (the reason on stderr); 2 for an option it cannot follow.\n";
 }
 
 bool parseCommandLine(int argc, const char* const* argv, Options& o, std::string& error) {

@@ -29,12 +29,13 @@ int playGame() {
 
 int runGame() {
   platform::Backend& backend = platform::backend();
-  if (!backend.createWindow("Pelmo")) return 0;
+  if (!backend.createWindow("Pelmo")) return kStartUpFailed;
   // The window's events are handled inside every call of the game that waits.
-  if (StartUpEngine()) playGame();
+  const bool started = StartUpEngine() != 0;
+  if (started) playGame();
   ShutDownEngine();
   backend.destroyWindow();
-  return 0;
+  return started ? 0 : kStartUpFailed;
 }
 
 }  // namespace shell

@@ -7,7 +7,9 @@ namespace shell {
 int playGame();
 // Window, start-up, the game, shutdown. Returns when the game ends or a quit request
 // (a closed window, SIGINT, SIGTERM, the end of --frames) has unwound every loop.
-// Always returns 0, as the original's entry did.
+// 0 when the game ran; kStartUpFailed when no window opened or the start-up stopped (after
+// its message box), so that a script that starts the game can tell.
+inline constexpr int kStartUpFailed = 1;
 int runGame();
 
 }  // namespace shell

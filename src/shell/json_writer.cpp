@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "platform/terminal_text.h"
+
 namespace shell {
 
 void JsonWriter::separate() {
@@ -62,10 +64,8 @@ JsonWriter& JsonWriter::string(const std::string& utf8) {
     if (c == '"' || c == '\\') {
       out_ += '\\';
       out_ += char(c);
-    } else if (c < 0x20) {
-      char buffer[8];
-      std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-      out_ += buffer;
+    } else if (platform::isControlByte(c)) {
+      platform::appendControlEscape(out_, c);
     } else {
       out_ += char(c);
     }

@@ -2,7 +2,6 @@
 #include "shell/live_reload.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 
 #include "actors/actor.h"
@@ -13,6 +12,7 @@
 #include "platform/encoding.h"
 #include "platform/message_box.h"
 #include "platform/screen.h"
+#include "platform/terminal_text.h"
 #include "shell/shell_state.h"
 #include "world/event_tables.h"
 #include "world/scene.h"
@@ -74,8 +74,8 @@ bool packBroken(const Scene& before, const Scene& after) {
     const auto old = std::find_if(before.packs.begin(), before.packs.end(),
                                   [&](const PackUse& q) { return q.name == p.name; });
     if (old != before.packs.end() && old->loaded) {
-      std::fprintf(stderr, "game: grim/%s.idx and .res do not make a sprite pack\n",
-                   platform::cp949ToUtf8(p.name).c_str());
+      const std::string name = platform::cp949ToUtf8(p.name);
+      platform::printErrorLine("game: grim/" + name + ".idx and .res do not make a sprite pack");
       return true;
     }
   }
@@ -135,8 +135,8 @@ void reloadOnChange() {
   for (const std::string& path : changed)
     names +=
         (names.empty() ? "" : ", ") + platform::cp949ToUtf8(platform::nativePath(path.c_str()));
-  std::fprintf(stderr, "game: %s changed: %s\n", names.c_str(),
-               reloaded ? "map reloaded" : "the old map plays on");
+  platform::printErrorLine(
+      "game: " + names + (reloaded ? " changed: map reloaded" : " changed: the old map plays on"));
 }
 
 bool reloadCurrentMap(const std::vector<std::string>& changed) {

@@ -1,12 +1,10 @@
 // state_dump.cpp -- writing the game state as one JSON object
 #include "shell/state_dump.h"
 
-#include <cstdio>
-#include <fstream>
-
 #include "actors/actor.h"
 #include "actors/actors_state.h"
 #include "audio/music_player.h"
+#include "common/file_output.h"
 #include "display/palette.h"
 #include "gfx/background_layer.h"
 #include "gfx/gfx_state.h"
@@ -131,11 +129,8 @@ void keepStateDumpAtStop() {
 }
 
 bool writeStateDump(const std::string& path, std::string& error) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return error = path + ": cannot be written", false;
   const std::string& atStop = shellState().dumpAtStop;
-  out << (atStop.empty() ? stateDumpJson() : atStop);
-  return bool(out);
+  return common::writeWholeFile(path, atStop.empty() ? stateDumpJson() : atStop, error);
 }
 
 }  // namespace shell

@@ -11,6 +11,7 @@
 #include "platform/encoding.h"
 #include "platform/keyboard.h"
 #include "platform/screen.h"
+#include "platform/terminal_text.h"
 #include "shell/shell_state.h"
 #include "world/event_language.h"
 #include "world/event_tables.h"
@@ -77,11 +78,11 @@ std::string traceLine(int e, int s) {
     line += k->word + argumentsOf(*k, e, s);
   else
     line += "op " + std::to_string(op);
-  return platform::cp949ToUtf8(line) + "\n";
+  return platform::cp949ToUtf8(line);
 }
 
 void traceEventSteps() {
-  worldState().stepObserver = [](int e, int s) { std::fputs(traceLine(e, s).c_str(), stderr); };
+  worldState().stepObserver = [](int e, int s) { platform::printErrorLine(traceLine(e, s)); };
 }
 
 std::vector<std::string> overlayLines() {

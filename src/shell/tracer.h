@@ -10,7 +10,7 @@ namespace shell {
 // "trace frame=F map=M event=E step=S KEYWORD ARGS", with the keyword and its arguments as
 // the map file writes them; F is the frame the step runs in (its picture is frame F).
 void traceEventSteps();
-// The line for step s of event e of the running map.
+// The line for step s of event e of the running map, without its line end.
 std::string traceLine(int e, int s);
 
 // The overlay's lines, code page 949: the map, the hero's x and the camera; the running event

@@ -119,7 +119,7 @@ void readScriptLines(ScriptText& t) {
 // Reads the picture file into VisualPicture: read, or the file cannot be opened, or it is empty.
 PictureRead readPicture() {
   VisualState& v = visualState();
-  FILE* f = platform::openDataFile(v.VisualPicturePath, "rb");
+  FILE* f = platform::openDataFile(v.VisualPicturePath, common::kCutScenePictureBytes);
   if (!f) return PictureRead::kNoFile;
   uint8_t* bits = nullptr;
   v.VisualPicture->lock(&bits);
@@ -136,7 +136,7 @@ VisualLoad loadVisualScene(const char* name) {
   v.PaletteSaved = false;
   char path[512];
   std::snprintf(path, sizeof path, "visual\\%s.if", name);
-  FILE* script = platform::openDataFile(path, "rb");
+  FILE* script = platform::openDataFile(path, common::kCutSceneScriptBound);
   if (!script) return failWith(keyword::kNoScript, ".."), VisualLoad::kNoScript;
 
   // The picture's name, short enough for its path to fit VisualPicturePath.
@@ -167,7 +167,7 @@ VisualLoad loadVisualScene(const char* name) {
   v.VisualRect = pictureRect();
 
   std::snprintf(path, sizeof path, "grim\\%s.pal", picture);
-  FILE* palette = platform::openDataFile(path, "rb");
+  FILE* palette = platform::openDataFile(path, common::kCutScenePaletteBound);
   if (!palette) return VisualLoad::kNoPalette;
   auto& d = display::displayState();
   for (int i = 0; i < common::kPaletteColours; ++i) {

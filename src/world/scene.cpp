@@ -23,7 +23,7 @@ namespace {
 
 struct OpenFile {
   FILE* f;
-  explicit OpenFile(const char* path) : f(platform::openDataFile(path, "rb")) {}
+  explicit OpenFile(const char* path) : f(platform::openDataFile(path, common::kMapFileBound)) {}
   ~OpenFile() {
     if (f) std::fclose(f);
   }

@@ -45,10 +45,10 @@ TEST_F(GameRun, escape_ends_the_game_normally) {
   EXPECT_EQ(dumpNumber(dump, "reads"), 6);
 }
 
-TEST_F(GameRun, start_up_failure_shows_its_box_and_returns_0) {
+TEST_F(GameRun, start_up_failure_shows_its_box_and_exits_1) {
   fs::remove("grim/pal.pal");
   std::string errors;
-  ASSERT_EQ(run({"--headless", "--dump", "s.json"}, &errors), 0);
+  ASSERT_EQ(run({"--headless", "--dump", "s.json"}, &errors), 1);
   EXPECT_EQ(errors, "Pelmo엔진: 팔렛 로딩에러..\n");
   const std::string dump = readFile("s.json");
   EXPECT_EQ(dumpNumber(dump, "frames"), 0);

@@ -71,13 +71,46 @@ TEST_F(StartOptions, a_map_the_data_lacks_is_told_before_any_window) {
   unsetenv("SDL_VIDEODRIVER");
 }
 
-// With the data elsewhere, a file named on the command line is still the caller's.
+// With the data elsewhere, a file named on the command line is still the caller's: the key
+// script is read from there (the hero walks), the record, the shot and the dump land there.
 TEST_F(StartOptions, files_named_on_the_command_line_stay_the_callers_with_data_elsewhere) {
   std::filesystem::create_directory("caller");
-  const std::string dump = dumpOfCleanRun(
-      dir_ / "caller", {"--data", dir_.string(), "--headless", "--frames", "3"}, "s.json");
+  writeFile("caller/in.keys", "0 RIGHT down\n");
+  const std::string dump =
+      dumpOfCleanRun(dir_ / "caller",
+                     {"--data", dir_.string(), "--headless", "--frames", "3", "--input", "in.keys",
+                      "--record", "out.keys", "--shot", "3:s.png"},
+                     "s.json");
   EXPECT_EQ(dumpValue(dump, "mapName"), "\"20\"");
-  EXPECT_FALSE(std::filesystem::exists(dir_ / "s.json"));
+  EXPECT_NE(dumpValue(dumpObject(dump, "hero"), "x"), "10");
+  for (const char* file : {"s.json", "out.keys", "s.png"}) {
+    EXPECT_TRUE(std::filesystem::exists(dir_ / "caller" / file)) << file;
+    EXPECT_FALSE(std::filesystem::exists(dir_ / file)) << file;
+  }
+}
+
+// Names from the command line and from map files are looked up inside the data folder: a
+// subfolder and a ".." that stays inside work; a name that climbs out is missing, though a
+// file lies where it points.
+TEST_F(StartOptions, names_stay_inside_the_data_folder) {
+  namespace fs = std::filesystem;
+  writeEmptyMap("31");
+  fs::create_directories("data/map/sub");
+  for (const char* folder : {"grim", "map"})
+    fs::copy(folder, fs::path("data") / folder, fs::copy_options::recursive);
+  fs::copy_file("map/31.if", "data/map/sub/31.if");
+  fs::copy_file("map/31.if", "31.if");
+  fs::copy_file("map/31.res", "31.res");
+  writeFile("data/map/up.if", mapText("../../31", "up", {}));
+  EXPECT_EQ(run({"--data", "data", "--map", "sub/31"}).map, "\"sub/31\"");
+  EXPECT_EQ(run({"--data", "data", "--map", "../map/31"}).map, "\"../map/31\"");
+
+  std::string errors;
+  const std::string folder = fs::canonical("data").string();
+  EXPECT_EQ(runGame(dir_, {"--headless", "--data", "data", "--map", "../../31"}, &errors), 2);
+  EXPECT_EQ(errors, "game: no map ../../31 (map/../../31.if not found in " + folder + ")\n");
+  runGame(dir_, {"--headless", "--data", "data", "--map", "up", "--frames", "3"}, &errors);
+  EXPECT_EQ(errors, "map\\../../31.res: 파일열기\n");
 }
 
 }  // namespace

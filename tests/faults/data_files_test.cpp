@@ -1,10 +1,13 @@
 // data_files_test.cpp -- every data file of the game missing, then empty, in turn, and some
 // malformed: the message boxes shown, and whether start-up stops, the game goes on to its own end,
 // or goes on without reaching it
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <functional>
 #include <map>
 
+#include "common/data_formats.h"
 #include "faults/fault_fixture.h"
 #include "faults/fault_world.h"
 #include "support/engine_fixture.h"
@@ -31,7 +34,8 @@ constexpr int kLimit = 400;
 void check(const std::string& file, const Expected& e) {
   SCOPED_TRACE(file);
   const GameRun run = runHeadless({"--frames", std::to_string(kLimit)});
-  EXPECT_EQ(run.status, 0);
+  // Only a start-up that stops is a failed run.
+  EXPECT_EQ(run.status, e.outcome == Outcome::kStartUpStops ? 1 : 0);
   EXPECT_EQ(run.errors, e.errors);
   const double frames = number(run.dump, "frames");
   switch (e.outcome) {
@@ -93,25 +97,60 @@ class DataFiles : public FaultTest {
   }
 };
 
-TEST_F(DataFiles, each_file_missing_in_turn) {
+// What each file's absence gives.
+std::map<std::string, Expected> missingOutcomes() {
   const Outcome ends = Outcome::kGameEnds, on = Outcome::kGoesOn;
-  eachFileInTurn([](const fs::path& f) { fs::remove(f); },
-                 withFontsAndPacks({
-                     {"grim/pal.pal", {kPaletteBox, Outcome::kStartUpStops}},
-                     {"grim/bg.res", {"에러: 파일열기\n", ends}},
-                     {"grim/bar.res", {"bar.res: 그림파일을 읽을수 없어.\n", ends}},
-                     // No map: nothing to play, so no event and no end; the game goes on.
-                     {"map/20.if", {"map\\20.if: if파일열기\n", on}},
-                     // The load stops at the picture, before the actors and events.
-                     {"map/20.res", {"map\\20.res: 파일열기\n", on}},
-                     // The warp's destination.
-                     {"map/30.if", {"map\\30.if: if파일열기\n", on}},
-                     // A cut-scene that does not load is skipped.
-                     {"visual/v.if", {"..: if파일열기\n", ends}},
-                     {"grim/pic.res", {"grim\\pic.res: 파일열기\n", ends}},
-                     {"grim/pic.pal", {"", ends}},
-                     {"1.mp3", {"", ends}},
-                 }));
+  return withFontsAndPacks({
+      {"grim/pal.pal", {kPaletteBox, Outcome::kStartUpStops}},
+      {"grim/bg.res", {"에러: 파일열기\n", ends}},
+      {"grim/bar.res", {"bar.res: 그림파일을 읽을수 없어.\n", ends}},
+      // No map: nothing to play, so no event and no end; the game goes on.
+      {"map/20.if", {"map\\20.if: if파일열기\n", on}},
+      // The load stops at the picture, before the actors and events.
+      {"map/20.res", {"map\\20.res: 파일열기\n", on}},
+      // The warp's destination.
+      {"map/30.if", {"map\\30.if: if파일열기\n", on}},
+      // A cut-scene that does not load is skipped.
+      {"visual/v.if", {"..: if파일열기\n", ends}},
+      {"grim/pic.res", {"grim\\pic.res: 파일열기\n", ends}},
+      {"grim/pic.pal", {"", ends}},
+      {"1.mp3", {"", ends}},
+  });
+}
+
+TEST_F(DataFiles, each_file_missing_in_turn) {
+  eachFileInTurn([](const fs::path& f) { fs::remove(f); }, missingOutcomes());
+}
+
+// A named pipe is taken for a missing file, at once: nothing waits for a writer.
+TEST_F(DataFiles, each_file_a_named_pipe_in_turn) {
+  eachFileInTurn(
+      [](const fs::path& f) {
+        fs::remove(f);
+        ASSERT_EQ(mkfifo(f.c_str(), 0600), 0);
+      },
+      missingOutcomes());
+}
+
+// One byte over its kind's bound, a file is missing to the game and gets the same message.
+TEST_F(DataFiles, files_over_their_bound_are_missing) {
+  const auto over = [](const char* path, uint64_t bound) {
+    writeFile(path, std::string(size_t(bound) + 1, ' '));
+  };
+  const std::map<std::string, Expected> missing = missingOutcomes();
+  const std::vector<std::pair<std::function<void()>, std::string>> cases = {
+      {[&] { over("grim/pal.pal", common::kPaletteFileBytes); }, "grim/pal.pal"},
+      {[&] { over("grim/HanFont.fnt", common::kHangulFontBytes); }, "grim/HanFont.fnt"},
+      {[&] { over("map/20.res", common::kMapPictureBytes); }, "map/20.res"},
+      {[&] { over("grim/bar.res", common::kStatusBarFileBound); }, "grim/bar.res"},
+      {[&] { over("map/30.if", common::kMapFileBound); }, "map/30.if"},
+      {[&] { over("visual/v.if", common::kCutSceneScriptBound); }, "visual/v.if"},
+  };
+  for (const auto& [change, file] : cases) {
+    freshWorld();
+    change();
+    check(file, missing.at(file));
+  }
 }
 
 TEST_F(DataFiles, each_file_empty_in_turn) {

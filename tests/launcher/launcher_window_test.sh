@@ -2,7 +2,7 @@
 # launcher_window_test.sh -- `Quenmar` in a real window under Xvfb: its window with the
 # picture, two clicks on "game start" start two games, the home page goes to the opener, no
 # ended game stays a zombie, failures show a message box and the launcher goes on, and
-# "quit" ends it.
+# "quit" ends it; started from another folder, it still starts the game beside itself.
 # Usage: launcher_window_test.sh QUENMAR DATA_FOLDER [SCREENSHOT]   (run under xvfb-run)
 set -euo pipefail
 quenmar=$(realpath "$1")
@@ -35,6 +35,9 @@ done
 printf '#!/bin/sh\necho $$ >> started.txt\nsleep 2\n' >"$folder/game.ex"
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" > "%s/opened.txt"\n' "$work" >"$work/bin/xdg-open"
 chmod +x "$folder/game.ex" "$work/bin/xdg-open"
+# The launcher lies beside the game it starts, as in the data folder of a release.
+cp "$quenmar" "$folder/Quenmar"
+quenmar=$folder/Quenmar
 
 start_launcher() {  # folder; sets launcher (the launcher's pid) and wid
   (cd "$1" && PATH="$work/bin:$PATH" exec timeout -s KILL 60 "$quenmar") &
@@ -131,7 +134,14 @@ start_launcher "$work/empty"
 wait_for 5 alert_shown || fail "no message box for a missing readme.txt"
 close_alert
 kill -0 "$launcher" 2>/dev/null || fail "the launcher ended without its read-me"
+echo "ok: a missing readme.txt shows a message box and the launcher goes on"
+
+# 8. From that folder the game started is still the one beside the launcher, run there.
+chmod +x "$folder/game.ex"
+click "${command1[@]}"
+wait_for 5 has_lines "$work/empty/started.txt" 1 ||
+  fail "the game beside the launcher was not started from another folder"
+echo "ok: started from another folder, the launcher starts the game beside itself"
 click "${command3[@]}"
 wait_for 5 launcher_ended || fail "the launcher did not end on Command3"
 launcher=""
-echo "ok: a missing readme.txt shows a message box and the launcher goes on"

@@ -77,5 +77,17 @@ TEST_F(LoadReadmeText, MissingOrUnreadableFileIsReportedAndLeavesTheText) {
   EXPECT_EQ(text, "old");
 }
 
+// A pipe would hold the window back for ever; an outsized file is not a read-me.
+TEST_F(LoadReadmeText, PipeOrOutsizedFileIsNotShown) {
+  std::string text = "old";
+  mkfifo(ReadmeFileName, 0600);
+  EXPECT_FALSE(loadReadmeText(ReadmeFileName, &text));
+  unlink(ReadmeFileName);
+  writeFile(ReadmeFileName, std::string(kReadmeMaxBytes + 1, 'a'));
+  EXPECT_FALSE(loadReadmeText(ReadmeFileName, &text));
+  writeFile(ReadmeFileName, std::string(kReadmeMaxBytes, 'a'));
+  EXPECT_TRUE(loadReadmeText(ReadmeFileName, &text));
+}
+
 }  // namespace
 }  // namespace launcher

@@ -25,18 +25,29 @@ TEST(GameCommand, NameWithAFolderIsTakenAsItIs) {
   EXPECT_THAT(command.args, ElementsAre("bin/game.ex"));
 }
 
-// A data folder with game.ex keeps it, runnable or not; an installed data folder has none, and
-// the game is the one installed beside the launcher.
+// The game is the one beside the launcher, whatever the working folder holds: game.ex there,
+// runnable or not; else the installed pelmo; else the build's game.
 using GameCommandIn = TempFolderTest;
 
-TEST_F(GameCommandIn, TakesGameExWhenItIsThereElseTheInstalledGameBesideTheLauncher) {
+TEST_F(GameCommandIn, TakesTheGameBesideTheLauncherNeverOneOfTheWorkingFolder) {
   StartCommand installed = gameCommandIn("/opt/x/bin");
   EXPECT_EQ(installed.program, "/opt/x/bin/pelmo");
   EXPECT_THAT(installed.args, ElementsAre("pelmo"));
   EXPECT_FALSE(installed.searchPath);
 
-  writeFile("game.ex", "not a program");
-  EXPECT_EQ(gameCommandIn("/opt/x/bin").program, "./game.ex");
+  writeFile("game.ex", "a program of the working folder");
+  writeFile("pelmo", "another");
+  const std::string own = folder_ + "/own";
+  mkdir(own.c_str(), 0755);
+  EXPECT_EQ(gameCommandIn(own).program, own + "/pelmo");
+  writeFile(own + "/game", "the build's game");
+  EXPECT_EQ(gameCommandIn(own).program, own + "/game");
+  writeFile(own + "/pelmo", "the installed game");
+  EXPECT_EQ(gameCommandIn(own).program, own + "/pelmo");
+  writeFile(own + "/game.ex", "not a program");
+  StartCommand beside = gameCommandIn(own);
+  EXPECT_EQ(beside.program, own + "/game.ex");
+  EXPECT_THAT(beside.args, ElementsAre("game.ex"));
 }
 
 TEST(HomePageCommand, PassesTheAddressAsOneArgumentToTheOpener) {

@@ -41,7 +41,7 @@ TEST_F(KeyProvider, decides_every_read_over_a_key_script_and_is_recorded) {
 
   setKeyProvider(nullptr);
   EXPECT_EQ(read(), 0x40);  // the script again
-  finishKeyRecording();
+  ASSERT_TRUE(finishKeyRecording(error)) << error;
   EXPECT_EQ(readFile("out.keys"),
             "# keys recorded by game: READ KEY down|up\n"
             "0 RIGHT down\n1 RIGHT up\n2 SPACE down\n3 SPACE up\n4 RIGHT down\n");

@@ -2,8 +2,10 @@
 #include "platform/key_script.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "platform/keyboard.h"
+#include "support/engine_fixture.h"
 
 namespace {
 
@@ -73,6 +75,30 @@ TEST(KeyScript, recording_plays_back_the_same_states) {
     player.stateAtRead(uint64_t(r), state);
     for (int k = 0; k < 256; ++k) ASSERT_EQ(state[k] != 0, states[r][k] != 0) << r << " " << k;
   }
+}
+
+class KeyScriptFile : public testing_support::TempFolderTest {};
+
+// A device, a pipe or an outsized script stops the run at once, the file named.
+TEST_F(KeyScriptFile, only_a_regular_file_within_its_bounds_is_played) {
+  ASSERT_EQ(mkfifo("pipe.keys", 0600), 0);
+  const std::string lines(kKeyScriptMaxLines, '\n');
+  testing_support::writeFile("full.keys", lines);
+  testing_support::writeFile("long.keys", lines + "1 SPACE down\n");
+  testing_support::writeFile("big.keys", std::string(kKeyScriptMaxBytes + 1, ' '));
+  std::string error;
+  EXPECT_TRUE(useKeyScript("full.keys", error)) << error;
+  const std::pair<const char*, const char*> cases[] = {
+      {"/dev/zero", "/dev/zero: is not a regular file"},
+      {"pipe.keys", "pipe.keys: is not a regular file"},
+      {"long.keys", "long.keys: line 100001: more than 100000 lines in a script"},
+      {"big.keys", "big.keys: is larger than 1048576 bytes"},
+  };
+  for (const auto& [path, message] : cases) {
+    EXPECT_FALSE(useKeyScript(path, error));
+    EXPECT_EQ(error, message);
+  }
+  resetKeyboard();
 }
 
 }  // namespace

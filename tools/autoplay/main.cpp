@@ -147,7 +147,7 @@ int main(int argc, char** argv) {
   if (run.heroX) shell::shellState().FirstHeroX = *run.heroX;
   autoplay::Autopilot pilot(std::move(goals), run.budget);
   play(pilot);
-  platform::finishKeyRecording();
+  if (!platform::finishKeyRecording(error)) tools::warn(kTool, error);
   // After a failure the game was asked to quit, and the pilot no longer looks at it.
   pilot.finish(autoplay::observeGame(platform::keyboardReads()));
   if (!run.dump.empty() && !shell::writeStateDump(run.dump, error)) tools::warn(kTool, error);

@@ -657,7 +657,8 @@ class EventReader {
       }
       if (row.size() > 2 && row[0] == '}' && isBlank(uint8_t(row[1]))) {
         // A '}' line joined with the next: the block ends, and the rest is read on.
-        MapScanner rest(row.substr(1));
+        const std::string afterBrace = row.substr(1);  // the scanner keeps a reference
+        MapScanner rest(afterBrace);
         std::string first;
         int ignored = 0;
         rest.token(first, ignored);

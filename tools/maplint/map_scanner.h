@@ -14,6 +14,8 @@ class MapScanner {
  public:
   explicit MapScanner(const std::string& bytes, int firstLine = 1)
       : bytes_(bytes), line_(firstLine) {}
+  // The scanner reads the caller's bytes in place: a temporary would be gone at once.
+  MapScanner(std::string&&, int = 1) = delete;
 
   enum class Number { kOk, kNone, kOutOfRange, kEnd };
   enum class LineEnd { kCrLf, kLfOnly, kOther, kEnd };

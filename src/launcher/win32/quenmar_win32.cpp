@@ -67,11 +67,11 @@ void onCommand(int id) {
   std::string error;
   switch (id) {
     case kCommand1:  // normal size, without taking the focus
-      if (!runCommandLine(GameCommandLine, SW_SHOWNOACTIVATE, &error))
+      if (!runCommandLine(platform::wideFromSystem(GameCommandLine), SW_SHOWNOACTIVATE, &error))
         showMessage(GameStartFailedMessage, error);
       break;
     case kCommand2:  // minimised, with the focus
-      if (!runCommandLine(std::string(ExplorerCommand) + HomePageAddress, SW_SHOWMINIMIZED, &error))
+      if (!runCommandLine(explorerCommandLine(HomePageAddress), SW_SHOWMINIMIZED, &error))
         showMessage(HomePageFailedMessage, error);
       break;
     case kCommand3:

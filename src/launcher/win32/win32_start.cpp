@@ -5,17 +5,19 @@
 
 #include <vector>
 
+#include "platform/win32/wide_text.h"
+
 namespace launcher {
 
-bool runCommandLine(const std::string& commandLine, int showStyle, std::string* error) {
-  STARTUPINFOA startup{};
+bool runCommandLine(const std::wstring& commandLine, int showStyle, std::string* error) {
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = WORD(showStyle);
   PROCESS_INFORMATION process{};
-  std::vector<char> line(commandLine.begin(), commandLine.end());
-  line.push_back('\0');  // CreateProcess may write into the command line
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+  std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+  line.push_back(L'\0');  // CreateProcess may write into the command line
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &process)) {
     if (error) {
       char text[256] = {};
@@ -30,6 +32,16 @@ bool runCommandLine(const std::string& commandLine, int showStyle, std::string* 
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return true;
+}
+
+std::wstring explorerCommandLine(const std::string& address) {
+  wchar_t folder[MAX_PATH] = {};
+  const UINT length = GetWindowsDirectoryW(folder, MAX_PATH);
+  // Where the system cannot say, the bare name, which its search finds in the same folder.
+  const std::wstring explorer = length > 0 && length < MAX_PATH
+                                    ? L"\"" + std::wstring(folder) + L"\\explorer.exe\""
+                                    : std::wstring(L"explorer.exe");
+  return explorer + L" " + platform::wideFromSystem(address);
 }
 
 }  // namespace launcher

@@ -1,11 +1,11 @@
 // headless_backend.cpp -- the backend for tests and servers: no window, time counted in frames
 #include "platform/headless/headless_backend.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "platform/headless/virtual_music.h"
 #include "platform/screen.h"
+#include "platform/terminal_text.h"
 
 namespace platform {
 namespace {
@@ -24,11 +24,11 @@ class HeadlessBackend final : public Backend {
   void readKeys(uint8_t state[256]) override { std::memset(state, 0, 256); }
 
   void messageBox(const std::string& title, const std::string& text) override {
-    if (!quiet_) std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+    if (!quiet_) printErrorLine(title + ": " + text);
   }
 
   // Nothing depends on the wall clock: time advances with the presented frames.
-  uint32_t millis() override { return static_cast<uint32_t>(presentedFrames() * 1000 / 60); }
+  uint32_t millis() override { return virtualMillis(); }
 
   // Nothing to wait for, but the wait counts toward --frames: a loop that only sleeps
   // still ends.

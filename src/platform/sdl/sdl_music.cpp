@@ -20,7 +20,10 @@ class SdlMusic final : public MusicStream {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
 
+  // The mixer opens the file by its name: it is checked first as every data file is, so
+  // that a pipe or a name outside the data folder is never handed to it.
   bool open(const std::string& path) override {
+    if (!dataFileOpens(path.c_str())) return false;
     music_ = Mix_LoadMUS(nativePath(path.c_str()).c_str());
     return music_ != nullptr;
   }

@@ -75,7 +75,7 @@ class WebBackend final : public Backend {
   }
 
   uint32_t millis() override {
-    if (virtual_) return static_cast<uint32_t>(presentedFrames() * 1000 / 60);
+    if (virtual_) return virtualMillis();
     return static_cast<uint32_t>(pelmo_web_now() - start_);
   }
 

@@ -16,6 +16,8 @@ class WebMusic final : public MusicStream {
   ~WebMusic() override { pelmo_web_music_close(); }
 
   bool open(const std::string& path) override {
+    // The page opens the file by its name: it is checked first as every data file is.
+    if (!dataFileOpens(path.c_str())) return false;
     length_ = pelmo_web_music_open(nativePath(path.c_str()).c_str());
     return length_ >= 0;
   }

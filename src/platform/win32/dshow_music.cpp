@@ -53,6 +53,8 @@ class DShowMusic final : public MusicStream {
   }
 
   bool open(const std::string& path) override {
+    // The graph opens the file by its name: it is checked first as every data file is.
+    if (!dataFileOpens(path.c_str())) return false;
     // The name is in the system's own code page, as the original passed it on.
     wchar_t wide[256] = {};
     const std::string native = nativePath(path.c_str());
