@@ -8,6 +8,7 @@
 #include "common/data_formats.h"
 #include "display/display_device.h"
 #include "platform/data_file.h"
+#include "platform/pixel_rows.h"
 
 namespace display {
 
@@ -32,7 +33,7 @@ int LoadPalette(const char* path) {
   size_t filled = 0;
   while (filled < common::kMixTableBytes) {
     const size_t got = std::fread(buffer, 1, sizeof buffer, f);
-    for (size_t i = 0; i < got; ++i) d.MixTable[filled + i] = buffer[i];
+    platform::widenRow(d.MixTable + filled, buffer, got);
     filled += got;
     if (got < sizeof buffer) break;
   }
