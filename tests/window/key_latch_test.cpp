@@ -57,14 +57,6 @@ TEST_F(WindowKeys, a_tap_between_two_reads_is_down_at_the_next_read_then_up) {
   pushKey(SDL_SCANCODE_SPACE, false);
   EXPECT_EQ(read(dik::SPACE), 0x80);
   EXPECT_EQ(read(dik::SPACE), 0);
-
-  // Two taps before one read are one press.
-  for (int i = 0; i < 2; ++i) {
-    pushKey(SDL_SCANCODE_LEFT, true);
-    pushKey(SDL_SCANCODE_LEFT, false);
-  }
-  EXPECT_EQ(read(dik::LEFT), 0x80);
-  EXPECT_EQ(read(dik::LEFT), 0);
 }
 
 TEST_F(WindowKeys, a_held_key_stays_down_until_released_or_the_focus_goes) {
