@@ -66,13 +66,10 @@ HRESULT PresentRect(const platform::Rect& source) {
 
 void ClearView(int colour) {
   // Whole 32-bit words: 81 of them a row, over 241 rows, a little past the view.
-  constexpr int kWords = common::kViewWidth / 4 + 1;
-  const uint32_t word = 0x01010101u * static_cast<uint8_t>(colour);
+  constexpr size_t kRowBytes = (common::kViewWidth / 4 + 1) * 4;
   const PixelPage& page = *displayState().APAGE;
-  for (int y = common::kViewTop; y <= common::kViewBottom; ++y) {
-    uint8_t* row = page.row(y) + common::kViewLeft;
-    for (int w = 0; w < kWords; ++w) std::memcpy(row + 4 * w, &word, 4);
-  }
+  for (int y = common::kViewTop; y <= common::kViewBottom; ++y)
+    std::memset(page.row(y) + common::kViewLeft, static_cast<uint8_t>(colour), kRowBytes);
 }
 
 void ReleaseDisplayAndInput() {

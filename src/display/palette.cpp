@@ -9,6 +9,7 @@
 #include "display/display_device.h"
 #include "platform/data_file.h"
 #include "platform/data_warnings.h"
+#include "platform/pixel_rows.h"
 
 namespace display {
 
@@ -39,7 +40,7 @@ int LoadPalette(const char* path) {
   size_t filled = 0;
   while (filled < common::kMixTableBytes) {
     const size_t got = std::fread(buffer, 1, sizeof buffer, f);
-    for (size_t i = 0; i < got; ++i) d.MixTable[filled + i] = buffer[i];
+    platform::widenRow(d.MixTable + filled, buffer, got);
     filled += got;
     if (got < sizeof buffer) break;
   }

@@ -35,4 +35,8 @@ void doubleRow(uint8_t* dst, const uint8_t* src, size_t n) {
   for (; i < n; ++i) dst[2 * i] = dst[2 * i + 1] = src[i];
 }
 
+void widenRow(int32_t* dst, const uint8_t* src, size_t n) {
+  for (size_t i = 0; i < n; ++i) dst[i] = src[i];
+}
+
 }  // namespace platform

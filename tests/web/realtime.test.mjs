@@ -36,6 +36,25 @@ test('Right held in the browser walks the hero right for as long as it is held',
   );
 });
 
+// Both events in one task of the page: the game cannot read the keys between them.
+test('Right pressed and released between two frames still walks the hero', { timeout: 60_000 }, async () => {
+  const start = 100;
+  const { page, dump } = await web.play({ clock: 'real', map: 21, hero: start, frames: 60 }, {
+    whilePlaying: async (page) => {
+      await waitFor(page, 'frame 20', 20_000, () => window.pelmoFrames >= 20);
+      await page.evaluate(() => {
+        const canvas = document.getElementById('canvas');
+        for (const type of ['keydown', 'keyup'])
+          canvas.dispatchEvent(new KeyboardEvent(type, { code: 'ArrowRight', bubbles: true }));
+      });
+    },
+  });
+  await page.close();
+  const { hero } = JSON.parse(dump);
+  assert.ok(hero.x > start, `the hero stayed at ${hero.x}`);
+  assert.ok(hero.x <= start + 2 * hero.speed, `one frame of Right walked the hero to ${hero.x}`);
+});
+
 test('300 frames on the real clock take 5 s of wall time, within 10 %', { timeout: 60_000 }, async (t) => {
   const page = await web.open({ play: true, clock: 'real', frames: 300 });
   // Polled in the page, so that the end is seen within milliseconds.

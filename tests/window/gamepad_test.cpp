@@ -153,4 +153,24 @@ TEST_F(Gamepad, walks_the_hero_and_answers_the_balloon_as_the_keys_do) {
   EXPECT_EQ(dumpNumber(byKeys, "reads"), dumpNumber(byPad, "reads"));
 }
 
+TEST_F(Gamepad, a_button_tapped_between_two_reads_is_down_at_the_next_read_then_up) {
+  std::string error;
+  platform::WindowOptions options;
+  options.fullScreen = false;
+  options.scale = 1;
+  auto window = platform::makeWindowBackend(options, error);
+  ASSERT_TRUE(window) << error;
+  SDL_Joystick* pad = plugVirtualController();
+  ASSERT_TRUE(pad) << SDL_GetError();
+  uint8_t state[256];
+  window->readKeys(state);  // the game opens the controller
+  SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 1);
+  SDL_PumpEvents();  // SDL sees the button down, and up at the next read
+  SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 0);
+  window->readKeys(state);
+  EXPECT_EQ(state[platform::dik::SPACE], 0x80);
+  window->readKeys(state);
+  EXPECT_EQ(state[platform::dik::SPACE], 0);
+}
+
 }  // namespace

@@ -8,8 +8,10 @@ game=$1
 data=$2
 slow_read=$3
 xvfb=""
+work=$(mktemp -d)
 cleanup() {
   [[ -n $xvfb ]] && kill -KILL "$xvfb" 2>/dev/null
+  rm -rf "$work"
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }

@@ -13,6 +13,7 @@
 
 #include "platform/argb_frame.h"
 #include "platform/frame_clock.h"
+#include "platform/key_latch.h"
 #include "platform/picture_fit.h"
 #include "platform/quit.h"
 #include "platform/sdl/display_loss.h"
@@ -110,7 +111,9 @@ class SdlBackend final : public Backend {
   void readKeys(uint8_t state[256]) override {
     pumpEvents();
     if (resizedAt_ && SDL_GetTicks() - resizedAt_ >= kResizeSettleMs) reportChange();
-    options_.keys.apply(keys_.data(), state);
+    uint8_t physical[256];
+    keys_.read(physical);
+    options_.keys.apply(physical, state);
     pads_.merge(state);
   }
 
@@ -245,7 +248,11 @@ class SdlBackend final : public Backend {
   }
 
   void setKey(uint8_t code, bool down) {
-    if (code) keys_[code] = down ? 0x80 : 0;
+    if (!code) return;
+    if (down)
+      keys_.press(code);
+    else
+      keys_.release(code);
   }
 
   void toggleFullScreen() {
@@ -299,7 +306,7 @@ class SdlBackend final : public Backend {
         break;
       case SDL_WINDOWEVENT_FOCUS_LOST:
         // Keys released in another window are never reported: treat all as up.
-        keys_.fill(0);
+        keys_.releaseAll();
         break;
       case SDL_WINDOWEVENT_MINIMIZED:
         if (fullScreen_) requestLoseAllSurfaces();
@@ -356,7 +363,7 @@ class SdlBackend final : public Backend {
   FrameClock frameClock_;
   std::array<uint8_t, kScreenWidth * kScreenHeight> shownPixels_{};
   std::array<PaletteEntry, 256> shownPalette_{};
-  std::array<uint8_t, 256> keys_{};
+  KeyLatch keys_;
 };
 
 }  // namespace

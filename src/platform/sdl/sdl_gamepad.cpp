@@ -40,6 +40,15 @@ bool SdlGamepads::handle(const SDL_Event& e) {
     }
     return true;
   }
+  if (e.type == SDL_CONTROLLERBUTTONDOWN) {
+    for (const ButtonKey& b : kButtonKeys) {
+      if (b.button != e.cbutton.button) continue;
+      presses_.press(b.code);
+      presses_.release(b.code);
+    }
+    return true;
+  }
+  if (e.type == SDL_CONTROLLERBUTTONUP) return true;
   if (e.type == SDL_CONTROLLERDEVICEREMOVED) {
     SDL_GameController* pad = SDL_GameControllerFromInstanceID(e.cdevice.which);
     const auto it = std::find(open_.begin(), open_.end(), pad);
@@ -52,7 +61,10 @@ bool SdlGamepads::handle(const SDL_Event& e) {
   return false;
 }
 
-void SdlGamepads::merge(uint8_t state[256]) const {
+void SdlGamepads::merge(uint8_t state[256]) {
+  uint8_t pressed[256];
+  presses_.read(pressed);
+  for (int i = 0; i < 256; ++i) state[i] |= pressed[i];
   for (SDL_GameController* pad : open_) {
     for (const ButtonKey& b : kButtonKeys)
       if (SDL_GameControllerGetButton(pad, b.button)) state[b.code] = 0x80;

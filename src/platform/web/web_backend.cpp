@@ -7,6 +7,7 @@
 
 #include "platform/frame_clock.h"
 #include "platform/headless/virtual_music.h"
+#include "platform/key_latch.h"
 #include "platform/quit.h"
 #include "platform/screen.h"
 #include "platform/web/rgba_frame.h"
@@ -62,9 +63,13 @@ class WebBackend final : public Backend {
     }
   }
 
-  void readKeys(uint8_t state[256]) override { pelmo_web_read_keys(state); }
+  void readKeys(uint8_t state[256]) override {
+    takeKeyChanges();
+    keys_.read(state);
+  }
 
   void messageBox(const std::string& title, const std::string& text) override {
+    keys_.clear();  // the keys that answer the box are not the game's
     pelmo_web_message_box(title.c_str(), text.c_str());
     lastTurn_ = pelmo_web_now();
   }
@@ -99,6 +104,23 @@ class WebBackend final : public Backend {
     lastTurn_ = pelmo_web_now();
   }
 
+  void takeKeyChanges() {
+    std::array<int32_t, 64> changes;
+    int count;
+    do {
+      count = pelmo_web_take_key_changes(changes.data(), int(changes.size()));
+      for (int i = 0; i < count; ++i) {
+        const auto code = uint8_t(changes[size_t(i)]);
+        if (changes[size_t(i)] == 0)
+          keys_.releaseAll();
+        else if (changes[size_t(i)] & 0x100)
+          keys_.press(code);
+        else
+          keys_.release(code);
+      }
+    } while (count == int(changes.size()));
+  }
+
   bool turnDue(double ms) const { return pelmo_web_now() - lastTurn_ >= ms; }
 
   void giveTurn() {
@@ -121,6 +143,7 @@ class WebBackend final : public Backend {
   std::array<PaletteEntry, 256> shownPalette_{};
   uint32_t shownFrame_ = 0;  // 0 before the first frame
   bool drawn_ = true;
+  KeyLatch keys_;
   std::array<uint8_t, kScreenWidth * kScreenHeight * 4> rgba_{};
 };
 

@@ -4,7 +4,9 @@
 
 var PelmoWebLibrary = {
   $PelmoWeb: {
-    keys: null,  // made in pelmo_web_open: the library's objects are written out as literals
+    // The key changes since the game's last read, oldest first: a DirectInput code, with
+    // 0x100 added for a press; 0 when every key was released.
+    keyChanges: [],
     listeners: [],  // [target, type, function], removed when the game ends
     image: null,
     context: null,
@@ -52,7 +54,7 @@ var PelmoWebLibrary = {
         return;
       }
       var dik = PelmoWeb.dik[code];
-      if (dik) PelmoWeb.keys[dik] = down ? 0x80 : 0;
+      if (dik) PelmoWeb.keyChanges.push(down ? dik | 0x100 : dik);
       if (PelmoWeb.gameKeys.indexOf(code) >= 0) event.preventDefault();
     },
 
@@ -92,13 +94,13 @@ var PelmoWebLibrary = {
   pelmo_web_open: function() {
     var canvas = Module['canvas'];
     if (!canvas || !canvas.getContext) return 0;
-    PelmoWeb.keys = new Uint8Array(256);
+    PelmoWeb.keyChanges = [];
     PelmoWeb.context = canvas.getContext('2d');
     PelmoWeb.image = PelmoWeb.context.createImageData(640, 480);
     PelmoWeb.listen(canvas, 'keydown', function(e) { PelmoWeb.onKey(e, true); });
     PelmoWeb.listen(canvas, 'keyup', function(e) { PelmoWeb.onKey(e, false); });
     // Keys released while another element has the focus are never reported.
-    PelmoWeb.listen(canvas, 'blur', function() { PelmoWeb.keys.fill(0); });
+    PelmoWeb.listen(canvas, 'blur', function() { PelmoWeb.keyChanges.push(0); });
     return PelmoWeb.page().clock === 'virtual' ? 2 : 1;
   },
 
@@ -141,14 +143,18 @@ var PelmoWebLibrary = {
 
   pelmo_web_now: function() { return performance.now(); },
 
-  pelmo_web_read_keys__deps: ['$PelmoWeb'],
-  pelmo_web_read_keys: function(state) { HEAPU8.set(PelmoWeb.keys, state); },
+  pelmo_web_take_key_changes__deps: ['$PelmoWeb'],
+  pelmo_web_take_key_changes: function(changes, capacity) {
+    var taken = PelmoWeb.keyChanges.splice(0, capacity);
+    HEAP32.set(taken, changes >> 2);
+    return taken.length;
+  },
 
   pelmo_web_message_box__deps: ['$PelmoWeb'],
   pelmo_web_message_box: function(title, text) {
     var t = UTF8ToString(title), x = UTF8ToString(text);
     return Asyncify.handleSleep(function(wakeUp) {
-      PelmoWeb.keys.fill(0);  // the keys that answer the box are not the game's
+      PelmoWeb.keyChanges = [];  // the keys that answer the box are not the game's
       var page = PelmoWeb.page();
       var answered = page.showMessage ? page.showMessage(t, x) : (window.alert(t + '\n\n' + x));
       Promise.resolve(answered).then(function() { wakeUp(); }, function() { wakeUp(); });

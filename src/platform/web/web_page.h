@@ -14,7 +14,9 @@ void pelmo_web_wait_frame(double ms);
 void pelmo_web_yield();
 void pelmo_web_sleep(double ms);
 double pelmo_web_now();
-void pelmo_web_read_keys(uint8_t* state);
+// Moves up to capacity of the key changes since the last call into changes and returns
+// how many: a DirectInput code, plus 0x100 for a press; 0 for every key released.
+int pelmo_web_take_key_changes(int32_t* changes, int capacity);
 // Shows the page's dialog and returns when it is answered.
 void pelmo_web_message_box(const char* titleUtf8, const char* textUtf8);
 void pelmo_web_ended();
