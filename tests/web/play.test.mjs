@@ -81,9 +81,12 @@ for (const { file, frames } of missingFiles) {
     fs.cpSync(linuxData, data, { recursive: true });
     fs.rmSync(path.join(data, file));
     const limit = frames ? ['--frames', frames] : [];
-    const linux = await runLinux([...linuxWalkthrough, ...limit], { data });
+    // Without the palette the start-up stops after its box, with status 1.
+    const expectedStatus = file === 'grim/pal.pal' ? 1 : 0;
+    const linux = await runLinux([...linuxWalkthrough, ...limit], { data, expectedStatus });
     fs.rmSync(data, { recursive: true });
-    const shown = linux.stderr.trim().split('\n');
+    // The author's warning lines come besides the box; the box is the one line left.
+    const shown = linux.stderr.trim().split('\n').filter((line) => !line.startsWith('game: warning: '));
     assert.equal(shown.length, 1, `the Linux game printed ${linux.stderr}`);
     const [, title, text] = shown[0].match(/^(.*?): (.*)$/);
 
