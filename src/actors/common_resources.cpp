@@ -32,10 +32,8 @@ void loadStatusBar() {
   // Cleared, so that rows a short or missing file leaves are colour 0.
   a.StatusBarPixels = std::make_unique<uint8_t[]>(kStatusBarBytes);
   constexpr const char* kPath = "grim\\bar.res";
-  std::string why;
-  FILE* f = platform::openDataFile(kPath, common::kStatusBarFileBound, &why);
+  FILE* f = platform::openDataFileOrWarn(kPath, common::kStatusBarFileBound);
   if (!f) {
-    platform::warnDataFile(kPath, why);
     platform::messageBox(kBarTitle, kBarMissing);
     return;
   }

@@ -20,9 +20,8 @@ void SendPalette() {
 }
 
 int LoadPalette(const char* path) {
-  std::string why;
-  FILE* f = platform::openDataFile(path, common::kPaletteFileBytes, &why);
-  if (!f) return platform::warnDataFile(path, why), 0;
+  FILE* f = platform::openDataFileOrWarn(path, common::kPaletteFileBytes);
+  if (!f) return 0;
   auto& d = displayState();
   size_t colourBytes = 0;
   for (int i = 0; i < common::kPaletteColours; ++i) {

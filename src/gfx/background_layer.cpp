@@ -13,9 +13,8 @@
 namespace gfx {
 
 long readPicture(platform::Surface& surface, const char* path, size_t bytes) {
-  std::string why;
-  FILE* f = platform::openDataFile(path, bytes, &why);
-  if (!f) return platform::warnDataFile(path, why), -1;
+  FILE* f = platform::openDataFileOrWarn(path, bytes);
+  if (!f) return -1;
   uint8_t* bits = nullptr;
   surface.lock(&bits);
   surface.unlock();

@@ -17,11 +17,8 @@ namespace {
 // part that yields nothing fails the load; both are said.
 class FontFile {
  public:
-  explicit FontFile(const char* path, size_t size)
-      : path_(path), size_(size) {
-    std::string why;
-    f_ = platform::openDataFile(path, size, &why);
-    if (!f_) platform::warnDataFile(path_, why);
+  explicit FontFile(const char* path, size_t size) : path_(path), size_(size) {
+    f_ = platform::openDataFileOrWarn(path, size);
   }
   ~FontFile() {
     if (!f_) return;

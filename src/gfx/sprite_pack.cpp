@@ -27,11 +27,9 @@ struct PackFiles {
   explicit PackFiles(const char* name) {
     std::snprintf(indexPath, sizeof indexPath, "grim\\%s.idx", name);
     std::snprintf(pixelPath, sizeof pixelPath, "grim\\%s.res", name);
-    std::string why;
-    index = platform::openDataFile(indexPath, common::kSpriteIndexBound, &why);
+    index = platform::openDataFileOrWarn(indexPath, common::kSpriteIndexBound);
     // The reader takes only the frames the index gives, whatever the pixel file holds.
-    if (index) pixels = platform::openDataFile(pixelPath, platform::kNoSizeBound, &why);
-    if (!index || !pixels) platform::warnDataFile(index ? pixelPath : indexPath, why);
+    if (index) pixels = platform::openDataFileOrWarn(pixelPath, platform::kNoSizeBound);
   }
   ~PackFiles() {
     if (index) std::fclose(index);

@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "platform/data_warnings.h"
+
 namespace platform {
 namespace {
 
@@ -70,6 +72,13 @@ FILE* openDataFile(const char* path, uint64_t maxBytes, std::string* why) {
     return nullptr;
   }
   return openRegularFile(nativePath(path), maxBytes, why);
+}
+
+FILE* openDataFileOrWarn(const char* path, uint64_t maxBytes) {
+  std::string why;
+  FILE* f = openDataFile(path, maxBytes, &why);
+  if (!f) warnDataFile(path ? path : "", why);
+  return f;
 }
 
 bool dataFileOpens(const char* path, uint64_t maxBytes) {

@@ -22,6 +22,10 @@ bool insideDataFolder(const char* path);
 // a missing file is, with why (when given) saying what was wrong.
 FILE* openDataFile(const char* path, uint64_t maxBytes, std::string* why = nullptr);
 
+// openDataFile for the game's loaders: a file that does not open is also said as a data
+// warning, with the reason, before the loader shows whatever message box it has for it.
+FILE* openDataFileOrWarn(const char* path, uint64_t maxBytes);
+
 // Whether openDataFile would open the file: for what opens data by name itself (the
 // music players) and for checks made ahead of the game.
 bool dataFileOpens(const char* path, uint64_t maxBytes = kNoSizeBound);

@@ -118,9 +118,8 @@ void readScriptLines(ScriptText& t) {
 // The scene's own colours into both palettes, the map's kept to be put back at the end. False,
 // changing nothing, when the file does not open.
 bool readScenePalette(const char* path) {
-  std::string why;
-  FILE* palette = platform::openDataFile(path, common::kCutScenePaletteBound, &why);
-  if (!palette) return platform::warnDataFile(path, why), false;
+  FILE* palette = platform::openDataFileOrWarn(path, common::kCutScenePaletteBound);
+  if (!palette) return false;
   VisualState& v = visualState();
   auto& d = display::displayState();
   size_t got = 0;
@@ -148,12 +147,8 @@ bool readScenePalette(const char* path) {
 // Reads the picture file into VisualPicture: read, or the file cannot be opened, or it is empty.
 PictureRead readPicture() {
   VisualState& v = visualState();
-  std::string why;
-  FILE* f = platform::openDataFile(v.VisualPicturePath, common::kCutScenePictureBytes, &why);
-  if (!f) {
-    platform::warnDataFile(v.VisualPicturePath, why);
-    return PictureRead::kNoFile;
-  }
+  FILE* f = platform::openDataFileOrWarn(v.VisualPicturePath, common::kCutScenePictureBytes);
+  if (!f) return PictureRead::kNoFile;
   uint8_t* bits = nullptr;
   v.VisualPicture->lock(&bits);
   v.VisualPicture->unlock();
@@ -173,12 +168,8 @@ VisualLoad loadVisualScene(const char* name) {
   v.PaletteSaved = false;
   char path[512];
   std::snprintf(path, sizeof path, "visual\\%s.if", name);
-  std::string why;
-  FILE* script = platform::openDataFile(path, common::kCutSceneScriptBound, &why);
-  if (!script) {
-    platform::warnDataFile(path, why);
-    return failWith(keyword::kNoScript, ".."), VisualLoad::kNoScript;
-  }
+  FILE* script = platform::openDataFileOrWarn(path, common::kCutSceneScriptBound);
+  if (!script) return failWith(keyword::kNoScript, ".."), VisualLoad::kNoScript;
 
   // The picture's name, short enough for its path to fit VisualPicturePath.
   ScriptText text{script};

@@ -24,10 +24,9 @@ namespace world {
 namespace {
 
 struct OpenFile {
-  std::string why;  // when f is null; made before f, which writes it
   FILE* f;
   explicit OpenFile(const char* path)
-      : f(platform::openDataFile(path, common::kMapFileBound, &why)) {}
+      : f(platform::openDataFileOrWarn(path, common::kMapFileBound)) {}
   ~OpenFile() {
     if (f) std::fclose(f);
   }
@@ -54,7 +53,6 @@ SceneLoad Scene::load(const char* mapName) {
   std::snprintf(mapPath, sizeof mapPath, "map\\%s.if", mapName);
   OpenFile map(mapPath);
   if (!map.f) {
-    platform::warnDataFile(mapPath, map.why);
     platform::messageBox(mapPath, text::kMapOpen);
     return SceneLoad::kMapMissing;
   }
